@@ -50,6 +50,9 @@ class Window {
 
   // Check box check_ih "Special Calc. of Ih": shown only under external pressure.
   virtual void SetCheckIhVisible(bool visible) = 0;
+
+  // The main window's caption ("Tamrel DNV: " followed by the project path).
+  virtual void SetWindowCaption(const std::string& caption) = 0;
 };
 
 }  // namespace tamrel
