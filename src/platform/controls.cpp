@@ -1,0 +1,119 @@
+#include "platform/controls.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace tamrel {
+
+void OnChosen(QRadioButton* option, std::function<void()> handler) {
+  option->setChecked(false);
+  QObject::connect(option, &QRadioButton::toggled, option, [handler = std::move(handler)](bool on) {
+    if (on) handler();
+  });
+}
+
+void OnValueChanged(QCheckBox* box, std::function<void()> handler) {
+  QObject::connect(box, &QCheckBox::toggled, box,
+                   [handler = std::move(handler)](bool) { handler(); });
+}
+
+void Choose(QRadioButton* option) {
+  option->setChecked(true);
+}
+
+void SetChecked(QCheckBox* box, bool checked) {
+  box->setChecked(checked);
+}
+
+void SetBoxColour(QLineEdit* box, const QColor& colour) {
+  QPalette p = box->palette();
+  p.setColor(QPalette::Active, QPalette::Base, colour);
+  p.setColor(QPalette::Inactive, QPalette::Base, colour);
+  box->setPalette(p);
+}
+
+void SelectAllQueued(QLineEdit* box) {
+  QPointer<QLineEdit> guard(box);
+  QTimer::singleShot(0, box, [guard] {
+    if (guard && guard->hasFocus()) guard->selectAll();
+  });
+}
+
+PickList::PickList(QComboBox* combo, std::function<void(int)> handler)
+    : QObject(combo), combo_(combo), handler_(std::move(handler)) {
+  combo_->setEditable(false);
+  connect(combo_, &QComboBox::activated, this, &PickList::OnActivated);
+}
+
+void PickList::Fill(const QStringList& items) {
+  const QSignalBlocker block(combo_);
+  combo_->clear();
+  combo_->addItems(items);
+  combo_->setCurrentIndex(-1);
+  selected_ = -1;
+}
+
+void PickList::Select(int i) {
+  if (i < 0 || i >= combo_->count()) i = -1;
+  if (i == selected_) return;
+  {
+    const QSignalBlocker block(combo_);
+    combo_->setCurrentIndex(i);
+  }
+  selected_ = i;
+  if (i >= 0 && handler_) handler_(i);
+}
+
+void PickList::OnActivated(int i) {
+  if (i == selected_) return;
+  selected_ = i;
+  if (i >= 0 && handler_) handler_(i);
+}
+
+ProfileCombo::ProfileCombo(QComboBox* combo, std::function<void(int)> handler)
+    : QObject(combo), combo_(combo), handler_(std::move(handler)) {
+  combo_->setEditable(true);
+  combo_->setInsertPolicy(QComboBox::NoInsert);
+  combo_->setCompleter(nullptr);
+  // Enter would choose an item whose text was typed: the combo hands its
+  // keys to the line edit directly, so both are filtered, and the line
+  // edit's own return signal no longer reaches the combo.
+  combo_->installEventFilter(this);
+  combo_->lineEdit()->installEventFilter(this);
+  QObject::disconnect(combo_->lineEdit(), &QLineEdit::returnPressed, combo_, nullptr);
+  connect(combo_, &QComboBox::activated, this, [this](int i) {
+    if (i >= 0 && handler_) handler_(i);
+  });
+}
+
+void ProfileCombo::Fill(const QStringList& items) {
+  const QSignalBlocker block(combo_);
+  combo_->clear();
+  combo_->addItems(items);
+  combo_->setCurrentIndex(-1);
+  combo_->setEditText(QString());
+}
+
+void ProfileCombo::SetText(const QString& text) {
+  const QSignalBlocker block(combo_);
+  combo_->setEditText(text);
+}
+
+bool ProfileCombo::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (enter_) enter_();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tamrel

@@ -1,0 +1,88 @@
+#pragma once
+// Controls that behave as the window's handlers expect.
+//
+// - Option buttons act on toggled(true): choosing one from code runs its
+//   handler exactly when it becomes the chosen one of its group.
+// - Check boxes act on every change of their value, from the user or code.
+// - A pick-only list (PickList) is refilled without signals and selected
+//   from code through Select, which runs the handler only on a change; the
+//   user's choices arrive through `activated`.
+// - An editable list (ProfileCombo) shows a text set from code without
+//   choosing an item, never inserts typed text and acts only when the user
+//   chooses an item from its list.
+// - Input boxes: light yellow RGB(255,255,192) while focused, white after;
+//   select-all on focus is queued so the click that gave the focus does not
+//   undo it.
+
+#include <QColor>
+#include <QComboBox>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace tamrel {
+
+inline const QColor kFocusedBoxColour(255, 255, 192);
+inline const QColor kLeftBoxColour(255, 255, 255);
+
+void OnChosen(QRadioButton* option, std::function<void()> handler);
+void OnValueChanged(QCheckBox* box, std::function<void()> handler);
+
+// Chooses an option from code (its handler runs when it was not chosen).
+void Choose(QRadioButton* option);
+// Sets a check box from code (its handler runs when the value changes).
+void SetChecked(QCheckBox* box, bool checked);
+
+void SetBoxColour(QLineEdit* box, const QColor& colour);
+void SelectAllQueued(QLineEdit* box);
+
+class PickList : public QObject {
+  Q_OBJECT
+
+ public:
+  PickList(QComboBox* combo, std::function<void(int)> handler);
+
+  QComboBox* combo() const { return combo_; }
+  // Empties the list and fills it anew; no item is selected afterwards.
+  void Fill(const QStringList& items);
+  // Selects item i (-1 or out of range: none); runs the handler when the
+  // selection changes to an item.
+  void Select(int i);
+  int Selected() const { return selected_; }
+
+ private:
+  void OnActivated(int i);
+
+  QComboBox* combo_;
+  std::function<void(int)> handler_;
+  int selected_ = -1;
+};
+
+class ProfileCombo : public QObject {
+  Q_OBJECT
+
+ public:
+  ProfileCombo(QComboBox* combo, std::function<void(int)> handler);
+
+  QComboBox* combo() const { return combo_; }
+  void Fill(const QStringList& items);
+  // Shows a text without choosing an item; runs nothing.
+  void SetText(const QString& text);
+  // Enter in the box: swallowed, so that typed text never chooses an item.
+  void OnEnter(std::function<void()> handler) { enter_ = std::move(handler); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QComboBox* combo_;
+  std::function<void(int)> handler_;
+  std::function<void()> enter_;
+};
+
+}  // namespace tamrel

@@ -1,0 +1,114 @@
+#include "platform/focus_binder.h"
+
+#include <QApplication>
+#include <vector>
+
+namespace tamrel {
+
+FocusBinder::FocusBinder(QObject* parent) : QObject(parent) {
+  connect(qApp, &QApplication::focusChanged, this, &FocusBinder::OnFocusChanged);
+}
+
+FocusBinder::~FocusBinder() = default;
+
+void FocusBinder::Bind(QWidget* box, Hooks hooks) {
+  hooks_[box] = std::move(hooks);
+  connect(box, &QObject::destroyed, this, [this, box] { hooks_.erase(box); });
+}
+
+FocusBinder::QuietScope::QuietScope(FocusBinder& binder) : binder_(binder) {
+  ++binder_.quiet_;
+}
+
+FocusBinder::QuietScope::~QuietScope() {
+  if (--binder_.quiet_ > 0) return;
+  std::vector<QWidget*> windows;
+  for (const auto& entry : binder_.tracks_) {
+    windows.push_back(const_cast<QWidget*>(entry.first));
+  }
+  for (QWidget* w : windows) binder_.Settle(w, /*quiet=*/true);
+}
+
+void FocusBinder::MoveFocus(QWidget* target) {
+  if (!target) return;
+  QWidget* window = target->window();
+  TrackOf(window);
+  {
+    QuietScope quiet(*this);
+    target->setFocus(Qt::OtherFocusReason);
+  }
+  Settle(window, /*quiet=*/true);
+}
+
+QWidget* FocusBinder::Entered(const QWidget* w) const {
+  if (!w) return nullptr;
+  const auto it = tracks_.find(w->window());
+  return it == tracks_.end() ? nullptr : it->second.entered.data();
+}
+
+bool FocusBinder::LeaveRunning(const QWidget* w) const {
+  if (!w) return false;
+  const auto it = tracks_.find(w->window());
+  return it != tracks_.end() && it->second.leaving;
+}
+
+void FocusBinder::OnFocusChanged(QWidget* /*old*/, QWidget* now) {
+  // No focus at all (another application, a closing window): not a leave.
+  if (!now) return;
+  QWidget* window = now->window();
+  TrackOf(window);
+  if (quiet_ > 0) return;  // settled when the scope ends
+  Settle(window, /*quiet=*/false);
+}
+
+void FocusBinder::Settle(QWidget* window, bool quiet) {
+  Track& track = TrackOf(window);
+  if (track.leaving) return;  // the running leave settles when it returns
+  QWidget* focused = BoundFor(window->focusWidget());
+  QWidget* entered = track.entered;
+  if (focused == entered) return;
+  if (entered) {
+    track.entered = nullptr;
+    if (quiet) {
+      Run(entered, &Hooks::abandon);
+    } else {
+      QPointer<QWidget> guard(window);
+      track.leaving = true;
+      Run(entered, &Hooks::leave);
+      if (!guard) return;
+      TrackOf(window).leaving = false;
+      // The leave may have put the focus back (or elsewhere).
+      focused = BoundFor(window->focusWidget());
+    }
+  }
+  if (focused) {
+    TrackOf(window).entered = focused;
+    Run(focused, &Hooks::enter);
+  }
+}
+
+QWidget* FocusBinder::BoundFor(QWidget* w) const {
+  for (; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+    if (hooks_.count(w)) return w;
+  }
+  return nullptr;
+}
+
+FocusBinder::Track& FocusBinder::TrackOf(QWidget* window) {
+  auto it = tracks_.find(window);
+  if (it == tracks_.end()) {
+    it = tracks_.emplace(window, Track{}).first;
+    connect(window, &QObject::destroyed, this, [this, window] { tracks_.erase(window); });
+  }
+  return it->second;
+}
+
+void FocusBinder::Run(QWidget* box, std::function<void()> Hooks::*which) {
+  const auto it = hooks_.find(box);
+  if (it == hooks_.end()) return;
+  // A copy: the handler may rebind or destroy boxes.
+  const std::function<void()> handler = it->second.*which;
+  if (handler) handler();
+}
+
+}  // namespace tamrel

@@ -1,0 +1,48 @@
+#pragma once
+// The program's own pictures, drawn with QPainter so that they scale with the
+// screen and print sharply: the six geometry sketches of the cylinder types,
+// the fourteen profile icons, the small information button and the two
+// information pictures (definition of the cylinder length, DNV-OS-C201
+// loading conditions and basic usage factors). Each drawing fills the
+// rectangle it is given.
+
+#include <QPixmap>
+#include <QRectF>
+#include <cstdint>
+
+#include "calc/window.h"
+
+class QPainter;
+
+namespace tamrel {
+
+// The geometry sketches, by the picture names of the sketch set.
+enum class GeometrySketch : std::uint8_t {
+  pic20,  // unstiffened cylinder
+  pic21,  // ring stiffened, stiffening inside
+  pic26,  // ring stiffened, stiffening outside
+  pic22,  // stringer stiffened, stiffening inside
+  pic27,  // stringer stiffened, stiffening outside
+  pic30,  // column with axial force, end moments and axes
+};
+
+const char* GeometrySketchName(GeometrySketch sketch);
+// Drawn for a 281 x 420 box (4215 x 6300 twips); other sizes scale.
+void DrawGeometrySketch(QPainter& p, const QRectF& r, GeometrySketch sketch);
+
+// Profile cross-section icon: the shell plate as a grey strip, the profile
+// below it, blue for a stiffener and orange for a ring frame.
+void DrawProfileIcon(QPainter& p, const QRectF& r, ProfileIcon icon);
+QPixmap ProfileIconPixmap(ProfileIcon icon, int size);
+
+// The small information button face (a blue disc with a white "i").
+QPixmap InfoButtonPixmap(int size);
+
+// InfoTAMREL: what the cylinder length L is (drawn for 371 x 544).
+void DrawCylinderLengthInfo(QPainter& p, const QRectF& r);
+// InfoUF: DNV-OS-C201 Sec.2 Table D1, the loading conditions a) to e)
+// (drawn for 500 x 144), and Table E1, the basic usage factors (500 x 113).
+void DrawLoadingConditionsTable(QPainter& p, const QRectF& r);
+void DrawBasicUsageFactorTable(QPainter& p, const QRectF& r);
+
+}  // namespace tamrel

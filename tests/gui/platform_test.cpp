@@ -1,0 +1,242 @@
+// The platform layer: focus/leave binder, picture box text surface and the
+// controls that run their handlers exactly once per change.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "box_window.h"
+#include "gui_support.h"
+#include "platform/controls.h"
+#include "platform/focus_binder.h"
+#include "platform/picture_box.h"
+
+namespace tamrel {
+namespace {}  // namespace
+
+class PlatformTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void leaveRunsOnEveryMoveThenTheTargetsFocusHandler() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    w.a.setFocus();
+    QCOMPARE(w.log, QStringList({"enter a"}));
+    w.log.clear();
+    QTest::keyClick(&w.a, Qt::Key_Tab);  // not edited: still a leave
+    QCOMPARE(w.log, QStringList({"leave a", "enter b"}));
+    w.log.clear();
+    w.c.setFocus();
+    QCOMPARE(w.log, QStringList({"leave b", "enter c"}));
+  }
+
+  void focusPutBackRunsNoLeaveOfTheBoxThatGotItForAnInstant() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    // Both a and b put the focus back on themselves when left (two
+    // out-of-range boxes): one leave, no alternation.
+    w.onLeave = [](QLineEdit* e) { e->setFocus(); };
+    w.a.setFocus();
+    w.log.clear();
+    w.b.setFocus();
+    QCOMPARE(w.log, QStringList({"leave a", "enter a"}));
+    QVERIFY(w.a.hasFocus());
+    QCoreApplication::processEvents();
+    QCOMPARE(w.log.size(), 2);
+  }
+
+  void otherWindowsAreNoLeave() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    w.a.setFocus();
+    w.log.clear();
+    QWidget other;
+    QLineEdit otherBox(&other);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    otherBox.setFocus();
+    QVERIFY(w.log.isEmpty());
+    // Back to the same box: nothing; the box stays entered.
+    w.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QTRY_VERIFY(w.a.hasFocus());
+    QVERIFY(w.log.isEmpty());
+    QCOMPARE(w.binder.Entered(&w.a), &w.a);
+    // Then to another box of the window: the pending leave runs.
+    w.b.setFocus();
+    QCOMPARE(w.log, QStringList({"leave a", "enter b"}));
+  }
+
+  void popupMenuIsNoLeave() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    w.a.setFocus();
+    w.log.clear();
+    QMenu menu(&w.window);
+    menu.addAction("Item");
+    QTimer::singleShot(50, &menu, &QMenu::close);
+    menu.exec(w.window.mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::processEvents();
+    QVERIFY(w.log.isEmpty());
+    QCOMPARE(w.binder.Entered(&w.a), &w.a);
+  }
+
+  void programMovesRunNoLeave() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    w.a.setFocus();
+    w.log.clear();
+    {
+      // A refill hiding the focused box: Qt moves the focus on.
+      FocusBinder::QuietScope quiet(w.binder);
+      w.a.hide();
+    }
+    QCOMPARE(w.log, QStringList({"abandon a", "enter b"}));
+    w.log.clear();
+    w.binder.MoveFocus(&w.c);
+    QCOMPARE(w.log, QStringList({"abandon b", "enter c"}));
+  }
+
+  void programMoveInsideALeaveRunsOnlyTheTargetsFocusHandler() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    // The leave of a recalculates, and the recalculation asks for c.
+    w.onLeave = [&](QLineEdit* e) {
+      if (e == &w.a) w.binder.MoveFocus(&w.c);
+    };
+    w.a.setFocus();
+    w.log.clear();
+    w.b.setFocus();
+    QCOMPARE(w.log, QStringList({"leave a", "enter c"}));
+    QVERIFY(w.c.hasFocus());
+  }
+
+  void pictureBoxRecordsAndMeasures() {
+    PictureBox box;
+    box.resize(300, 200);
+    box.SetScale(8, 16);
+    box.SetPos(1, 0.3);
+    box.Print("Usage factor");
+    const double w = box.TextWidth("Usage factor");
+    QVERIFY(w > 3 && w < 12);
+    QCOMPARE(box.CurrentX(), 1 + w);
+    box.SetBold(true);
+    box.SetColour(Colour::Green);
+    box.Print("0.50");
+    QVERIFY(box.TextWidth("0.50") > 0);
+    box.SetBold(false);
+    box.SetColour(Colour::Black);
+    box.PrintLine(" <= 1.00");
+    QCOMPARE(box.CurrentX(), 0.0);
+    QVERIFY(box.CurrentY() > 0.3 + 0.5 && box.CurrentY() <= 0.3 + 1.0);  // one line in one unit
+    QCOMPARE(box.Items().size(), size_t(3));
+    QCOMPARE(box.Items()[0].pos, QPointF(8, 0.3 * 16));
+    QVERIFY(box.Items()[1].bold);
+    QCOMPARE(box.Items()[1].colour, QColor(0, 128, 0));
+    QCOMPARE(box.PlainText(), QString("Usage factor0.50 <= 1.00\n"));
+    // The display list is replayed when painted.
+    const QImage image = box.grab().toImage();
+    bool green = false;
+    for (int y = 0; y < image.height() && !green; ++y)
+      for (int x = 0; x < image.width() && !green; ++x)
+        green = image.pixelColor(x, y).green() > 60 && image.pixelColor(x, y).red() < 60;
+    QVERIFY(green);
+    box.Clear();
+    QVERIFY(box.Items().empty());
+    QCOMPARE(box.CurrentX(), 0.0);
+  }
+
+  void optionButtonsRunOncePerChange() {
+    QWidget w;
+    QRadioButton r0("0", &w), r1("1", &w);
+    QStringList log;
+    OnChosen(&r0, [&] { log << "r0"; });
+    OnChosen(&r1, [&] { log << "r1"; });
+    QVERIFY(!r0.isChecked() && !r1.isChecked());
+    Choose(&r1);
+    Choose(&r1);
+    Choose(&r0);
+    QCOMPARE(log, QStringList({"r1", "r0"}));
+    QCheckBox box(&w);
+    int changes = 0;
+    OnValueChanged(&box, [&] { ++changes; });
+    SetChecked(&box, false);
+    SetChecked(&box, true);
+    SetChecked(&box, true);
+    SetChecked(&box, false);
+    QCOMPARE(changes, 2);
+  }
+
+  void pickListSelectsOnlyOnChange() {
+    QComboBox combo;
+    QList<int> chosen;
+    PickList list(&combo, [&](int i) { chosen << i; });
+    list.Fill({"S235", "S275", "S355", "User defined"});
+    QVERIFY(chosen.isEmpty());
+    QCOMPARE(combo.currentIndex(), -1);
+    list.Select(2);
+    list.Select(2);
+    QCOMPARE(chosen, QList<int>({2}));
+    list.Fill({"S235", "S275", "S355", "User defined"});  // refilled: the next select is a change
+    list.Select(2);
+    list.Select(9);  // beyond the list: no item
+    QCOMPARE(combo.currentIndex(), -1);
+    QCOMPARE(chosen, QList<int>({2, 2}));
+    // The user's choice comes through activated.
+    list.Select(1);
+    combo.show();
+    combo.setFocus();
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QCOMPARE(chosen, QList<int>({2, 2, 1, 2}));
+  }
+
+  void profileComboNeverTakesTypedText() {
+    QComboBox combo;
+    QList<int> chosen;
+    ProfileCombo list(&combo, [&](int i) { chosen << i; });
+    list.Fill({"L-table", "L-built up", "T-table"});
+    list.SetText("T-table");
+    QVERIFY(chosen.isEmpty());
+    QCOMPARE(combo.currentText(), QString("T-table"));
+    combo.show();
+    combo.setFocus();
+    combo.lineEdit()->selectAll();
+    QTest::keyClicks(&combo, "L-table");
+    QTest::keyClick(&combo, Qt::Key_Return);
+    QCOMPARE(combo.count(), 3);
+    QVERIFY(chosen.isEmpty());
+    emit combo.activated(1);  // a choice from the list
+    QCOMPARE(chosen, QList<int>({1}));
+  }
+
+  void boxColoursAndQueuedSelectAll() {
+    QWidget w;
+    QLineEdit box(&w);
+    box.setText("3333");
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    SetBoxColour(&box, kFocusedBoxColour);
+    QCOMPARE(box.palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 192));
+    box.setFocus();
+    SelectAllQueued(&box);
+    QVERIFY(box.selectedText().isEmpty());  // not yet: after the current event
+    QTRY_COMPARE(box.selectedText(), QString("3333"));
+  }
+};
+
+TAMREL_GUI_TEST(PlatformTest);
+
+}  // namespace tamrel
+
+#include "platform_test.moc"
