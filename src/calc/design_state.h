@@ -209,6 +209,7 @@ struct DesignState {
   float beta = 0;               // WSD factor
   Variant UFperm;               // permitted usage factor, shell and column checks
   Variant UFshell;              // usage factor of the shell check
+  Variant UFpermShell;          // permitted value shown (and coloured against) in the shell table
   Variant UFpermst;             // permitted usage factor of the stiffener check
   Variant UFst;                 // usage factor of the stiffener check
   Variant UF1, UF2;             // usage factors of the column check
