@@ -1,6 +1,9 @@
 #include "calc/format.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -57,22 +60,17 @@ void RoundToDigits(Decimal& d, int keep) {
   StripZeros(d);
 }
 
-// The value at its own precision: its exact binary value written out in
-// decimal, rounded half away from zero to `significant` digits. Working on the
-// exact expansion (a double has at most 767 significant decimal digits) keeps
-// the rounding free of binary artefacts.
-Decimal ToDecimal(double value, int significant) {
-  Decimal d;
-  d.negative = value < 0.0;
-  if (value == 0.0) return d;
-  constexpr int kExactDigits = 780;
-  std::array<char, kExactDigits + 16> buf{};
+// Writes |value| in scientific form with `precision` digits after the point
+// into d (digits and point); false when to_chars fails.
+bool ScientificDigits(double value, int precision, Decimal& d) {
+  std::array<char, 800> buf{};
   const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                 std::chars_format::scientific, kExactDigits);
-  if (res.ec != std::errc()) return d;
+                                 std::chars_format::scientific, precision);
+  if (res.ec != std::errc()) return false;
   const std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
   // text is "d.ddd...e[+-]xx"
   const auto e = text.find('e');
+  d.digits.clear();
   d.digits.reserve(e);
   for (std::size_t i = 0; i < e; ++i) {
     if (text[i] != '.') d.digits.push_back(text[i]);
@@ -82,6 +80,46 @@ Decimal ToDecimal(double value, int significant) {
   if (*expBegin == '+') ++expBegin;
   std::from_chars(expBegin, text.data() + text.size(), exponent);
   d.point = exponent + 1;
+  return true;
+}
+
+// An upper bound of the number of significant decimal digits of the exact
+// expansion of |value| (finite, not zero): m 2^e with m odd has as many as
+// the integer m 5^-e when e < 0, and at most its integer digits otherwise.
+int ExactDigitsBound(double value) {
+  int exp2 = 0;
+  const double f = std::frexp(std::fabs(value), &exp2);
+  std::uint64_t mant = static_cast<std::uint64_t>(std::ldexp(f, 53));
+  int e = exp2 - 53;
+  const int zeros = std::min(std::countr_zero(mant), std::max(0, -e));
+  mant >>= zeros;
+  e += zeros;
+  if (e >= 0) return static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 2;
+  return static_cast<int>(std::log10(static_cast<double>(mant)) + (-e) * 0.69897000433601886) +
+         2;
+}
+
+// The value at its own precision: its exact binary value in decimal,
+// rounded half away from zero to `significant` digits. Only the first
+// significant + 1 exact digits decide that rounding. They are taken from a
+// correctly rounded expansion with a margin of extra digits; when the margin
+// is all zeros (an exact end, or a carry from to_chars's own rounding that
+// could have reached the digits that matter) the full exact expansion is
+// used instead (a double has at most 767 significant decimal digits).
+Decimal ToDecimal(double value, int significant) {
+  Decimal d;
+  d.negative = value < 0.0;
+  if (value == 0.0) return d;
+  constexpr int kMargin = 24;
+  const int precision = significant + kMargin;
+  if (!ScientificDigits(value, precision, d)) return d;
+  const std::string_view margin = std::string_view(d.digits).substr(
+      static_cast<std::size_t>(significant) + 1);
+  if (margin.find_first_not_of('0') == std::string_view::npos &&
+      ExactDigitsBound(value) > precision + 1) {
+    constexpr int kExactDigits = 780;
+    if (!ScientificDigits(value, kExactDigits, d)) return Decimal{d.negative, {}, 0};
+  }
   StripZeros(d);
   RoundToDigits(d, significant);
   return d;

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <random>
+#include <vector>
 #include <limits>
 #include <string>
 
@@ -205,6 +210,71 @@ TEST(FormatNumber, UnknownPatternShowsThePlainValue) {
   EXPECT_EQ(FormatNumber(7.85f, "", '.'), "7.85");
   EXPECT_EQ(FormatNumber(-0.25, "x", ',', Precision::Double), "-0,25");
   EXPECT_EQ(FormatNumber(1200.0, "0.0 kg", '.', Precision::Double), "1200");
+}
+
+}  // namespace
+}  // namespace tamrel
+
+namespace tamrel {
+namespace {
+
+// Reference: the exact expansion of |v| (to_chars with every digit), cut
+// to `sig` significant digits and rounded half away from zero, as mantissa
+// digits and exponent "d.ddd...E+x".
+std::string ExactScientific(double v, int sig) {
+  std::array<char, 900> buf{};
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v),
+                           std::chars_format::scientific, 780);
+  std::string text(buf.data(), res.ptr);
+  const auto e = text.find('e');
+  std::string digits;
+  for (std::size_t i = 0; i < e; ++i) {
+    if (text[i] != '.') digits.push_back(text[i]);
+  }
+  int exponent = std::stoi(text.substr(e + 1));
+  const bool up = digits[static_cast<std::size_t>(sig)] >= '5';
+  digits.resize(static_cast<std::size_t>(sig));
+  if (up) {
+    int i = sig - 1;
+    while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+    if (i >= 0) {
+      ++digits[static_cast<std::size_t>(i)];
+    } else {
+      digits.insert(digits.begin(), '1');
+      digits.pop_back();
+      ++exponent;
+    }
+  }
+  std::string out = (v < 0 ? "-" : "") + digits.substr(0, 1) + "." + digits.substr(1) + "E" +
+                    (exponent < 0 ? "-" : "+") + std::to_string(std::abs(exponent));
+  return out;
+}
+
+// The formatter takes the shortcut of a correctly rounded expansion with a
+// margin; it must agree with the full exact expansion everywhere, including
+// integers, short binary fractions and values whose digits end early.
+TEST(FormatNumber, AgreesWithTheExactExpansion) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> unit(1.0, 10.0);
+  std::uniform_int_distribution<int> power(-40, 40);
+  std::vector<double> values = {3000.0, 0.5, 0.125, 12345665.0, 1.0 / 1024, 255.5, 1e22, 4.35,
+                                2.675, 1e-7, 123456789012345.5, 9.999999999999999e22};
+  for (int i = 0; i < 20000; ++i) {
+    double v = unit(rng) * std::pow(10.0, power(rng));
+    if (i % 4 == 1) v = std::round(v);
+    if (i % 4 == 2) v = static_cast<double>(static_cast<float>(v));
+    if (i % 4 == 3) v = std::ldexp(std::round(std::ldexp(v, 10)), -10);
+    if (v != 0 && std::isfinite(v)) values.push_back(i % 2 ? v : -v);
+  }
+  for (double v : values) {
+    SCOPED_TRACE(v);
+    EXPECT_EQ(FormatNumber(v, "0.00000000000000E+0", '.', Precision::Double),
+              ExactScientific(v, 15));
+    const float f = static_cast<float>(v);
+    if (std::isnormal(f)) {
+      EXPECT_EQ(FormatNumber(f, "0.000000E+0", '.'), ExactScientific(static_cast<double>(f), 7));
+    }
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -163,7 +164,9 @@ TEST(RingLocalBuckling, RingThatDoesNotFitInsideTheRadius) {
     const std::string verdict = c.line4Ok ? "==> OK" : "==> NOK";
     EXPECT_EQ(ds.girdclass[4].substr(ds.girdclass[4].size() - verdict.size()), verdict)
         << ds.girdclass[4];
-    if (c.r == 210.0f) EXPECT_EQ(ds.girdclass[4].substr(0, 12), "ef/tw <= 0 (");
+    if (c.r == 210.0f) {
+      EXPECT_EQ(ds.girdclass[4].substr(0, 12), "ef/tw <= 0 (");
+    }
     ASSERT_EQ(w.messages.size(), 1u);
     EXPECT_EQ(w.messages[0], " r > height of ringframe  ");
     EXPECT_EQ(w.events.back(), "focus:icylr");

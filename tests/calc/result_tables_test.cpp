@@ -106,7 +106,7 @@ struct SingleUfTable {
 
 const SingleUfTable kSingleUfTables[] = {
     {"shell", PrintShellResults, &DesignState::shellTable, &DesignState::UFshell,
-     &DesignState::UFperm},
+     &DesignState::UFpermShell},
     {"stiffener", PrintStiffenerResults, &DesignState::stiffTable, &DesignState::UFst,
      &DesignState::UFpermst},
 };
@@ -198,7 +198,7 @@ TEST(ShellAndStiffenerResults, EachTableUsesItsOwnUsageFactor) {
   Fill(ds.shellTable, 3);
   Fill(ds.stiffTable, 3);
   ds.UFshell = 0.9;
-  ds.UFperm = 1.0;
+  ds.UFpermShell = 1.0;
   ds.UFst = 0.9;
   ds.UFpermst = 0.8;
   RecordingSurface shell, stiff;
@@ -634,7 +634,7 @@ TEST(RingResults, ShortTablesDrawEachRowOnce) {
 TEST(RecordingSurface, RowsGroupTextsByY) {
   DesignState ds = FilledState();
   ds.UFshell = kNaN;
-  ds.UFperm = 1.0;
+  ds.UFpermShell = 1.0;
   RecordingSurface s;
   double y = 0;
   PrintShellResults(ds, s, y, 0, 0);
