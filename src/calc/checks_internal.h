@@ -47,6 +47,12 @@ inline float Slenderness(double fy, double sigj, double sum) {
   return Sng(std::sqrt(fy / sigj * sum));
 }
 
+// Characteristic column buckling strength fkc from the reduced column
+// slenderness and the local strength fak (DNV-RP-C202 eq. 3.8.x).
+inline double ColumnStrength(double lamda, double fak) {
+  return lamda <= 1.34 ? (1 - 0.28 * lamda * lamda) * fak : 0.9 / (lamda * lamda) * fak;
+}
+
 // Material factor, permitted usage factor, design strength fksd (returned,
 // single precision) and usage factor of the shell or curved-panel check from
 // lamdas, fks and sigj; the usage factor is NaN when the shell is not defined.

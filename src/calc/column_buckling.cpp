@@ -104,9 +104,7 @@ void CalcColumnBuckling(DesignState& ds) {
   auto axis = [&](double k) {
     Axis x{};
     x.lamda = k * L / kPi / i * std::sqrt(fak / E);
-    const double fkc = x.lamda <= 1.34 ? (1 - 0.28 * x.lamda * x.lamda) * fak
-                                       : 0.9 / (x.lamda * x.lamda) * fak;
-    x.fkcd = fkc / gM;
+    x.fkcd = ColumnStrength(x.lamda, fak) / gM;
     x.fE = kPi * kPi * E * I / std::pow(k * L, 2) / A;
     return x;
   };

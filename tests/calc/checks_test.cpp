@@ -121,6 +121,22 @@ TEST(MaterialFactor, SlendernessBoundaries) {
   }
 }
 
+TEST(ColumnStrength, SlendernessBoundary) {
+  struct Case {
+    double lamda, expected;
+  };
+  const Case cases[] = {
+      {0.0, 300.0},
+      {1.0, (1 - 0.28) * 300},
+      {1.34, (1 - 0.28 * 1.34 * 1.34) * 300},  // at the boundary: the parabola
+      {1.3400001, 0.9 / (1.3400001 * 1.3400001) * 300},
+      {2.0, 0.9 / 4 * 300},
+  };
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(detail::ColumnStrength(c.lamda, 300), c.expected) << c.lamda;
+  }
+}
+
 // Long cylinders: at l/r = 3.85 sqrt(r/t) the coefficient formula stands for
 // shear, just above it fEtau = 0.25 E (t/r)^1.5; likewise 2.25 for hoop.
 TEST(CalcShellBuckling, LongCylinderBoundaries) {
