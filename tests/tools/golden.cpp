@@ -20,13 +20,10 @@
 #include "calc/defaults.h"
 #include "calc/recording_surface.h"
 #include "calc/window.h"
+#include "files/project_file.h"
 #include "files/table_loaders.h"
 #include "state_vars.h"
 
-#if __has_include("files/project_file.h")
-#include "files/project_file.h"
-#define TAMREL_HAS_PROJECT_FILE 1
-#endif
 
 namespace tamrel::tools {
 namespace {
@@ -131,16 +128,11 @@ int Run(int argc, char** argv) {
         return 2;
       }
     } else {
-#ifdef TAMREL_HAS_PROJECT_FILE
       if (i != 1) {
         std::fprintf(stderr, "golden: the project file comes first: %s\n", arg.c_str());
         return 2;
       }
       ReadProjectFile(ds, arg);
-#else
-      std::fprintf(stderr, "golden: project files are not supported yet: %s\n", arg.c_str());
-      return 2;
-#endif
     }
   }
   ds.mainfrm = &w;
@@ -158,13 +150,8 @@ int Run(int argc, char** argv) {
   std::printf("ringprof\t%s\n", w.ringCaption.c_str());
   for (const auto& m : w.messages) std::printf("message\t%s\n", m.c_str());
   if (!save.empty()) {
-#ifdef TAMREL_HAS_PROJECT_FILE
     ds.mainfrm = nullptr;
     WriteProjectFile(ds, save);
-#else
-    std::fprintf(stderr, "golden: project files are not supported yet\n");
-    return 2;
-#endif
   }
   return 0;
 }

@@ -1,7 +1,8 @@
 # Runs the golden-results tool with ARGS and compares its output with
 # EXPECTED; a difference fails with a unified diff. With the environment
 # variable GOLDEN_UPDATE=1 the expected file is written instead.
-separate_arguments(_args UNIX_COMMAND "${ARGS}")
+string(REPLACE "<fixtures>" "${FIXTURES}" _expanded "${ARGS}")
+separate_arguments(_args UNIX_COMMAND "${_expanded}")
 execute_process(COMMAND ${TOOL} ${_args}
   OUTPUT_VARIABLE _out ERROR_VARIABLE _err RESULT_VARIABLE _rc)
 if(NOT _rc EQUAL 0)
