@@ -12,7 +12,9 @@ namespace tamrel::detail {
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // 1 - nu^2 with Poisson's ratio 0.3.
-inline double OneMinusNu2() { return 1 - kPoisson * kPoisson; }
+inline double OneMinusNu2() {
+  return 1 - kPoisson * kPoisson;
+}
 
 // Buckling coefficient C = psi sqrt(1 + (rho xi / psi)^2), DNV-RP-C202 eq. 3.4.2.
 inline double BucklingCoefficient(double psi, double xi, double rho) {
@@ -25,7 +27,9 @@ inline double ElasticShellStrength(double C, double E, double t, double l) {
   return kPi * kPi * C * E / 12 / OneMinusNu2() * std::pow(t / l, 2);
 }
 
-inline bool PositiveFinite(double x) { return std::isfinite(x) && x > 0.0; }
+inline bool PositiveFinite(double x) {
+  return std::isfinite(x) && x > 0.0;
+}
 
 // Material factor gamma_M and WSD factor beta by the reduced slenderness
 // (DNV-RP-C202 eq. 3.1.1; beta for WSD after DNV-OS-C201).

@@ -60,7 +60,8 @@ void CalcColumnBuckling(DesignState& ds) {
 
   // 3, 4. End bending stresses (MPa) per axis.
   const AxisStress ax1 = EndStresses(ds.M1a / W * 1000000, ds.M1b / W * 1000000);
-  const AxisStress ax2 = EndStresses(ds.M2a / W * 1000000, static_cast<double>(ds.M2b) / W * 1000000);
+  const AxisStress ax2 =
+      EndStresses(ds.M2a / W * 1000000, static_cast<double>(ds.M2b) / W * 1000000);
 
   // 5. Bending stress for the shell check: the largest of the two mean
   // stresses and their combination (|m1| + |m2|) / sqrt(2), by magnitude, so

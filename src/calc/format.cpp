@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstdint>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -95,8 +95,7 @@ int ExactDigitsBound(double value) {
   mant >>= zeros;
   e += zeros;
   if (e >= 0) return static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 2;
-  return static_cast<int>(std::log10(static_cast<double>(mant)) + (-e) * 0.69897000433601886) +
-         2;
+  return static_cast<int>(std::log10(static_cast<double>(mant)) + (-e) * 0.69897000433601886) + 2;
 }
 
 // The value at its own precision: its exact binary value in decimal,
@@ -113,8 +112,8 @@ Decimal ToDecimal(double value, int significant) {
   constexpr int kMargin = 24;
   const int precision = significant + kMargin;
   if (!ScientificDigits(value, precision, d)) return d;
-  const std::string_view margin = std::string_view(d.digits).substr(
-      static_cast<std::size_t>(significant) + 1);
+  const std::string_view margin =
+      std::string_view(d.digits).substr(static_cast<std::size_t>(significant) + 1);
   if (margin.find_first_not_of('0') == std::string_view::npos &&
       ExactDigitsBound(value) > precision + 1) {
     constexpr int kExactDigits = 780;

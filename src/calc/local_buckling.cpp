@@ -76,8 +76,7 @@ void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g) {
     if (rfc > 0) {
       // Eq. 3.10.4: h / tw <= (2/3) sqrt(E tw rfc / (fy B tf))
       const double limit = (2.0 / 3.0) * std::sqrt(SafeDiv(E * g.tw * rfc, fy * g.B * g.tf));
-      ds.girdclass[2] =
-          LimitLine(ds, "h/tw <= ", SafeDiv(g.hw, g.tw), limit, "Eq 3.10.4", bad);
+      ds.girdclass[2] = LimitLine(ds, "h/tw <= ", SafeDiv(g.hw, g.tw), limit, "Eq 3.10.4", bad);
     } else {
       // The flange would lie at or beyond the cylinder axis: such a ring
       // frame cannot exist, so its slenderness line fails.

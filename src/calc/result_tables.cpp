@@ -100,8 +100,7 @@ bool UsageFactorPasses(double usageFactor, double permitted) {
 
 void PrintShellResults(const DesignState& ds, TextSurface& surface, double& y, double x,
                        int clearFlag) {
-  DrawTableEndingInUsageFactor(ds.shellTable, surface, y, x, clearFlag, ds.UFshell,
-                               ds.UFpermShell);
+  DrawTableEndingInUsageFactor(ds.shellTable, surface, y, x, clearFlag, ds.UFshell, ds.UFpermShell);
 }
 
 void PrintStiffenerResults(const DesignState& ds, TextSurface& surface, double& y, double x,

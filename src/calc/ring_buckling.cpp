@@ -54,8 +54,7 @@ double PressureInertia(const DesignState& ds, double len) {
   const double pr = ToSingle(std::fabs(static_cast<double>(ds.pd)) * r);
   const double margin =
       ToSingle(static_cast<double>(ds.fTors) / 2 - std::fabs(static_cast<double>(ds.shR)));
-  return pr * r0 * r0 * len / threeE *
-         (1.5 + threeE * ds.ztip * ds.delta0 / (r0 * r0) / margin);
+  return pr * r0 * r0 * len / threeE * (1.5 + threeE * ds.ztip * ds.delta0 / (r0 * r0) / margin);
 }
 
 // Requirements from axial compression (eq. 3.5.5) and shear (eq. 3.5.6); the
@@ -145,8 +144,7 @@ void CalcPanelRingBuckling(DesignState& ds) {
   tab.txt[0] = "Panel Ring Buckling: (Ch 3.5.2)";
   SetRow(tab, 1, "Area requirement:", "", "");
   SetRow(tab, 2,
-         "UF = Areq/A = " + Fmt(ds, ds.Areq, "0.000E+0") + "/" + Fmt(ds, ds.Ag, "0.000E+0") +
-             " = ",
+         "UF = Areq/A = " + Fmt(ds, ds.Areq, "0.000E+0") + "/" + Fmt(ds, ds.Ag, "0.000E+0") + " = ",
          Fmt(ds, ds.UFarea, "0.00"), "  ");
   SetRow(tab, 3, "Moment of inertia requirement:", "", "");
   SetRow(tab, 4, "le =", Fmt(ds, ds.leg, "0.0"), "  mm");

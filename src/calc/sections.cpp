@@ -41,12 +41,12 @@ struct Member {
 };
 
 Member StiffMember(DesignState& ds) {
-  return {ds.hs,  ds.bs,  ds.tws, ds.tfs, ds.cs,  ds.Ros,  ds.As,
+  return {ds.hs,  ds.bs,  ds.tws, ds.tfs, ds.cs,   ds.Ros,  ds.As,
           ds.Aws, ds.Afs, ds.zcs, ds.Iys, &ds.Izs, nullptr, ds.gstiff};
 }
 
 Member RingMember(DesignState& ds) {
-  return {ds.hg,  ds.bg,  ds.twg, ds.tfg, ds.cg,  ds.Rog,  ds.Ag,
+  return {ds.hg,  ds.bg,  ds.twg, ds.tfg, ds.cg,   ds.Rog,  ds.Ag,
           ds.Awg, ds.Afg, ds.zcg, ds.Iyg, nullptr, &ds.Izg, ds.ggird};
 }
 
@@ -137,12 +137,8 @@ ProfileGeometry Derive(int type, const Member& m) {
       g.bf = 0;
       g.ef = 0;
       break;
-    case kRHS:
-      g.hw = g.H - 2 * g.tw;
-      break;
-    case kTrapezProfile:
-      g.hw = g.H - g.tf;
-      break;
+    case kRHS: g.hw = g.H - 2 * g.tw; break;
+    case kTrapezProfile: g.hw = g.H - g.tf; break;
     default:  // I
       g.hw = g.H - 2 * g.tf;
       g.bf = (g.B - g.tw) / 2;
@@ -163,12 +159,12 @@ float LookupThickness(int type, const Member& m) {
 
 ProfileIcon IconFor(int type, bool ring) {
   static const ProfileIcon stiff[10] = {
-      ProfileIcon::stiff_l,  ProfileIcon::stiff_l,  ProfileIcon::stiff_t,  ProfileIcon::stiff_t,
-      ProfileIcon::stiff_f,  ProfileIcon::stiff_f,  ProfileIcon::stiff_hp, ProfileIcon::stiff_rhs,
-      ProfileIcon::stiff_u,  ProfileIcon::stiff_i};
+      ProfileIcon::stiff_l, ProfileIcon::stiff_l, ProfileIcon::stiff_t,  ProfileIcon::stiff_t,
+      ProfileIcon::stiff_f, ProfileIcon::stiff_f, ProfileIcon::stiff_hp, ProfileIcon::stiff_rhs,
+      ProfileIcon::stiff_u, ProfileIcon::stiff_i};
   static const ProfileIcon gird[10] = {
-      ProfileIcon::gird_l, ProfileIcon::gird_l,  ProfileIcon::gird_t,   ProfileIcon::gird_t,
-      ProfileIcon::gird_f, ProfileIcon::gird_f,  ProfileIcon::gird_hp,  ProfileIcon::gird_rhs,
+      ProfileIcon::gird_l, ProfileIcon::gird_l, ProfileIcon::gird_t,  ProfileIcon::gird_t,
+      ProfileIcon::gird_f, ProfileIcon::gird_f, ProfileIcon::gird_hp, ProfileIcon::gird_rhs,
       ProfileIcon::gird_u, ProfileIcon::gird_i};
   return ring ? gird[type] : stiff[type];
 }
@@ -218,8 +214,8 @@ void ComputeProperties(Member& m, const ProfileGeometry& g) {
     A = B * t + 2 * hw * t / cosA;
     const double zc = SafeDiv(t * hw * hw / cosA + B * t * (H - t / 2), A);
     m.zc = zc;
-    m.Iy = (2 * t * hw * hw * hw / cosA + B * t * t * t) / 12 + B * t * std::pow(H - t / 2 - zc, 2) +
-           (2 * hw * t / cosA) * std::pow(hw / 2 - zc, 2);
+    m.Iy = (2 * t * hw * hw * hw / cosA + B * t * t * t) / 12 +
+           B * t * std::pow(H - t / 2 - zc, 2) + (2 * hw * t / cosA) * std::pow(hw / 2 - zc, 2);
   } else {
     // I: web and two equal flanges; Af is one flange.
     const double Aw = hw * tw;
@@ -293,16 +289,14 @@ bool LoadRingDims(DesignState& ds, Member& m, int type) {
       m.c = ds.girdusp_a;
       m.tf = Sng(m.tw);
       return true;
-    default:
-      CopySet(m, {&ds.girdib_h, &ds.girdib_b, &ds.girdib_tw, &ds.girdib_tf});
-      return true;
+    default: CopySet(m, {&ds.girdib_h, &ds.girdib_b, &ds.girdib_tw, &ds.girdib_tf}); return true;
   }
 }
 
 }  // namespace
 
-std::string ProfileCaption(std::int16_t type, const Variant& H, const Variant& B,
-                           const Variant& tw, float tf, char dec) {
+std::string ProfileCaption(std::int16_t type, const Variant& H, const Variant& B, const Variant& tw,
+                           float tf, char dec) {
   auto f = [dec](const Variant& v, const char* p) { return FormatNumber(v, p, dec); };
   switch (type) {
     case kLTable:
@@ -324,10 +318,9 @@ std::string ProfileCaption(std::int16_t type, const Variant& H, const Variant& B
 }
 
 const char* StiffProfileTypeText(int type) {
-  static const char* const texts[10] = {"L-table",       "L-built up",       "T-table",
-                                        "T-built up",    "Flatbar-table",    "Flatbar-built up",
-                                        "Bulb Flat",     "RHS",              "Trapez-profile",
-                                        "I-built up"};
+  static const char* const texts[10] = {
+      "L-table",          "L-built up", "T-table", "T-built up",     "Flatbar-table",
+      "Flatbar-built up", "Bulb Flat",  "RHS",     "Trapez-profile", "I-built up"};
   return (type >= 0 && type <= 9) ? texts[type] : "";
 }
 
@@ -346,7 +339,8 @@ void CalcStiffSection(DesignState& ds, std::int16_t type) {
   detail::StiffLocalBuckling(ds, g);
   if (ds.mainfrm != nullptr) {
     ds.mainfrm->SetStiffenerIcon(IconFor(type, false));
-    ds.mainfrm->SetStiffenerCaption(ProfileCaption(type, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds)));
+    ds.mainfrm->SetStiffenerCaption(
+        ProfileCaption(type, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds)));
   }
   ComputeProperties(m, g);
 }

@@ -11,14 +11,14 @@ namespace tamrel::detail {
 
 // Geometry of one run of a section routine (mm).
 struct ProfileGeometry {
-  int type = 0;       // ProfileType
-  double H = 0;       // height
-  double B = 0;       // flange width
-  double tw = 0;      // web (wall) thickness
-  double tf = 0;      // flange thickness
-  double hw = 0;      // web height
-  double bf = 0;      // flange outstand
-  double ef = 0;      // flange eccentricity
+  int type = 0;   // ProfileType
+  double H = 0;   // height
+  double B = 0;   // flange width
+  double tw = 0;  // web (wall) thickness
+  double tf = 0;  // flange thickness
+  double hw = 0;  // web height
+  double bf = 0;  // flange outstand
+  double ef = 0;  // flange eccentricity
 };
 
 // a / b, or NaN when b is zero: an undefined value shows "n/a" and fails
@@ -27,14 +27,18 @@ inline double SafeDiv(double a, double b) {
   return b == 0.0 ? std::numeric_limits<double>::quiet_NaN() : a / b;
 }
 
-inline bool Positive(double x) { return std::isfinite(x) && x > 0.0; }
+inline bool Positive(double x) {
+  return std::isfinite(x) && x > 0.0;
+}
 
 // Types with a flange of their own (L, T, bulb flat as equivalent angle, I).
 inline bool HasWebLimitOfFlanged(int type) {
   return type == kLTable || type == kLBuiltUp || type == kTTable || type == kTBuiltUp ||
          type == kBulbFlat || type == kIBuiltUp;
 }
-inline bool IsFlatBar(int type) { return type == kFlatbarTable || type == kFlatbarBuiltUp; }
+inline bool IsFlatBar(int type) {
+  return type == kFlatbarTable || type == kFlatbarBuiltUp;
+}
 inline bool HasFlangeLimit(int type) {
   return type == kLTable || type == kLBuiltUp || type == kTTable || type == kTBuiltUp ||
          type == kIBuiltUp;

@@ -86,8 +86,8 @@ void CalcStiffTorsion(DesignState& ds) {
   if (type >= kLTable && type <= kBulbFlat) {
     // The plate width of the restraint is the stiffener spacing (the panel
     // width of the curved-panel check when that check runs).
-    const TorsionInput in{type,   ds.hs,  ds.tws, ds.tfs,           ds.Aws, ds.Afs,
-                          ds.Izs, fy,     ds.stiffspacing, ds.stifflt, false};
+    const TorsionInput in{type,   ds.hs, ds.tws,          ds.tfs,     ds.Aws, ds.Afs,
+                          ds.Izs, fy,    ds.stiffspacing, ds.stifflt, false};
     fT = Reduce(fy, ElasticTorsion(ds, in));
   }
   Finish(ds, fT);
@@ -98,7 +98,7 @@ void CalcRingTorsion(DesignState& ds) {
   const double fy = ds.fyg;
   double fT = fy;
   if ((type >= kLTable && type <= kBulbFlat) || type == kIBuiltUp) {
-    const TorsionInput in{type,   ds.hg, ds.twg, ds.tfg,   ds.Awg,    ds.Afg,
+    const TorsionInput in{type,   ds.hg, ds.twg, ds.tfg,    ds.Awg, ds.Afg,
                           ds.Izg, fy,    ds.le,  ds.ringlt, true};
     fT = Reduce(fy, ElasticTorsion(ds, in));
   }

@@ -26,7 +26,8 @@ inline void SetGrade(MaterialTable& m, int g, const std::string& name,
   int i = 0;
   for (float v : fy) {
     m.mattab[static_cast<std::size_t>(g)][static_cast<std::size_t>(1 + 2 * i)] = v;
-    if (i < 6) m.mattab[static_cast<std::size_t>(g)][static_cast<std::size_t>(2 + 2 * i)] = limits[i];
+    if (i < 6)
+      m.mattab[static_cast<std::size_t>(g)][static_cast<std::size_t>(2 + 2 * i)] = limits[i];
     ++i;
   }
 }
@@ -59,6 +60,8 @@ inline DesignState SmallProject() {
 }
 
 // A value under "0.00" with a decimal point.
-inline std::string Format2(double v) { return FormatNumber(v, "0.00", '.', Precision::Double); }
+inline std::string Format2(double v) {
+  return FormatNumber(v, "0.00", '.', Precision::Double);
+}
 
 }  // namespace tamrel::testing

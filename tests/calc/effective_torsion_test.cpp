@@ -23,10 +23,10 @@ TEST(CalcStiffEffective, FlatBarWithPlating) {
   EXPECT_NEAR(ds.ztip.value(), 110 - 60000.0 / 9000, 1e-12);
   // 266666.7 + 833333.3 + 1000 * 53.333^2 + 8000 * 6.667^2
   const double zna = 60000.0 / 9000;
-  EXPECT_NEAR(ds.Ieff.value(),
-              400.0 * 8000 / 12 + 833333.3333333334 + 1000 * std::pow(60 - zna, 2) +
-                  8000 * zna * zna,
-              1e-6);
+  EXPECT_NEAR(
+      ds.Ieff.value(),
+      400.0 * 8000 / 12 + 833333.3333333334 + 1000 * std::pow(60 - zna, 2) + 8000 * zna * zna,
+      1e-6);
   EXPECT_NEAR(ds.Ieff.value(), 4.3e6, 0.01e6);
 }
 

@@ -6,10 +6,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <random>
-#include <vector>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace tamrel {
 namespace {
@@ -236,7 +236,8 @@ std::string ExactScientific(double v, int sig) {
   digits.resize(static_cast<std::size_t>(sig));
   if (up) {
     int i = sig - 1;
-    while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+    while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+      digits[static_cast<std::size_t>(i--)] = '0';
     if (i >= 0) {
       ++digits[static_cast<std::size_t>(i)];
     } else {
@@ -257,8 +258,9 @@ TEST(FormatNumber, AgreesWithTheExactExpansion) {
   std::mt19937_64 rng(7);
   std::uniform_real_distribution<double> unit(1.0, 10.0);
   std::uniform_int_distribution<int> power(-40, 40);
-  std::vector<double> values = {3000.0, 0.5, 0.125, 12345665.0, 1.0 / 1024, 255.5, 1e22, 4.35,
-                                2.675, 1e-7, 123456789012345.5, 9.999999999999999e22};
+  std::vector<double> values = {
+      3000.0, 0.5,  0.125, 12345665.0, 1.0 / 1024,        255.5,
+      1e22,   4.35, 2.675, 1e-7,       123456789012345.5, 9.999999999999999e22};
   for (int i = 0; i < 20000; ++i) {
     double v = unit(rng) * std::pow(10.0, power(rng));
     if (i % 4 == 1) v = std::round(v);

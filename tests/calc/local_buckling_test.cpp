@@ -76,9 +76,9 @@ TEST(StiffenerLocalBuckling, VerdictUsesTheLimitNotItsText) {
     const char* expected;
   };
   const Case cases[] = {
-      {2, 97.2, "h <= 97 (Eq 3.10.6) ==> OK"},     // limit 97.285 shown as 97
-      {2, 97.3, "h <= 97 (Eq 3.10.6) ==> NOK"},    // just above 97.285
-      {4, 100.0, "h <= 100 (Eq 3.10.6) ==> OK"},   // equal to the limit: 0.4*10*25
+      {2, 97.2, "h <= 97 (Eq 3.10.6) ==> OK"},    // limit 97.285 shown as 97
+      {2, 97.3, "h <= 97 (Eq 3.10.6) ==> NOK"},   // just above 97.285
+      {4, 100.0, "h <= 100 (Eq 3.10.6) ==> OK"},  // equal to the limit: 0.4*10*25
       {4, 100.001, "h <= 100 (Eq 3.10.6) ==> NOK"},
   };
   for (const auto& c : cases) {
@@ -114,7 +114,8 @@ TEST(RingLocalBuckling, EccentricLAndSlenderWeb) {
   ds.girdlb_tf = 10.0f;
   ds.cylr = 1000.0f;
   CalcRingSection(ds, kLBuiltUp);
-  // rfc = 1000 - 10 - 400 = 590; h/tw = 390/8 = 48.75 > (2/3) sqrt(210000*8*590/(355*200*10)) = 24.9
+  // rfc = 1000 - 10 - 400 = 590; h/tw = 390/8 = 48.75 > (2/3) sqrt(210000*8*590/(355*200*10))
+  // = 24.9
   EXPECT_EQ(ds.girdclass[2], "h/tw <= 25 (Eq 3.10.4) ==> NOK");
   // ef/tw = (100 - 4)/8 = 12 > (1/3)*8*590/(200*10) = 0.79
   EXPECT_EQ(ds.girdclass[4], "ef/tw <= 1 (Eq 3.10.5) ==> NOK");
@@ -183,18 +184,21 @@ TEST(LocalBuckling, DegenerateProfilesReadNok) {
   };
   const Case cases[] = {
       {"zero web thickness", [](DesignState& ds) { ds.stifftb_tw = Variant::Int(0); }},
-      {"zero height", [](DesignState& ds) {
+      {"zero height",
+       [](DesignState& ds) {
          ds.stifftb_h = Variant::Int(0);
          ds.stifftb_tf = 0.0f;
        }},
-      {"zero everything", [](DesignState& ds) {
+      {"zero everything",
+       [](DesignState& ds) {
          ds.stifftb_h = Variant::Int(0);
          ds.stifftb_b = Variant::Int(0);
          ds.stifftb_tw = Variant::Int(0);
          ds.stifftb_tf = 0.0f;
        }},
       {"negative flange", [](DesignState& ds) { ds.stifftb_tf = -12.0f; }},
-      {"zero yield", [](DesignState& ds) {
+      {"zero yield",
+       [](DesignState& ds) {
          ds.mats = 5;  // typed value
          ds.fys = 0.0f;
          ds.matg = 5;

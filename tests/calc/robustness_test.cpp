@@ -96,23 +96,23 @@ void Randomise(DesignState& ds, Generator& g) {
   ds.girdtidx = g.Code(-2, 70);
   ds.girdfidx = g.Code(-2, 70);
   ds.girdhpidx = g.Code(-2, 70);
-  for (Variant* v : {&ds.stifflb_h, &ds.stifftb_h, &ds.stifffb_h, &ds.stiffrhs_h, &ds.stiffusp_h,
-                     &ds.stiffib_h, &ds.girdlb_h, &ds.girdtb_h, &ds.girdfb_h, &ds.girdrhs_h,
-                     &ds.girdusp_h, &ds.girdib_h}) {
+  for (Variant* v :
+       {&ds.stifflb_h, &ds.stifftb_h, &ds.stifffb_h, &ds.stiffrhs_h, &ds.stiffusp_h, &ds.stiffib_h,
+        &ds.girdlb_h, &ds.girdtb_h, &ds.girdfb_h, &ds.girdrhs_h, &ds.girdusp_h, &ds.girdib_h}) {
     *v = g.VariantNumber(200);
   }
-  for (Variant* v : {&ds.stifflb_b, &ds.stifftb_b, &ds.stiffrhs_b, &ds.stiffusp_b, &ds.stiffib_b,
-                     &ds.girdlb_b, &ds.girdtb_b, &ds.girdrhs_b, &ds.girdusp_b, &ds.girdib_b,
-                     &ds.stiffusp_a, &ds.girdusp_a}) {
+  for (Variant* v :
+       {&ds.stifflb_b, &ds.stifftb_b, &ds.stiffrhs_b, &ds.stiffusp_b, &ds.stiffib_b, &ds.girdlb_b,
+        &ds.girdtb_b, &ds.girdrhs_b, &ds.girdusp_b, &ds.girdib_b, &ds.stiffusp_a, &ds.girdusp_a}) {
     *v = g.VariantNumber(90);
   }
-  for (Variant* v : {&ds.stifflb_tw, &ds.stifftb_tw, &ds.stiffib_tw, &ds.girdlb_tw,
-                     &ds.girdtb_tw, &ds.girdib_tw}) {
+  for (Variant* v : {&ds.stifflb_tw, &ds.stifftb_tw, &ds.stiffib_tw, &ds.girdlb_tw, &ds.girdtb_tw,
+                     &ds.girdib_tw}) {
     *v = g.VariantNumber(9);
   }
-  for (float* v : {&ds.stifflb_tf, &ds.stifftb_tf, &ds.stifffb_tw, &ds.stiffrhs_tw,
-                   &ds.stiffusp_tw, &ds.stiffib_tf, &ds.girdlb_tf, &ds.girdtb_tf, &ds.girdfb_tw,
-                   &ds.girdrhs_tw, &ds.girdusp_tw, &ds.girdib_tf}) {
+  for (float* v : {&ds.stifflb_tf, &ds.stifftb_tf, &ds.stifffb_tw, &ds.stiffrhs_tw, &ds.stiffusp_tw,
+                   &ds.stiffib_tf, &ds.girdlb_tf, &ds.girdtb_tf, &ds.girdfb_tw, &ds.girdrhs_tw,
+                   &ds.girdusp_tw, &ds.girdib_tf}) {
     *v = g.Single(12);
   }
 }
@@ -129,8 +129,8 @@ void CheckPicture(const RecordingSurface& s, double uf, double permitted, const 
     const double u = (seen == 0) ? uf : uf2;
     ++seen;
     const bool passes = std::isfinite(u) && u <= permitted;
-    EXPECT_EQ(t.colour == Colour::Green, passes) << what << ": " << t.text << " u=" << u
-                                                 << " perm=" << permitted;
+    EXPECT_EQ(t.colour == Colour::Green, passes)
+        << what << ": " << t.text << " u=" << u << " perm=" << permitted;
     if (t.colour == Colour::Green) {
       EXPECT_NE(t.text, "n/a") << what;
     }

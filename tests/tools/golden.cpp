@@ -24,7 +24,6 @@
 #include "files/table_loaders.h"
 #include "state_vars.h"
 
-
 namespace tamrel::tools {
 namespace {
 
@@ -138,8 +137,7 @@ int Run(int argc, char** argv) {
   ds.mainfrm = &w;
   Recalculate(ds);
   const bool column = ds.cyltype == kColumnBuckling;
-  const bool note = !column && w.stiff.Rows().size() > 0 &&
-                    w.stiff.VisibleTexts().size() > 0 &&
+  const bool note = !column && w.stiff.Rows().size() > 0 && w.stiff.VisibleTexts().size() > 0 &&
                     w.stiff.VisibleTexts().back().find("Ref Ch 3.6.1") != std::string::npos;
   PrintPicture("shell", w.shell);
   PrintPicture(column ? "column" : (note ? "note" : "stiffener"), w.stiff);
