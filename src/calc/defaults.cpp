@@ -5,8 +5,12 @@
 namespace tamrel {
 
 namespace {
-constexpr Variant I(std::int16_t v) { return Variant::Int(v); }
-constexpr std::int32_t Rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr Variant I(std::int16_t v) {
+  return Variant::Int(v);
+}
+constexpr std::int32_t Rgb(int r, int g, int b) {
+  return r | (g << 8) | (b << 16);
+}
 }  // namespace
 
 void SetDefaults(DesignState& ds) {

@@ -104,129 +104,142 @@ struct DesignState {
   double ypos = 0.0;            // running y of the result-table drawing
 
   // ---- Identification, codes and options ----
-  std::string proj;             // project name
-  std::string ident;            // identification
-  std::int16_t cyltype = 0;     // CylinderType
-  std::int16_t lrfd = 0;        // DesignFormat
-  Variant UF;                   // allowable (LRFD) or basic (WSD) usage factor
-  std::int16_t ring = 0;        // ring-frame control 1/0
-  std::int16_t hring = 0;       // heavy ring-frame control 1/0
-  std::int16_t outside = 0;     // outside stiffening 1/0
-  std::int16_t ih = 0;          // special calculation of Ih 1/0
-  std::int16_t ringfab = 0;     // RingFabrication
-  std::int16_t odmom = 0;       // DimensioningMoments
-  std::int16_t stiffnote = 0;   // report switch of the stiffener block
-  std::int16_t extraopt = 0;    // kept in the project file only
+  std::string proj;            // project name
+  std::string ident;           // identification
+  std::int16_t cyltype = 0;    // CylinderType
+  std::int16_t lrfd = 0;       // DesignFormat
+  Variant UF;                  // allowable (LRFD) or basic (WSD) usage factor
+  std::int16_t ring = 0;       // ring-frame control 1/0
+  std::int16_t hring = 0;      // heavy ring-frame control 1/0
+  std::int16_t outside = 0;    // outside stiffening 1/0
+  std::int16_t ih = 0;         // special calculation of Ih 1/0
+  std::int16_t ringfab = 0;    // RingFabrication
+  std::int16_t odmom = 0;      // DimensioningMoments
+  std::int16_t stiffnote = 0;  // report switch of the stiffener block
+  std::int16_t extraopt = 0;   // kept in the project file only
 
   // ---- Geometry and loads (mm, MPa, kN, kNm) ----
-  float cylr = 0;               // radius r to the shell mid-plane
-  Variant cylt;                 // shell thickness t
-  Variant ringspacing;          // ring-frame spacing l
-  Variant stiffspacing;         // stiffener spacing s
-  Variant cyll;                 // cylinder length L (also the column length)
-  Variant stifflt;              // lateral-torsional buckling length of the stiffener
-  float ringlt = 0;             // tripping length of the ring frame
-  Variant Sigx;                 // axial design stress (negative in compression)
-  float Sigy = 0;               // circumferential design stress
-  float Tau = 0;                // shear design stress
-  float pd = 0;                 // lateral design pressure, positive inside
-  Variant naxial;               // axial force of the column (kN)
-  Variant M1a, M1b, M2a;        // end moments (kNm)
-  float M2b = 0;                // end moment (kNm)
-  Variant k1;                   // buckling-length factor about axis 1
-  float k2 = 0;                 // buckling-length factor about axis 2
-  float emod = 0;               // Young's modulus E
+  float cylr = 0;         // radius r to the shell mid-plane
+  Variant cylt;           // shell thickness t
+  Variant ringspacing;    // ring-frame spacing l
+  Variant stiffspacing;   // stiffener spacing s
+  Variant cyll;           // cylinder length L (also the column length)
+  Variant stifflt;        // lateral-torsional buckling length of the stiffener
+  float ringlt = 0;       // tripping length of the ring frame
+  Variant Sigx;           // axial design stress (negative in compression)
+  float Sigy = 0;         // circumferential design stress
+  float Tau = 0;          // shear design stress
+  float pd = 0;           // lateral design pressure, positive inside
+  Variant naxial;         // axial force of the column (kN)
+  Variant M1a, M1b, M2a;  // end moments (kNm)
+  float M2b = 0;          // end moment (kNm)
+  Variant k1;             // buckling-length factor about axis 1
+  float k2 = 0;           // buckling-length factor about axis 2
+  float emod = 0;         // Young's modulus E
 
   // ---- Materials ----
   std::int16_t matp = 0, mats = 0, matg = 0;  // grade indices: plate, stiffener, ring frame
-  Variant fyp, fys, fyg;        // yield strengths (MPa)
-  float tmat = 0;               // lookup thickness of the profile last computed
+  Variant fyp, fys, fyg;                      // yield strengths (MPa)
+  float tmat = 0;                             // lookup thickness of the profile last computed
 
   // ---- Stiffener and ring-frame profiles ----
   std::int16_t stifftype = 0, ringtype = 0;  // ProfileType
   std::int16_t stifflidx = 0, stifftidx = 0, stifffidx = 0, stiffhpidx = 0;
   std::int16_t girdlidx = 0, girdtidx = 0, girdfidx = 0, girdhpidx = 0;
-  Variant hs, bs, tws;          // current stiffener H, B, tw
-  float tfs = 0;                // current stiffener tf
-  Variant cs;                   // bulb c / trapezoid a
-  Variant Ros;                  // bulb radius / RHS corner radius
-  Variant hg, bg, twg;          // current ring frame H, B, tw
-  float tfg = 0;                // current ring frame tf
+  Variant hs, bs, tws;  // current stiffener H, B, tw
+  float tfs = 0;        // current stiffener tf
+  Variant cs;           // bulb c / trapezoid a
+  Variant Ros;          // bulb radius / RHS corner radius
+  Variant hg, bg, twg;  // current ring frame H, B, tw
+  float tfg = 0;        // current ring frame tf
   Variant cg, Rog;
 
   // Built-up sets, one per built-up dialog; the last dimension of each set is single.
-  Variant stifflb_h, stifflb_b, stifflb_tw;   float stifflb_tf = 0;
-  Variant stifftb_h, stifftb_b, stifftb_tw;   float stifftb_tf = 0;
-  Variant stifffb_h;                          float stifffb_tw = 0;
-  Variant stiffrhs_h, stiffrhs_b;             float stiffrhs_tw = 0;
-  Variant stiffusp_h, stiffusp_b, stiffusp_a; float stiffusp_tw = 0;
-  Variant stiffib_h, stiffib_b, stiffib_tw;   float stiffib_tf = 0;
-  Variant girdlb_h, girdlb_b, girdlb_tw;      float girdlb_tf = 0;
-  Variant girdtb_h, girdtb_b, girdtb_tw;      float girdtb_tf = 0;
-  Variant girdfb_h;                           float girdfb_tw = 0;
-  Variant girdrhs_h, girdrhs_b;               float girdrhs_tw = 0;
-  Variant girdusp_h, girdusp_b, girdusp_a;    float girdusp_tw = 0;
-  Variant girdib_h, girdib_b, girdib_tw;      float girdib_tf = 0;
+  Variant stifflb_h, stifflb_b, stifflb_tw;
+  float stifflb_tf = 0;
+  Variant stifftb_h, stifftb_b, stifftb_tw;
+  float stifftb_tf = 0;
+  Variant stifffb_h;
+  float stifffb_tw = 0;
+  Variant stiffrhs_h, stiffrhs_b;
+  float stiffrhs_tw = 0;
+  Variant stiffusp_h, stiffusp_b, stiffusp_a;
+  float stiffusp_tw = 0;
+  Variant stiffib_h, stiffib_b, stiffib_tw;
+  float stiffib_tf = 0;
+  Variant girdlb_h, girdlb_b, girdlb_tw;
+  float girdlb_tf = 0;
+  Variant girdtb_h, girdtb_b, girdtb_tw;
+  float girdtb_tf = 0;
+  Variant girdfb_h;
+  float girdfb_tw = 0;
+  Variant girdrhs_h, girdrhs_b;
+  float girdrhs_tw = 0;
+  Variant girdusp_h, girdusp_b, girdusp_a;
+  float girdusp_tw = 0;
+  Variant girdib_h, girdib_b, girdib_tw;
+  float girdib_tf = 0;
 
   // ---- Section properties ----
-  Variant As, Ag;               // section area (mm2)
-  Variant Aws, Awg;             // web area
-  float Afs = 0, Afg = 0;       // flange area
-  Variant zcs, zcg;             // centroid height above the plate side
-  Variant Iys, Iyg;             // second moment about the axis parallel to the shell
-  Variant Izs;                  // flange quantity used for tripping (mm4)
+  Variant As, Ag;          // section area (mm2)
+  Variant Aws, Awg;        // web area
+  float Afs = 0, Afg = 0;  // flange area
+  Variant zcs, zcg;        // centroid height above the plate side
+  Variant Iys, Iyg;        // second moment about the axis parallel to the shell
+  Variant Izs;             // flange quantity used for tripping (mm4)
   float Izg = 0;
-  Variant gstiff, ggird;        // mass per metre (kg/m)
-  Variant hw;                   // web height of the profile last computed
-  Variant zna;                  // neutral axis of profile with effective shell
-  Variant Aeff;                 // area of profile with effective shell
-  Variant ztip;                 // neutral axis to profile tip
-  Variant Ieff;                 // second moment of profile with effective shell
-  Variant r0;                   // radius to the ring frame's neutral axis
-  float rf = 0;                 // radius to the ring-frame flange
-  float fTors = 0;              // torsional buckling strength of the profile last computed
+  Variant gstiff, ggird;  // mass per metre (kg/m)
+  Variant hw;             // web height of the profile last computed
+  Variant zna;            // neutral axis of profile with effective shell
+  Variant Aeff;           // area of profile with effective shell
+  Variant ztip;           // neutral axis to profile tip
+  Variant Ieff;           // second moment of profile with effective shell
+  Variant r0;             // radius to the ring frame's neutral axis
+  float rf = 0;           // radius to the ring-frame flange
+  float fTors = 0;        // torsional buckling strength of the profile last computed
   std::array<std::string, 6> stiffclass{};  // local-buckling texts, elements 1..2
   std::array<std::string, 6> girdclass{};   // local-buckling texts, elements 1..4
 
   // ---- Design stresses and curvature ----
-  Variant Z;                    // curvature parameter
-  Variant le;                   // effective shell length min(1.56 sqrt(r t), l)
-  Variant shp;                  // hoop stress from lateral pressure
-  Variant sh;                   // total design hoop stress
-  Variant sa;                   // axial design stress of the shell check
-  float sm = 0;                 // bending stress of the shell check
-  Variant sp;                   // panel width of the curved-panel check
+  Variant Z;     // curvature parameter
+  Variant le;    // effective shell length min(1.56 sqrt(r t), l)
+  Variant shp;   // hoop stress from lateral pressure
+  Variant sh;    // total design hoop stress
+  Variant sa;    // axial design stress of the shell check
+  float sm = 0;  // bending stress of the shell check
+  Variant sp;    // panel width of the curved-panel check
 
   // ---- Check results ----
-  Variant sa0;                  // compressive part of the axial stress
-  Variant sigj;                 // equivalent design stress SigjSd
-  Variant fEa;                  // elastic buckling strength, axial
-  float fEh = 0;                // elastic buckling strength, hoop
-  float lamdas = 0;             // reduced shell slenderness
-  float fks = 0;                // characteristic buckling strength
-  Variant eta;                  // sigj / fks of the shell check
-  Variant gM;                   // material factor
-  float beta = 0;               // WSD factor
-  Variant UFperm;               // permitted usage factor, shell and column checks
-  Variant UFshell;              // usage factor of the shell check
-  Variant UFpermst;             // permitted usage factor of the stiffener check
-  Variant UFst;                 // usage factor of the stiffener check
-  Variant UF1, UF2;             // usage factors of the column check
-  float Isef = 0;               // effective second moment of stiffener with plate
-  float les = 0;                // effective shell width with the stiffener
-  Variant Areq;                 // required ring-frame area
-  Variant UFarea;               // usage factor of the area requirement
-  Variant leg;                  // effective shell width with the ring frame
-  float shR = 0;                // hoop stress in the ring frame
-  Variant delta0;               // initial out-of-roundness
-  Variant Ix, Ixh, Ih, IR;      // ring-frame inertia requirements (mm4)
-  float UFinertia = 0;          // usage factor of the inertia requirement
-  float pratio = 0;             // pressure ratio of the special Ih calculation
+  Variant sa0;              // compressive part of the axial stress
+  Variant sigj;             // equivalent design stress SigjSd
+  Variant fEa;              // elastic buckling strength, axial
+  float fEh = 0;            // elastic buckling strength, hoop
+  float lamdas = 0;         // reduced shell slenderness
+  float fks = 0;            // characteristic buckling strength
+  Variant eta;              // sigj / fks of the shell check
+  Variant gM;               // material factor
+  float beta = 0;           // WSD factor
+  Variant UFperm;           // permitted usage factor, shell and column checks
+  Variant UFshell;          // usage factor of the shell check
+  Variant UFpermShell;      // permitted value shown (and coloured against) in the shell table
+  Variant UFpermst;         // permitted usage factor of the stiffener check
+  Variant UFst;             // usage factor of the stiffener check
+  Variant UF1, UF2;         // usage factors of the column check
+  float Isef = 0;           // effective second moment of stiffener with plate
+  float les = 0;            // effective shell width with the stiffener
+  Variant Areq;             // required ring-frame area
+  Variant UFarea;           // usage factor of the area requirement
+  Variant leg;              // effective shell width with the ring frame
+  float shR = 0;            // hoop stress in the ring frame
+  Variant delta0;           // initial out-of-roundness
+  Variant Ix, Ixh, Ih, IR;  // ring-frame inertia requirements (mm4)
+  float UFinertia = 0;      // usage factor of the inertia requirement
+  float pratio = 0;         // pressure ratio of the special Ih calculation
 
   // ---- Result tables ----
-  ResultTable shellTable;       // shelltxt, shellval, shellunit, shelllast
-  ResultTable stiffTable;       // stifftxt, stiffval, stiffunit, stifflast
-  ResultTable ringTable;        // ringtxt, ringval, ringunit, ringlast
+  ResultTable shellTable;  // shelltxt, shellval, shellunit, shelllast
+  ResultTable stiffTable;  // stifftxt, stiffval, stiffunit, stifflast
+  ResultTable ringTable;   // ringtxt, ringval, ringunit, ringlast
 
   // ---- Data tables ----
   ProfileTable lprof, tprof, fprof, bfprof;
@@ -238,6 +251,8 @@ struct DesignState {
 };
 
 // The decimal sign shown to the user: '.' where decflag is 0, ',' otherwise.
-inline char DecimalSign(const DesignState& ds) { return ds.decflag.value() == 0.0 ? '.' : ','; }
+inline char DecimalSign(const DesignState& ds) {
+  return ds.decflag.value() == 0.0 ? '.' : ',';
+}
 
 }  // namespace tamrel

@@ -13,8 +13,12 @@
 namespace tamrel {
 
 // Round a double to single precision and back (the value as a float holds it).
-inline double ToSingle(double x) { return static_cast<double>(static_cast<float>(x)); }
-inline float Sng(double x) { return static_cast<float>(x); }
+inline double ToSingle(double x) {
+  return static_cast<double>(static_cast<float>(x));
+}
+inline float Sng(double x) {
+  return static_cast<float>(x);
+}
 
 // Pi as the program has always used it: the single-precision 3.141593.
 inline constexpr float kPiSingle = 3.141593f;
@@ -28,6 +32,8 @@ inline constexpr double kPoisson = 0.3;
 
 inline constexpr double kInf = std::numeric_limits<double>::infinity();
 
-inline bool IsFinite(double x) { return std::isfinite(x); }
+inline bool IsFinite(double x) {
+  return std::isfinite(x);
+}
 
 }  // namespace tamrel

@@ -14,8 +14,8 @@ namespace tamrel {
 
 // Caption of a profile, e.g. "T200x90x9.0x12.0", "Fb100x10.0", "BF 200x10.0",
 // "RHS200x90x9.0". Returns an empty text for a code outside 0..9.
-std::string ProfileCaption(std::int16_t type, double H, double B, double tw, double tf,
-                           char decimalSign);
+std::string ProfileCaption(std::int16_t type, const Variant& H, const Variant& B, const Variant& tw,
+                           float tf, char decimalSign);
 
 // The ten item texts of the profile-type lists; ring frames read "I-profile" for 9.
 const char* StiffProfileTypeText(int type);

@@ -14,9 +14,9 @@ class Variant {
   enum class Kind : std::uint8_t { Empty, Int16, Single, Double };
 
   constexpr Variant() = default;
-  constexpr Variant(std::int16_t v) : kind_(Kind::Int16), value_(v) {}  // NOLINT
+  constexpr Variant(std::int16_t v) : kind_(Kind::Int16), value_(v) {}                 // NOLINT
   constexpr Variant(float v) : kind_(Kind::Single), value_(static_cast<double>(v)) {}  // NOLINT
-  constexpr Variant(double v) : kind_(Kind::Double), value_(v) {}  // NOLINT
+  constexpr Variant(double v) : kind_(Kind::Double), value_(v) {}                      // NOLINT
   // Any other type (int, long, bool ...) must be converted explicitly, so that
   // the stored kind is always a deliberate choice.
   template <class T>

@@ -20,8 +20,20 @@ enum class ResultPicture : std::uint8_t {
 
 // Icons of the profile buttons cmdpic_stiff and cmdpic_gird.
 enum class ProfileIcon : std::uint8_t {
-  stiff_l, stiff_t, stiff_f, stiff_hp, stiff_rhs, stiff_u, stiff_i,
-  gird_l, gird_t, gird_f, gird_hp, gird_rhs, gird_u, gird_i,
+  stiff_l,
+  stiff_t,
+  stiff_f,
+  stiff_hp,
+  stiff_rhs,
+  stiff_u,
+  stiff_i,
+  gird_l,
+  gird_t,
+  gird_f,
+  gird_hp,
+  gird_rhs,
+  gird_u,
+  gird_i,
 };
 
 const char* ProfileIconName(ProfileIcon icon);  // "ico_stiff_l" ...

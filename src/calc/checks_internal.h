@@ -1,0 +1,75 @@
+#pragma once
+// Pieces shared by the shell, curved-panel, stiffener and column checks.
+
+#include <cmath>
+#include <limits>
+
+#include "calc/design_state.h"
+#include "calc/numeric.h"
+
+namespace tamrel::detail {
+
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// 1 - nu^2 with Poisson's ratio 0.3.
+inline double OneMinusNu2() {
+  return 1 - kPoisson * kPoisson;
+}
+
+// Buckling coefficient C = psi sqrt(1 + (rho xi / psi)^2), DNV-RP-C202 eq. 3.4.2.
+inline double BucklingCoefficient(double psi, double xi, double rho) {
+  return psi * std::sqrt(1 + std::pow(rho * xi / psi, 2));
+}
+
+// Elastic buckling strength fE = C pi^2 E / (12 (1 - nu^2)) (t / l)^2,
+// evaluated as pi^2 * C * E / 12 / (1 - nu^2) * (t / l)^2.
+inline double ElasticShellStrength(double C, double E, double t, double l) {
+  return kPi * kPi * C * E / 12 / OneMinusNu2() * std::pow(t / l, 2);
+}
+
+inline bool PositiveFinite(double x) {
+  return std::isfinite(x) && x > 0.0;
+}
+
+// Material factor gamma_M and WSD factor beta by the reduced slenderness
+// (DNV-RP-C202 eq. 3.1.1; beta for WSD after DNV-OS-C201).
+inline double MaterialFactorLRFD(double lamdas) {
+  if (lamdas < 0.5) return 1.15;
+  if (lamdas <= 1.0) return 0.85 + 0.60 * lamdas;
+  return 1.45;
+}
+inline float WsdBeta(double lamdas) {
+  if (lamdas < 0.5) return 1.0f;
+  if (lamdas <= 1.0) return Sng(1.2 - 0.4 * lamdas);
+  return 0.8f;
+}
+
+// Reduced slenderness lambda = sqrt(fy / sigj * sum), single precision; an
+// unloaded shell (sigj = 0) has slenderness 0.
+inline float Slenderness(double fy, double sigj, double sum) {
+  if (sigj == 0) return 0.0f;
+  return Sng(std::sqrt(fy / sigj * sum));
+}
+
+// Characteristic column buckling strength fkc from the reduced column
+// slenderness and the local strength fak (DNV-RP-C202 eq. 3.8.x).
+inline double ColumnStrength(double lamda, double fak) {
+  return lamda <= 1.34 ? (1 - 0.28 * lamda * lamda) * fak : 0.9 / (lamda * lamda) * fak;
+}
+
+// Material factor, permitted usage factor, design strength fksd (returned,
+// single precision) and usage factor of the shell or curved-panel check from
+// lamdas, fks and sigj; the usage factor is NaN when the shell is not defined.
+float ShellUsageFactor(DesignState& ds, bool betaUnderLRFD, bool defined);
+
+// Rows 4 to 10 of the shell table, common to the shell and curved-panel checks.
+void FillShellTableTail(DesignState& ds, float fksd);
+
+// Ring-frame requirement pieces shared by the panel-ring and heavy-ring checks.
+void RaiseTorsionalStrength(DesignState& ds);
+double PressureInertia(const DesignState& ds, double len);
+double AxialInertia(const DesignState& ds, double a, double len);
+double ShearInertia(const DesignState& ds, double len);
+float StiffenerAreaRatio(const DesignState& ds);
+
+}  // namespace tamrel::detail

@@ -1,0 +1,83 @@
+// Design stresses every later check reads, and the ring-frame tripping
+// length limit.
+
+#include <cmath>
+
+#include "calc/checks.h"
+#include "calc/fmt_util.h"
+#include "calc/numeric.h"
+#include "calc/sections.h"
+#include "calc/window.h"
+
+namespace tamrel {
+
+// Tripping length of the ring frame: lt <= pi sqrt(r h) (DNV-RP-C202 B.5.9),
+// h the ring height less its flange thickness.
+void CheckTrippingLength(DesignState& ds) {
+  const double h = ds.hg - static_cast<double>(ds.tfg);
+  const double r = ds.cylr;
+  const float limit = Sng(kPi * std::sqrt(r * h));
+  if (ds.ringlt > limit) {
+    if (ds.mainfrm != nullptr) ds.mainfrm->ShowExclamation(" lt<=pi*Sqr(r*h), ref ch B.5.9 ");
+    ds.ringlt = Sng(kPi * std::sqrt(r * h) - 1);  // 1 mm below the limit
+    if (ds.mainfrm != nullptr) {
+      ds.mainfrm->SetTrippingLengthText(Fmt(ds, ds.ringlt, "#00"));
+      ds.mainfrm->FocusTrippingLength();
+    }
+  }
+}
+
+namespace {
+
+// Reduction factor zeta of the hoop stress at the middle of a ring-stiffened
+// bay (DNV-RP-C202 eq. 3.3.x): 2 (sinh b cos b + cosh b sin b) / (sinh 2b + sin 2b),
+// never negative; 0 (its limit) where the hyperbolic terms overflow.
+double Zeta(double beta) {
+  auto sinh = [](double x) { return (std::exp(x) - std::exp(-x)) * 0.5; };
+  auto cosh = [](double x) { return (std::exp(-x) + std::exp(x)) * 0.5; };
+  double z = 2 * (sinh(beta) * std::cos(beta) + cosh(beta) * std::sin(beta)) /
+             (sinh(2 * beta) + std::sin(2 * beta));
+  if (!std::isfinite(z)) return 0.0;
+  if (z < 0) z = 0;
+  return z;
+}
+
+}  // namespace
+
+void CalcDesignStresses(DesignState& ds) {
+  const double r = ds.cylr;
+  const double t = ds.cylt;
+  const double l = ds.ringspacing;
+
+  // Effective shell length le = min(1.56 sqrt(r t), l).
+  const double a = 1.56 * std::sqrt(r * t);
+  ds.le = a;
+  if (ds.le > ds.ringspacing) ds.le = ds.ringspacing;
+  const double beta = l / a;
+
+  // Hoop stress from the lateral pressure, p r formed in single precision.
+  const double pr = ToSingle(static_cast<double>(ds.pd) * r);
+  if (ds.cyltype != kRingStiffened) {
+    ds.shp = pr / t;
+  } else {
+    // Ring frames carry part of the pressure: the hoop stress midway between
+    // rings is reduced by alpha zeta / (alpha + 1).
+    CalcRingSection(ds, ds.ringtype);
+    const double alpha = (ds.Ag / ds.le) / t;
+    const double zeta = Zeta(beta);
+    const double prt = ToSingle(pr / t);
+    ds.shp = prt - alpha * zeta / (alpha + 1) * (prt - 0.3 * ds.Sigx);
+  }
+  ds.sh = ds.shp + static_cast<double>(ds.Sigy);
+
+  if (ds.cyltype > kStringerStiffened) {
+    // Column: the axial stress comes from the axial force (kN -> N).
+    const double circumference = ToSingle(kTwoPi * r);
+    ds.sa = ds.naxial / (circumference * t) * 1000;
+    ds.Sigx = ds.sa;
+  } else {
+    ds.sa = ds.Sigx;
+  }
+}
+
+}  // namespace tamrel

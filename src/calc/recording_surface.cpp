@@ -1,0 +1,111 @@
+#include "calc/recording_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tamrel {
+namespace {
+
+constexpr double kSameY = 1e-6;
+
+// Characters of a UTF-8 text (continuation bytes are not counted).
+std::size_t CharCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+  }));
+}
+
+}  // namespace
+
+std::string RecordingSurface::Row::Joined() const {
+  std::string s;
+  for (const auto& t : texts) s += t.text;
+  return s;
+}
+
+void RecordingSurface::Clear() {
+  Op op;
+  op.kind = Op::Kind::Clear;
+  ops_.push_back(op);
+  x_ = 0;
+  y_ = 0;
+}
+
+void RecordingSurface::Record(std::string_view text, bool lineBreak) {
+  Op op;
+  op.kind = Op::Kind::Text;
+  op.text = Text{std::string(text), x_, y_, bold_, underline_, colour_, lineBreak};
+  ops_.push_back(std::move(op));
+}
+
+void RecordingSurface::Print(std::string_view text) {
+  Record(text, false);
+  x_ += TextWidth(text);
+}
+
+void RecordingSurface::PrintLine(std::string_view text) {
+  Record(text, true);
+  x_ = 0;
+  y_ += kLineHeight;
+}
+
+double RecordingSurface::TextWidth(std::string_view text) const {
+  return kCharWidth * static_cast<double>(CharCount(text));
+}
+
+int RecordingSurface::ClearCount() const {
+  return static_cast<int>(std::count_if(ops_.begin(), ops_.end(),
+                                        [](const Op& op) { return op.kind == Op::Kind::Clear; }));
+}
+
+std::vector<RecordingSurface::Text> RecordingSurface::Visible() const {
+  std::vector<Text> out;
+  for (const auto& op : ops_) {
+    if (op.kind == Op::Kind::Clear) {
+      out.clear();
+    } else {
+      out.push_back(op.text);
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> RecordingSurface::VisibleTexts() const {
+  std::vector<std::string> out;
+  for (const auto& t : Visible()) out.push_back(t.text);
+  return out;
+}
+
+std::vector<RecordingSurface::Row> RecordingSurface::Rows() const {
+  std::vector<Row> rows;
+  for (const auto& t : Visible()) {
+    auto it = std::find_if(rows.begin(), rows.end(),
+                           [&](const Row& r) { return std::fabs(r.y - t.y) < kSameY; });
+    if (it == rows.end()) {
+      rows.push_back(Row{t.y, {t}});
+    } else {
+      it->texts.push_back(t);
+    }
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.y < b.y; });
+  return rows;
+}
+
+std::vector<RecordingSurface::Text> RecordingSurface::TextsAt(double y) const {
+  std::vector<Text> out;
+  for (const auto& t : Visible()) {
+    if (std::fabs(t.y - y) < kSameY) out.push_back(t);
+  }
+  return out;
+}
+
+const char* ColourName(Colour c) {
+  switch (c) {
+    case Colour::Black: return "black";
+    case Colour::Green: return "green";
+    case Colour::Red: return "red";
+  }
+  return "black";
+}
+
+}  // namespace tamrel

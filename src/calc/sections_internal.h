@@ -1,0 +1,54 @@
+#pragma once
+// Shared between the section, local-buckling, effective-plating and torsion
+// routines: the dimensions of the profile being computed.
+
+#include <cmath>
+#include <limits>
+
+#include "calc/design_state.h"
+
+namespace tamrel::detail {
+
+// Geometry of one run of a section routine (mm).
+struct ProfileGeometry {
+  int type = 0;   // ProfileType
+  double H = 0;   // height
+  double B = 0;   // flange width
+  double tw = 0;  // web (wall) thickness
+  double tf = 0;  // flange thickness
+  double hw = 0;  // web height
+  double bf = 0;  // flange outstand
+  double ef = 0;  // flange eccentricity
+};
+
+// a / b, or NaN when b is zero: an undefined value shows "n/a" and fails
+// every comparison instead of passing as an infinity might.
+inline double SafeDiv(double a, double b) {
+  return b == 0.0 ? std::numeric_limits<double>::quiet_NaN() : a / b;
+}
+
+inline bool Positive(double x) {
+  return std::isfinite(x) && x > 0.0;
+}
+
+// Types with a flange of their own (L, T, bulb flat as equivalent angle, I).
+inline bool HasWebLimitOfFlanged(int type) {
+  return type == kLTable || type == kLBuiltUp || type == kTTable || type == kTBuiltUp ||
+         type == kBulbFlat || type == kIBuiltUp;
+}
+inline bool IsFlatBar(int type) {
+  return type == kFlatbarTable || type == kFlatbarBuiltUp;
+}
+inline bool HasFlangeLimit(int type) {
+  return type == kLTable || type == kLBuiltUp || type == kTTable || type == kTBuiltUp ||
+         type == kIBuiltUp;
+}
+
+// A profile that cannot exist (no web, no flange where it needs one, a bulb
+// whose equivalent flange is not wider than its web, no yield strength).
+bool IsDegenerate(const ProfileGeometry& g, double fy, double E);
+
+void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g);
+void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g);
+
+}  // namespace tamrel::detail

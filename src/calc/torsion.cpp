@@ -1,0 +1,109 @@
+// Torsional buckling strength fT of a stiffener or ring frame (tripping
+// about its line of attachment), DNV-RP-C202 ch. 3.5 / 3.9: the elastic
+// torsional buckling strength with the rotational restraint of the shell
+// plate, reduced by the plate's own utilisation eta, then the reduction to
+// the characteristic strength through the slenderness lambda_T.
+
+#include <cmath>
+
+#include "calc/numeric.h"
+#include "calc/sections.h"
+#include "calc/sections_internal.h"
+
+namespace tamrel {
+
+namespace {
+
+struct TorsionInput {
+  int type;
+  double H, tw, tf;
+  double Aw, Af, Iz;
+  double fy;
+  double b;   // plate width of the rotational restraint
+  double lT;  // torsional buckling length
+  bool ring;
+};
+
+// Elastic torsional buckling strength, single precision; 0 when undefined.
+float ElasticTorsion(const DesignState& ds, const TorsionInput& in) {
+  const double E = ds.emod;
+  const double t = ds.cylt;
+  const double r = ds.cylr;
+  const double eta = ds.eta;
+  const double G = E / 2.6;
+
+  // Rotational restraint from the shell plate, reduced by its utilisation.
+  double Cr = 0;
+  if (eta < 1) {
+    const double hc = (in.type <= kTBuiltUp) ? in.H - in.tf : in.H;
+    Cr = (hc / in.b) * std::pow(t / in.tw, 3) * std::sqrt(1 - eta);
+    // No plate width (or no web) leaves no restraint worth counting.
+    if (!std::isfinite(Cr)) Cr = 0;
+  }
+  const double beta = (3 * Cr + 0.2) / (Cr + 0.2);
+
+  double fEt = 0;
+  if (detail::IsFlatBar(in.type)) {
+    fEt = G * (beta + 0.2 * in.H / r) * std::pow(in.tw / in.H, 2);
+  } else {
+    // Flanged profiles (L, T, bulb flat; for ring frames also I, whose web
+    // height is H - 2 tf).
+    const double webHeight = (in.type == kIBuiltUp) ? in.H - 2 * in.tf : in.H - in.tf;
+    fEt = beta * (in.Aw + in.Af * std::pow(in.tf / in.tw, 2)) / (in.Aw + 3 * in.Af) * G *
+              std::pow(in.tw / webHeight, 2) +
+          kPi * kPi * E * in.Iz / ((in.Af + in.Aw / 3) * in.lT * in.lT);
+  }
+  if (!std::isfinite(fEt) || fEt < 0) return 0.0f;
+  return Sng(fEt);
+}
+
+// Characteristic torsional buckling strength from fy and fEt.
+double Reduce(double fy, float fEtSingle) {
+  const double fEt = fEtSingle;
+  if (!(fEt > 0)) return fy > 0 ? 0.0 : fy;  // no torsional stiffness: no strength
+  const double lamT = std::sqrt(fy / fEt);
+  const double mu = 0.35 * (lamT - 0.6);
+  const double phi = Sng(1 + mu + lamT * lamT);
+  if (lamT > 0.6) {
+    return fy * (phi - std::sqrt(phi * phi - 4 * lamT * lamT)) / (2 * lamT * lamT);
+  }
+  return fy;
+}
+
+void Finish(DesignState& ds, double fT) {
+  const double fyp = ds.fyp;
+  if (fT > fyp) fT = fyp;  // never above the shell plate's yield strength
+  ds.fTors = Sng(fT);
+}
+
+}  // namespace
+
+void CalcStiffTorsion(DesignState& ds) {
+  const int type = ds.stifftype;
+  const double fy = ds.fys;
+  double fT = fy;
+  // RHS, trapezoid and I stiffeners are not checked for tripping: fT = fy.
+  if (type >= kLTable && type <= kBulbFlat) {
+    // The plate width of the restraint is the stiffener spacing (the panel
+    // width of the curved-panel check when that check runs).
+    const TorsionInput in{type,   ds.hs, ds.tws,          ds.tfs,     ds.Aws, ds.Afs,
+                          ds.Izs, fy,    ds.stiffspacing, ds.stifflt, false};
+    fT = Reduce(fy, ElasticTorsion(ds, in));
+  }
+  Finish(ds, fT);
+}
+
+void CalcRingTorsion(DesignState& ds) {
+  const int type = ds.ringtype;
+  const double fy = ds.fyg;
+  double fT = fy;
+  if ((type >= kLTable && type <= kBulbFlat) || type == kIBuiltUp) {
+    const TorsionInput in{type,   ds.hg, ds.twg, ds.tfg,    ds.Awg, ds.Afg,
+                          ds.Izg, fy,    ds.le,  ds.ringlt, true};
+    fT = Reduce(fy, ElasticTorsion(ds, in));
+  }
+  if (ds.ringfab != 0) fT = 0.9 * fT;  // cold-formed ring frame
+  Finish(ds, fT);
+}
+
+}  // namespace tamrel

@@ -1,0 +1,131 @@
+#include "files/file_commands.h"
+
+#include "calc/checks.h"
+#include "calc/defaults.h"
+#include "calc/sections.h"
+#include "calc/window.h"
+#include "calc/yield.h"
+#include "files/project_file.h"
+
+namespace tamrel {
+
+namespace {
+constexpr const char* kNewFile = "New File";
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Reads a project; a file that is not there says so, any other failure shows
+// what is wrong with the file. A failed read changes nothing.
+bool FileCommands::Read(const std::string& path) {
+  try {
+    ReadProjectFile(ds, path);
+    return true;
+  } catch (const ProjectFileError& e) {
+    if (e.kind() == ProjectFileError::Kind::NotFound) {
+      host.ShowExclamation("can't find file - " + path);
+    } else {
+      host.ShowExclamation(e.what());
+    }
+    return false;
+  }
+}
+
+// Writes the project; a failed save leaves the old file and filename as they were.
+bool FileCommands::Write(const std::string& path) {
+  try {
+    WriteProjectFile(ds, path);
+    return true;
+  } catch (const ProjectFileError&) {
+    host.ShowExclamation("can't save file - " + path);
+    return false;
+  }
+}
+
+// After a project was read: close the section dialogs (a built-up dialog
+// writes its fields into its set), then look up the yield strengths, compute
+// the stiffener section, refill the window and recalculate.
+void FileCommands::AfterRead() {
+  host.UnloadSectionDialogs();
+  GetShellYield(ds, ds.matp);
+  CalcStiffSection(ds, ds.stifftype);
+  GetStiffenerYield(ds, ds.mats);
+  host.ShowDesignState();
+  Recalculate(ds);
+}
+
+void FileCommands::New() {
+  SetDefaults(ds);
+  host.ShowDesignState();
+  Recalculate(ds);
+}
+
+void FileCommands::Open() {
+  const auto chosen = host.ShowOpenDialog(ds.lastdir);
+  if (!chosen) return;
+  const std::string path = *chosen;
+  const bool current = path == ds.filename;
+  // The chosen file becomes the current project (filename, caption) only
+  // once it has been read: a failed read must not leave the old project
+  // under the new name, where a Save would overwrite the file with it.
+  if (!Read(path)) return;
+  if (!current) {
+    AddRecentFileOnOpen(store, menu, path);
+    ShowRecentFiles(store, menu);
+    host.RecentFilesChanged();
+  }
+  ds.lastdir = FolderOf(path);
+  AfterRead();
+}
+
+void FileCommands::OpenRecent(int index) {
+  if (index < 1 || index > kRecentFileCount) return;
+  const std::string path =
+      RecentFileCaptionPath(menu.mnurecentfile[static_cast<std::size_t>(index)].caption);
+  const std::string dir = FolderOf(path);
+  if (path != ds.filename) {
+    PromoteRecentFile(store, path, static_cast<std::int16_t>(index));
+    ShowRecentFiles(store, menu);
+    host.RecentFilesChanged();
+  }
+  if (!Read(path)) return;
+  ds.lastdir = dir;
+  AfterRead();
+}
+
+void FileCommands::Save() {
+  ds.ident = host.IdentificationText();
+  ds.proj = host.ProjectNameText();
+  if (ds.filename != kNewFile) {
+    Write(ds.filename);
+    return;
+  }
+  const auto chosen = host.ShowSaveDialog("", "*.tmr");
+  if (!chosen) return;
+  if (!Write(*chosen)) return;
+  ds.lastdir = FolderOf(*chosen);
+  AddRecentFileOnSave(store, *chosen);
+  ShowRecentFiles(store, menu);
+  host.RecentFilesChanged();
+}
+
+void FileCommands::SaveAs() {
+  ds.ident = host.IdentificationText();
+  ds.proj = host.ProjectNameText();
+  const auto chosen = host.ShowSaveDialog(ds.lastdir, ds.filename);
+  if (!chosen) return;
+  const std::string path = *chosen;
+  const bool samePath = path == ds.filename;
+  if (!Write(path)) return;
+  ds.lastdir = FolderOf(path);
+  if (!samePath) {
+    AddRecentFileOnSave(store, path);
+    ShowRecentFiles(store, menu);
+    host.RecentFilesChanged();
+  }
+}
+
+}  // namespace tamrel

@@ -1,0 +1,478 @@
+#include "files/project_file.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <vector>
+
+#include "calc/numeric.h"
+#include "calc/window.h"
+#include "files/file_numbers.h"
+#include "files/text_encoding.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace tamrel {
+
+namespace fs = std::filesystem;
+using Kind = ProjectFileError::Kind;
+
+namespace {
+
+// ---- The 59 lines of format 170 ----
+
+enum class LineKind { Version, Text, Integer, Single, Number };
+
+struct FileLine {
+  LineKind kind;
+  const char* name;
+  std::int16_t DesignState::*integer = nullptr;
+  std::string DesignState::*text = nullptr;
+  float DesignState::*single = nullptr;
+  Variant DesignState::*number = nullptr;
+};
+
+constexpr FileLine Version() {
+  return {LineKind::Version, "filever"};
+}
+constexpr FileLine Text(const char* name, std::string DesignState::*m) {
+  return {LineKind::Text, name, nullptr, m};
+}
+constexpr FileLine Int(const char* name, std::int16_t DesignState::*m) {
+  return {LineKind::Integer, name, m};
+}
+constexpr FileLine Single(const char* name, float DesignState::*m) {
+  return {LineKind::Single, name, nullptr, nullptr, m};
+}
+constexpr FileLine Num(const char* name, Variant DesignState::*m) {
+  return {LineKind::Number, name, nullptr, nullptr, nullptr, m};
+}
+
+using D = DesignState;
+// Line n of the file is kLines[n - 1]. The third dimension comes before tw
+// (lines 40-44, 45-49) and the moments run M1a, M2a, M1b, M2b (53-56).
+const FileLine kLines[kProjectFileLines] = {
+    Version(),
+    Text("proj", &D::proj),
+    Text("ident", &D::ident),
+    Int("matp", &D::matp),
+    Int("mats", &D::mats),
+    Int("matg", &D::matg),
+    Num("fyp", &D::fyp),
+    Num("fys", &D::fys),
+    Num("fyg", &D::fyg),
+    Int("lrfd", &D::lrfd),
+    Num("UF", &D::UF),
+    Int("cyltype", &D::cyltype),
+    Int("outside", &D::outside),
+    Int("stiffnote", &D::stiffnote),
+    Int("ring", &D::ring),
+    Int("ih", &D::ih),
+    Int("ringfab", &D::ringfab),
+    Int("stifftype", &D::stifftype),
+    Int("stiffhpidx", &D::stiffhpidx),
+    Int("stifflidx", &D::stifflidx),
+    Int("stifftidx", &D::stifftidx),
+    Int("stifffidx", &D::stifffidx),
+    Int("ringtype", &D::ringtype),
+    Int("girdhpidx", &D::girdhpidx),
+    Int("girdlidx", &D::girdlidx),
+    Int("girdtidx", &D::girdtidx),
+    Int("girdfidx", &D::girdfidx),
+    Single("emod", &D::emod),
+    Num("stiffspacing", &D::stiffspacing),
+    Num("ringspacing", &D::ringspacing),
+    Num("stifflt", &D::stifflt),
+    Single("ringlt", &D::ringlt),
+    Num("cyll", &D::cyll),
+    Single("cylr", &D::cylr),
+    Num("cylt", &D::cylt),
+    Num("Sigx", &D::Sigx),
+    Single("Sigy", &D::Sigy),
+    Single("Tau", &D::Tau),
+    Single("pd", &D::pd),
+    Num("hs", &D::hs),
+    Num("bs", &D::bs),
+    Num("cs", &D::cs),
+    Num("tws", &D::tws),
+    Single("tfs", &D::tfs),
+    Num("hg", &D::hg),
+    Num("bg", &D::bg),
+    Num("cg", &D::cg),
+    Num("twg", &D::twg),
+    Single("tfg", &D::tfg),
+    Int("hring", &D::hring),
+    Int("extraopt", &D::extraopt),
+    Num("naxial", &D::naxial),
+    Num("M1a", &D::M1a),
+    Num("M2a", &D::M2a),
+    Num("M1b", &D::M1b),
+    Single("M2b", &D::M2b),
+    Num("k1", &D::k1),
+    Single("k2", &D::k2),
+    Int("odmom", &D::odmom),
+};
+
+constexpr int kStiffnoteLine = 14;
+
+// The last line a format number calls for: every number above 130 is the
+// current format; 106..130 ends with hring on line 50; 105 and below end
+// with tfg on line 49.
+int LastLineOf(std::int16_t fileverin) {
+  if (fileverin > 130) return kProjectFileLines;
+  if (fileverin > 105) return 50;
+  return 49;
+}
+
+// A line break would shift every later line of the file: it is written as a blank.
+std::string OneLine(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += ' ';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Lines end in CR LF, LF or CR; a last line without its end counts.
+std::vector<std::string_view> SplitLines(std::string_view content) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    const char c = content[i];
+    if (c == '\n' || c == '\r') {
+      lines.push_back(content.substr(start, i - start));
+      if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < content.size()) lines.push_back(content.substr(start));
+  return lines;
+}
+
+std::string Quoted(std::string_view text) {
+  constexpr std::size_t kShown = 40;
+  std::string out = "\"";
+  out += text.substr(0, kShown);
+  if (text.size() > kShown) out += "...";
+  return out + "\"";
+}
+
+[[noreturn]] void FailLine(const std::string& path, int line, const FileLine& what,
+                           std::string_view field, NumberParse why) {
+  std::string msg = "\"" + path + "\", line " + std::to_string(line) + " (" + what.name + "): ";
+  if (why == NumberParse::OutOfRange) {
+    msg += Quoted(field) + (what.kind == LineKind::Integer || what.kind == LineKind::Version
+                                ? " is outside -32768..32767"
+                                : " is beyond the range of the number");
+  } else {
+    msg += field.empty() ? std::string("no number") : Quoted(field) + " is not a number";
+  }
+  throw ProjectFileError(Kind::BadContent, path, msg);
+}
+
+void ReadLine(DesignState& ds, const FileLine& what, int n, std::string_view line,
+              const std::string& path) {
+  if (what.kind == LineKind::Text) {
+    ds.*what.text = std::string(line);
+    return;
+  }
+  const std::string_view field = NumberField(line);
+  NumberParse p = NumberParse::Ok;
+  switch (what.kind) {
+    case LineKind::Version: p = ParseFileInt16(field, ds.fileverin); break;
+    case LineKind::Integer: p = ParseFileInt16(field, ds.*what.integer); break;
+    case LineKind::Single: p = ParseFileSingle(field, ds.*what.single); break;
+    case LineKind::Number: p = ParseFileVariant(field, ds.*what.number); break;
+    case LineKind::Text: break;
+  }
+  if (p != NumberParse::Ok) FailLine(path, n, what, field, p);
+}
+
+// ---- Files ----
+
+fs::path PathOf(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+void SetCaption(DesignState& ds, const std::string& path) {
+  ds.filename = path;
+  if (ds.mainfrm != nullptr) ds.mainfrm->SetWindowCaption("Tamrel DNV: " + path);
+}
+
+// A project file is a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxFileSize = 1u << 20;
+
+std::string ReadWholeFile(const std::string& path) {
+  const fs::path p = PathOf(path);
+  std::error_code ec;
+  const fs::file_status st = fs::status(p, ec);
+  if (st.type() == fs::file_type::not_found) {
+    throw ProjectFileError(Kind::NotFound, path, "can't find file \"" + path + "\"");
+  }
+  if (ec) throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
+  if (fs::is_directory(st)) {
+    throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is a folder, not a file");
+  }
+  std::ifstream in(p, std::ios::binary);
+  if (!in) throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
+  std::string content;
+  char buf[8192];
+  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
+    content.append(buf, static_cast<std::size_t>(in.gcount()));
+    if (content.size() > kMaxFileSize) {
+      throw ProjectFileError(Kind::BadContent, path,
+                             "\"" + path + "\" is too large to be a project file");
+    }
+  }
+  if (in.bad()) throw ProjectFileError(Kind::ReadFailed, path, "can't read \"" + path + "\"");
+  return content;
+}
+
+struct FileCloser {
+  std::FILE* f = nullptr;
+  ~FileCloser() {
+    if (f != nullptr) std::fclose(f);
+  }
+};
+
+std::string TempName(std::mt19937_64& rng) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string name = ".tamrel-";
+  std::uint64_t v = rng();
+  for (int i = 0; i < 12; ++i, v >>= 4) name += kHex[v & 0xF];
+  return name + ".tmp";
+}
+
+[[noreturn]] void FailSave(const std::string& path, const std::string& why) {
+  throw ProjectFileError(Kind::CannotSave, path, "can't save \"" + path + "\": " + why);
+}
+
+void SaveAtomically(const std::string& path, const std::string& content) {
+  fs::path target = PathOf(path);
+  std::error_code ec;
+  // Save through a link into the file it names, so the link stays a link.
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    const fs::path real = fs::canonical(target, ec);
+    if (!ec) target = real;
+  }
+  const fs::file_status st = fs::status(target, ec);
+  const bool exists = fs::exists(st);
+  if (exists && !fs::is_regular_file(st)) FailSave(path, "it is not a file");
+  if (exists) {
+    // A file the user may not change is not replaced behind their back.
+    std::FILE* probe = std::fopen(target.string().c_str(), "r+b");
+    if (probe == nullptr) FailSave(path, "the file is read-only");
+    std::fclose(probe);
+  }
+  fs::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+
+  std::random_device seed;
+  std::mt19937_64 rng((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+  fs::path temp;
+  FileCloser out;
+  for (int attempt = 0; attempt < 100 && out.f == nullptr; ++attempt) {
+    temp = dir / TempName(rng);
+    out.f = std::fopen(temp.string().c_str(), "wbx");
+    if (out.f == nullptr && errno != EEXIST) break;
+  }
+  if (out.f == nullptr) FailSave(path, "can't create a file in its folder");
+
+  bool ok = std::fwrite(content.data(), 1, content.size(), out.f) == content.size();
+  ok = std::fflush(out.f) == 0 && ok;
+#if defined(__unix__) || defined(__APPLE__)
+  ok = ::fsync(::fileno(out.f)) == 0 && ok;
+#endif
+  ok = std::fclose(out.f) == 0 && ok;
+  out.f = nullptr;
+  if (ok && exists) fs::permissions(temp, st.permissions(), ec);  // keep the old file's mode
+  if (ok) {
+    fs::rename(temp, target, ec);
+    ok = !ec;
+  }
+  if (!ok) {
+    fs::remove(temp, ec);
+    FailSave(path, "writing failed");
+  }
+}
+
+// Exact comparison at the table's single precision: a dimension taken from a
+// row, written and read back, finds that row again whatever kind it held.
+bool Same(float cell, double dimension) {
+  if (!(std::fabs(dimension) <= static_cast<double>(FLT_MAX))) return false;  // no cell holds it
+  return cell == static_cast<float>(dimension);
+}
+
+// ---- Built-up sets ----
+
+// The current profile of a member: H, B, c (or a), tw, tf.
+struct CurrentProfile {
+  Variant D::*h;
+  Variant D::*b;
+  Variant D::*c;
+  Variant D::*tw;
+  float D::*tf;
+};
+
+constexpr CurrentProfile kStiffener{&D::hs, &D::bs, &D::cs, &D::tws, &D::tfs};
+constexpr CurrentProfile kRingFrame{&D::hg, &D::bg, &D::cg, &D::twg, &D::tfg};
+
+// The set remembered for a built-up type; a null member is not part of the
+// set. The flat bar, RHS and trapezoid keep tw in single precision.
+struct BuiltUpSet {
+  std::int16_t type;
+  Variant D::*h;
+  Variant D::*b;
+  Variant D::*a;
+  Variant D::*tw;
+  float D::*tf;
+  float D::*twSingle;
+};
+
+constexpr BuiltUpSet kStiffenerSets[] = {
+    {kLBuiltUp, &D::stifflb_h, &D::stifflb_b, nullptr, &D::stifflb_tw, &D::stifflb_tf, nullptr},
+    {kTBuiltUp, &D::stifftb_h, &D::stifftb_b, nullptr, &D::stifftb_tw, &D::stifftb_tf, nullptr},
+    {kFlatbarBuiltUp, &D::stifffb_h, nullptr, nullptr, nullptr, nullptr, &D::stifffb_tw},
+    {kRHS, &D::stiffrhs_h, &D::stiffrhs_b, nullptr, nullptr, nullptr, &D::stiffrhs_tw},
+    {kTrapezProfile, &D::stiffusp_h, &D::stiffusp_b, &D::stiffusp_a, nullptr, nullptr,
+     &D::stiffusp_tw},
+    {kIBuiltUp, &D::stiffib_h, &D::stiffib_b, nullptr, &D::stiffib_tw, &D::stiffib_tf, nullptr},
+};
+
+constexpr BuiltUpSet kRingSets[] = {
+    {kLBuiltUp, &D::girdlb_h, &D::girdlb_b, nullptr, &D::girdlb_tw, &D::girdlb_tf, nullptr},
+    {kTBuiltUp, &D::girdtb_h, &D::girdtb_b, nullptr, &D::girdtb_tw, &D::girdtb_tf, nullptr},
+    {kFlatbarBuiltUp, &D::girdfb_h, nullptr, nullptr, nullptr, nullptr, &D::girdfb_tw},
+    {kRHS, &D::girdrhs_h, &D::girdrhs_b, nullptr, nullptr, nullptr, &D::girdrhs_tw},
+    {kTrapezProfile, &D::girdusp_h, &D::girdusp_b, &D::girdusp_a, nullptr, nullptr, &D::girdusp_tw},
+    {kIBuiltUp, &D::girdib_h, &D::girdib_b, nullptr, &D::girdib_tw, &D::girdib_tf, nullptr},
+};
+
+}  // namespace
+
+std::string ProjectFileText(const DesignState& ds) {
+  std::string text;
+  text.reserve(1024);
+  for (const FileLine& line : kLines) {
+    switch (line.kind) {
+      case LineKind::Version: text += FormatFileInt16(kProjectFileVersion); break;
+      case LineKind::Text: text += OneLine(ds.*line.text); break;
+      case LineKind::Integer: text += FormatFileInt16(ds.*line.integer); break;
+      case LineKind::Single: text += FormatFileSingle(ds.*line.single); break;
+      case LineKind::Number: text += FormatFileVariant(ds.*line.number); break;
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+void ParseProjectFileText(DesignState& ds, std::string_view content, const std::string& path) {
+  std::string converted;
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  if (content.substr(0, kBom.size()) == kBom) content.remove_prefix(kBom.size());
+  if (!IsValidUtf8(content)) {
+    converted = Cp1252ToUtf8(content);
+    content = converted;
+  }
+  const std::vector<std::string_view> lines = SplitLines(content);
+  int last = 1;
+  for (int n = 1; n <= last; ++n) {
+    if (static_cast<std::size_t>(n) > lines.size()) {
+      std::string msg = "\"" + path + "\" ends before line " + std::to_string(n);
+      if (n > 1) {
+        msg +=
+            " (format " + std::to_string(ds.fileverin) + " has " + std::to_string(last) + " lines)";
+      }
+      throw ProjectFileError(Kind::BadContent, path, msg);
+    }
+    ReadLine(ds, kLines[n - 1], n, lines[static_cast<std::size_t>(n - 1)], path);
+    if (n == 1) last = LastLineOf(ds.fileverin);
+    if (n == kStiffnoteLine) ds.stiffnote = 1;
+  }
+}
+
+void RepairStiffenerRow(DesignState& ds) {
+  const ProfileTable* table = nullptr;
+  std::int16_t* index = nullptr;
+  switch (ds.stifftype) {
+    case kLTable:
+      table = &ds.lprof;
+      index = &ds.stifflidx;
+      break;
+    case kTTable:
+      table = &ds.tprof;
+      index = &ds.stifftidx;
+      break;
+    case kFlatbarTable:
+      table = &ds.fprof;
+      index = &ds.stifffidx;
+      break;
+    case kBulbFlat:
+      table = &ds.bfprof;
+      index = &ds.stiffhpidx;
+      break;
+    default: return;  // built-up types have no row
+  }
+  for (int r = 0; r <= table->last && r < ProfileTable::kMaxRows; ++r) {
+    const auto& row = table->cell[static_cast<std::size_t>(r)];
+    bool match = false;
+    switch (ds.stifftype) {
+      case kLTable:
+        match = Same(row[1], ds.hs) && Same(row[2], ds.bs) && Same(row[3], ds.tws);
+        break;
+      case kTTable:
+        match =
+            Same(row[1], ds.hs) && Same(row[2], ds.bs) && Same(row[3], ds.tws) && row[4] == ds.tfs;
+        break;
+      default: match = Same(row[1], ds.hs) && Same(row[2], ds.tws); break;  // flat bar, bulb
+    }
+    if (match) *index = static_cast<std::int16_t>(r);  // no break: the last match wins
+  }
+}
+
+void RefillBuiltUpSets(DesignState& ds) {
+  const auto refill = [&ds](std::int16_t type, const CurrentProfile& from, const auto& sets) {
+    for (const BuiltUpSet& set : sets) {
+      if (set.type != type) continue;
+      if (set.h != nullptr) ds.*set.h = ds.*from.h;
+      if (set.b != nullptr) ds.*set.b = ds.*from.b;
+      if (set.a != nullptr) ds.*set.a = ds.*from.c;
+      if (set.tw != nullptr) ds.*set.tw = ds.*from.tw;
+      if (set.tf != nullptr) ds.*set.tf = ds.*from.tf;
+      if (set.twSingle != nullptr) ds.*set.twSingle = Sng(ds.*from.tw);
+    }
+  };
+  refill(ds.stifftype, kStiffener, kStiffenerSets);
+  refill(ds.ringtype, kRingFrame, kRingSets);
+}
+
+void WriteProjectFile(DesignState& ds, const std::string& path) {
+  SaveAtomically(path, ProjectFileText(ds));
+  SetCaption(ds, path);
+}
+
+void ReadProjectFile(DesignState& ds, const std::string& path) {
+  const std::string content = ReadWholeFile(path);
+  // Read into a copy: the project is replaced only when the whole file was read.
+  DesignState work = ds;
+  ParseProjectFileText(work, content, path);
+  RepairStiffenerRow(work);
+  RefillBuiltUpSets(work);
+  ds = std::move(work);
+  SetCaption(ds, path);
+}
+
+}  // namespace tamrel

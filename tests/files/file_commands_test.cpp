@@ -1,0 +1,279 @@
+// The File menu commands over a recording host, a scratch folder and an
+// in-memory settings store.
+
+#include "files/file_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/defaults.h"
+#include "files/memory_settings_store.h"
+#include "files/project_file.h"
+#include "files/table_loaders.h"
+#include "project_test_support.h"
+
+namespace tamrel {
+namespace {
+
+using testing::RecordingWindow;
+using testing::TempDir;
+
+class FakeHost : public FileCommandHost {
+ public:
+  std::deque<std::optional<std::string>> answers;  // what the next dialogs return
+  std::vector<std::string> events;
+  std::vector<std::string> messages;
+  std::string projText = "Project", identText = "Test";
+  std::string lastInitDir, lastProposed;
+
+  std::optional<std::string> Next() {
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<std::string> ShowOpenDialog(const std::string& initDir) override {
+    events.push_back("open dialog");
+    lastInitDir = initDir;
+    return Next();
+  }
+  std::optional<std::string> ShowSaveDialog(const std::string& initDir,
+                                            const std::string& proposed) override {
+    events.push_back("save dialog");
+    lastInitDir = initDir;
+    lastProposed = proposed;
+    return Next();
+  }
+  void ShowExclamation(const std::string& text) override {
+    messages.push_back(text);
+    events.push_back("message");
+  }
+  std::string ProjectNameText() override { return projText; }
+  std::string IdentificationText() override { return identText; }
+  void ShowDesignState() override { events.push_back("refill"); }
+  void UnloadSectionDialogs() override { events.push_back("unload dialogs"); }
+  void RecentFilesChanged() override { events.push_back("recent"); }
+};
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  FileCommandsTest() {
+    ds.apppath = TAMREL_DATA_DIR;
+    SetDefaults(ds);
+    LoadAllTables(ds);
+    ds.mainfrm = &window;
+  }
+
+  // A project file in the scratch folder, written from the defaults with a
+  // project name of its own.
+  std::string MakeProject(const std::string& name, std::int16_t cyltype = kStringerStiffened) {
+    DesignState other = ds;
+    other.mainfrm = nullptr;
+    other.proj = name;
+    other.cyltype = cyltype;
+    const std::string path = dir.File(name + ".tmr");
+    WriteProjectFile(other, path);
+    return path;
+  }
+
+  std::vector<std::string> Recent() const {
+    std::vector<std::string> v;
+    for (int k = 1; k <= 4; ++k) {
+      v.push_back(store.GetSetting(kRecentFilesApp, kRecentFilesSection, RecentFileKey(k)));
+    }
+    return v;
+  }
+
+  FileCommands Commands() { return FileCommands{ds, host, store, menu}; }
+
+  TempDir dir;
+  DesignState ds;
+  RecordingWindow window;
+  FakeHost host;
+  MemorySettingsStore store;
+  RecentFileMenu menu;
+};
+
+TEST_F(FileCommandsTest, OpenReadsMakesCurrentAndRefreshes) {
+  const std::string p1 = MakeProject("P1", kColumnBuckling);
+  host.answers = {p1};
+  ds.lastdir = "/start/";
+  Commands().Open();
+  EXPECT_EQ(host.lastInitDir, "/start/");
+  EXPECT_EQ(ds.proj, "P1");
+  EXPECT_EQ(ds.cyltype, kColumnBuckling);
+  EXPECT_EQ(ds.filename, p1);
+  EXPECT_EQ(window.captions.back(), "Tamrel DNV: " + p1);
+  EXPECT_EQ(ds.lastdir, dir.path().string() + "/");
+  EXPECT_EQ(Recent()[0], p1);
+  EXPECT_TRUE(menu.mnurecentfile[1].visible);
+  EXPECT_EQ(menu.mnurecentfile[1].caption, "1. " + p1);
+  // The dialogs close before the window is refilled and recalculated.
+  const std::vector<std::string> expected = {"open dialog", "recent", "unload dialogs", "refill"};
+  EXPECT_EQ(host.events, expected);
+  EXPECT_EQ(ds.stiffTable.txt[0], "Global Buckling: (Ch 3.8)");  // recalculated
+}
+
+TEST_F(FileCommandsTest, OpeningTheCurrentFileReadsAgainWithoutTouchingTheList) {
+  const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2");
+  host.answers = {p1, p2, p2};
+  Commands().Open();
+  Commands().Open();
+  ds.proj = "changed";
+  Commands().Open();  // p2 again
+  EXPECT_EQ(ds.proj, "P2");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p2, p1, "", ""}));
+}
+
+TEST_F(FileCommandsTest, CancelChangesNothing) {
+  const DesignState before = ds;
+  for (auto cmd : {&FileCommands::Open, &FileCommands::SaveAs}) {
+    host.answers = {std::nullopt};
+    (Commands().*cmd)();
+  }
+  EXPECT_EQ(ds.filename, before.filename);
+  EXPECT_TRUE(dir.Entries().empty());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+// A file that cannot be read leaves the project, its name and the list alone.
+TEST_F(FileCommandsTest, FailedOpenChangesNothing) {
+  const std::string p1 = MakeProject("P1");
+  const std::string cut = dir.File("cut.tmr");
+  {
+    std::string text = testing::ReadBytes(p1);
+    testing::WriteBytes(cut, text.substr(0, text.size() / 2));
+  }
+  host.answers = {p1};
+  Commands().Open();
+  ds.proj = "edited";
+  host.answers = {dir.File("missing.tmr"), cut};
+  Commands().Open();
+  Commands().Open();
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0], "can't find file - " + dir.File("missing.tmr"));
+  EXPECT_NE(host.messages[1].find("cut.tmr"), std::string::npos);
+  EXPECT_EQ(ds.filename, p1);
+  EXPECT_EQ(ds.proj, "edited");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p1, "", "", ""}));
+}
+
+TEST_F(FileCommandsTest, RecentEntries) {
+  const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2"), p3 = MakeProject("P3");
+  host.answers = {p1, p2, p3};
+  Commands().Open();
+  Commands().Open();
+  Commands().Open();  // list: P3 P2 P1, P3 current
+  ASSERT_EQ(menu.mnurecentfile[3].caption, "3. " + p1);
+
+  // Entry 1 while it is the current project: read again, list unchanged.
+  ds.proj = "edited";
+  Commands().OpenRecent(1);
+  EXPECT_EQ(ds.proj, "P3");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p3, p2, p1, ""}));
+
+  // Entry 3 of another project moves it to the front.
+  ds.lastdir = "";
+  Commands().OpenRecent(3);
+  EXPECT_EQ(ds.proj, "P1");
+  EXPECT_EQ(ds.filename, p1);
+  EXPECT_EQ(ds.lastdir, dir.path().string() + "/");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p1, p3, p2, ""}));
+}
+
+TEST_F(FileCommandsTest, DeletedRecentFileSaysSoAndKeepsTheProject) {
+  const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2");
+  host.answers = {p1, p2};
+  Commands().Open();
+  Commands().Open();
+  std::filesystem::remove(p1);
+  Commands().OpenRecent(2);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], "can't find file - " + p1);
+  EXPECT_EQ(ds.filename, p2);  // a later Save must not write P2 over the missing P1
+  EXPECT_EQ(ds.proj, "P2");
+}
+
+TEST_F(FileCommandsTest, NewKeepsCaptionAndTheNextSaveAsksForAName) {
+  const std::string p1 = MakeProject("P1");
+  host.answers = {p1};
+  Commands().Open();
+  const std::size_t captions = window.captions.size();
+  Commands().New();
+  EXPECT_EQ(ds.filename, "New File");
+  EXPECT_EQ(ds.proj, "Project");
+  EXPECT_EQ(window.captions.size(), captions);  // caption still shows P1
+
+  const std::string fresh = dir.File("fresh.tmr");
+  host.answers = {fresh};
+  host.projText = "Typed name";
+  host.events.clear();
+  Commands().Save();
+  EXPECT_EQ(host.events.front(), "save dialog");
+  EXPECT_EQ(host.lastInitDir, "");  // starts where its last use left it
+  EXPECT_EQ(ds.filename, fresh);
+  EXPECT_EQ(ds.proj, "Typed name");
+  EXPECT_EQ(Recent()[0], fresh);
+  EXPECT_EQ(window.captions.back(), "Tamrel DNV: " + fresh);
+}
+
+TEST_F(FileCommandsTest, SaveOfAnOpenedProjectWritesInPlace) {
+  const std::string p1 = MakeProject("P1");
+  host.answers = {p1};
+  Commands().Open();
+  host.events.clear();
+  host.identText = "rev C";
+  Commands().Save();
+  EXPECT_TRUE(host.events.empty());  // no dialog, no list change
+  DesignState back = ds;
+  ReadProjectFile(back, p1);
+  EXPECT_EQ(back.ident, "rev C");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p1, "", "", ""}));
+}
+
+TEST_F(FileCommandsTest, SaveAs) {
+  const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2");
+  host.answers = {p1, p2};
+  Commands().Open();
+  Commands().Open();  // list: P2 P1
+
+  // To the current path: written, list untouched.
+  host.answers = {p2};
+  Commands().SaveAs();
+  EXPECT_EQ(host.lastProposed, p2);
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p2, p1, "", ""}));
+
+  // To a path already further down: pushed onto the front all the same.
+  host.answers = {p1};
+  ds.lastdir = "/somewhere/";
+  Commands().SaveAs();
+  EXPECT_EQ(host.lastInitDir, "/somewhere/");
+  EXPECT_EQ(ds.filename, p1);
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p1, p2, p1, ""}));
+}
+
+TEST_F(FileCommandsTest, FailedSaveKeepsTheNameAndSaysSo) {
+  const std::string p1 = MakeProject("P1");
+  host.answers = {p1};
+  Commands().Open();
+  const std::string bad = dir.File("no-such-folder/x.tmr");
+  host.answers = {bad};
+  Commands().SaveAs();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0], "can't save file - " + bad);
+  EXPECT_EQ(ds.filename, p1);
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p1, "", "", ""}));
+}
+
+TEST(FolderOf, KeepsTheTrailingSeparator) {
+  EXPECT_EQ(FolderOf("/home/eng/a.tmr"), "/home/eng/");
+  EXPECT_EQ(FolderOf("C:\\work\\b.tmr"), "C:\\work\\");
+  EXPECT_EQ(FolderOf("plain.tmr"), "");
+}
+
+}  // namespace
+}  // namespace tamrel

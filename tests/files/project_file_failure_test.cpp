@@ -1,0 +1,196 @@
+// A read that fails changes nothing; a save that fails keeps the old file.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/defaults.h"
+#include "files/project_file.h"
+#include "files/project_test_support.h"
+
+#if defined(__unix__)
+#include <unistd.h>
+#endif
+
+namespace tamrel {
+namespace {
+
+using namespace tamrel::testing;
+using ErrKind = ProjectFileError::Kind;
+
+bool RunningAsRoot() {
+#if defined(__unix__)
+  return ::geteuid() == 0;
+#else
+  return false;
+#endif
+}
+
+// The open project before each failing read: a file of its own, read in.
+DesignState OpenProject(RecordingWindow& window) {
+  DesignState ds;
+  SetDefaults(ds);
+  ds.mainfrm = &window;
+  ReadProjectFile(ds, FixturePath("project_170.tmr"));
+  window.captions.clear();
+  return ds;
+}
+
+struct BadFile {
+  const char* name;
+  int keepLines;        // lines of new_project_170.tmr kept (0: all)
+  int line;             // line replaced (0: none)
+  const char* text;     // its new text
+  const char* message;  // part of the message, after the file's name
+};
+
+TEST(ProjectFileFailure, ABadFileChangesNothing) {
+  const BadFile cases[] = {
+      {"empty file", -1, 0, "", "ends before line 1"},
+      {"cut inside the lines", 30, 0, "", "ends before line 31 (format 170 has 59 lines)"},
+      {"cut before its last line", 58, 0, "", "ends before line 59"},
+      {"format 130 cut before line 50", 49, 1, "130", "ends before line 50"},
+      {"format 105 cut before line 49", 48, 1, "105", "ends before line 49"},
+      {"text in a number line", 0, 7, "abc", "line 7 (fyp): \"abc\" is not a number"},
+      {"text after a number", 0, 34, "3333 mm", "line 34 (cylr): \"3333 mm\" is not a number"},
+      {"empty number line", 0, 36, "", "line 36 (Sigx): no number"},
+      {"text in an integer line", 0, 12, "two", "line 12 (cyltype): \"two\" is not a number"},
+      {"version that is not a number", 0, 1, "v170", "line 1 (filever)"},
+      {"integer above the range", 0, 4, "40000",
+       "line 4 (matp): \"40000\" is outside -32768..32767"},
+      {"integer below the range", 0, 59, "-32769", "line 59 (odmom): \"-32769\" is outside"},
+      {"version out of range", 0, 1, "70000", "line 1 (filever): \"70000\" is outside"},
+      {"single beyond its range", 0, 28, "1E+39", "line 28 (emod): \"1E+39\" is beyond the range"},
+      {"double beyond its range", 0, 52, "1E+999", "line 52 (naxial): \"1E+999\" is beyond"},
+  };
+  const auto good = SplitCrLf(ReadBytes(FixturePath("new_project_170.tmr")));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> lines = good;
+    if (c.line > 0) lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+    if (c.keepLines < 0) lines.clear();
+    if (c.keepLines > 0) lines.resize(static_cast<std::size_t>(c.keepLines));
+    TempDir dir;
+    const std::string path = dir.File("bad.tmr");
+    WriteBytes(path, JoinCrLf(lines));
+
+    RecordingWindow window;
+    DesignState ds = OpenProject(window);
+    const DesignState before = ds;
+    try {
+      ReadProjectFile(ds, path);
+      ADD_FAILURE() << "the read succeeded";
+    } catch (const ProjectFileError& e) {
+      EXPECT_EQ(e.kind(), ErrKind::BadContent);
+      EXPECT_EQ(e.path(), path);
+      EXPECT_NE(std::string(e.what()).find("\"" + path + "\""), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+    ExpectSameProject(before, ds);
+    EXPECT_EQ(ds.fileverin, before.fileverin);
+    EXPECT_EQ(ds.stiffnote, before.stiffnote);
+    EXPECT_TRUE(window.captions.empty());
+  }
+}
+
+TEST(ProjectFileFailure, AMissingFileIsToldApart) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const DesignState before = ds;
+  TempDir dir;
+  const std::string path = dir.File("gone.tmr");
+  try {
+    ReadProjectFile(ds, path);
+    ADD_FAILURE() << "the read succeeded";
+  } catch (const ProjectFileError& e) {
+    EXPECT_EQ(e.kind(), ErrKind::NotFound);
+    EXPECT_EQ(e.path(), path);
+  }
+  ExpectSameProject(before, ds);
+  EXPECT_TRUE(window.captions.empty());
+
+  // A folder in place of the file is another failure.
+  try {
+    ReadProjectFile(ds, dir.path().string());
+    ADD_FAILURE() << "the read succeeded";
+  } catch (const ProjectFileError& e) {
+    EXPECT_EQ(e.kind(), ErrKind::ReadFailed);
+  }
+  ExpectSameProject(before, ds);
+}
+
+// A save that fails: CannotSave, filename and caption unchanged, nothing left behind.
+void ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path) {
+  const std::string filename = ds.filename;
+  try {
+    WriteProjectFile(ds, path);
+    ADD_FAILURE() << "the save succeeded";
+  } catch (const ProjectFileError& e) {
+    EXPECT_EQ(e.kind(), ErrKind::CannotSave);
+    EXPECT_EQ(e.path(), path);
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(ds.filename, filename);
+  EXPECT_TRUE(window.captions.empty());
+}
+
+TEST(ProjectFileFailure, SaveIntoAFolderThatDoesNotExist) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  TempDir dir;
+  ExpectSaveFails(ds, window, dir.File("no such folder/p.tmr"));
+  WriteBytes(dir.File("a file"), "x");
+  ExpectSaveFails(ds, window, dir.File("a file/p.tmr"));  // a file where a folder should be
+  ExpectSaveFails(ds, window, dir.path().string());       // a folder where the file should be
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"a file"});
+  EXPECT_EQ(ReadBytes(dir.File("a file")), "x");
+}
+
+TEST(ProjectFileFailure, SaveIntoAReadOnlyFolderKeepsTheOldFile) {
+  if (RunningAsRoot()) GTEST_SKIP() << "root may write into a read-only folder";
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  TempDir dir;
+  const std::string path = dir.File("p.tmr");
+  WriteBytes(path, "the old project");
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  ExpectSaveFails(ds, window, path);
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  EXPECT_EQ(ReadBytes(path), "the old project");
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+}
+
+TEST(ProjectFileFailure, AReadOnlyFileIsNotReplaced) {
+  if (RunningAsRoot()) GTEST_SKIP() << "root may write a read-only file";
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  TempDir dir;
+  const std::string path = dir.File("p.tmr");
+  WriteBytes(path, "the old project");
+  fs::permissions(path, fs::perms::owner_read);
+  ExpectSaveFails(ds, window, path);
+  EXPECT_EQ(ReadBytes(path), "the old project");
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+}
+
+// A file that cannot be read: not a missing file.
+TEST(ProjectFileFailure, AnUnreadableFile) {
+  if (RunningAsRoot()) GTEST_SKIP() << "root may read any file";
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const DesignState before = ds;
+  TempDir dir;
+  const std::string path = dir.File("p.tmr");
+  WriteBytes(path, ReadBytes(FixturePath("new_project_170.tmr")));
+  fs::permissions(path, fs::perms::none);
+  try {
+    ReadProjectFile(ds, path);
+    ADD_FAILURE() << "the read succeeded";
+  } catch (const ProjectFileError& e) {
+    EXPECT_EQ(e.kind(), ErrKind::ReadFailed);
+  }
+  ExpectSameProject(before, ds);
+}
+
+}  // namespace
+}  // namespace tamrel

@@ -1,0 +1,206 @@
+#pragma once
+// Helpers of the project-file tests: a scratch folder, fixtures, a window
+// that records its caption, and comparisons of everything the reader writes.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/design_state.h"
+#include "calc/window.h"
+
+namespace tamrel::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string FixturePath(const std::string& name) {
+  return std::string(TAMREL_FIXTURE_DIR) + "/project/" + name;
+}
+
+inline std::string ReadBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The lines of a file, without their CR LF.
+inline std::vector<std::string> SplitCrLf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+inline std::string JoinCrLf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& l : lines) text += l + "\r\n";
+  return text;
+}
+
+// A scratch folder of its own, removed at the end.
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() /
+            ("tamrel-files-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    fs::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // Names of everything in the folder.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  fs::path path_;
+};
+
+class RecordingWindow : public Window {
+ public:
+  std::vector<std::string> captions;
+  TextSurface* ResultPictureSurface(ResultPicture) override { return nullptr; }
+  void SetStiffenerCaption(const std::string&) override {}
+  void SetStiffenerIcon(ProfileIcon) override {}
+  void SetRingCaption(const std::string&) override {}
+  void SetRingIcon(ProfileIcon) override {}
+  void ShowExclamation(const std::string&) override {}
+  void SetTrippingLengthText(const std::string&) override {}
+  void FocusTrippingLength() override {}
+  void FocusRadius() override {}
+  void SetCheckIhVisible(bool) override {}
+  void SetWindowCaption(const std::string& caption) override { captions.push_back(caption); }
+};
+
+using D = DesignState;
+
+// The variables a project file carries, by kind.
+struct FileInputs {
+  std::vector<std::pair<const char*, std::string D::*>> texts{{"proj", &D::proj},
+                                                              {"ident", &D::ident}};
+  std::vector<std::pair<const char*, std::int16_t D::*>> integers{
+      {"matp", &D::matp},           {"mats", &D::mats},           {"matg", &D::matg},
+      {"lrfd", &D::lrfd},           {"cyltype", &D::cyltype},     {"outside", &D::outside},
+      {"stiffnote", &D::stiffnote}, {"ring", &D::ring},           {"ih", &D::ih},
+      {"ringfab", &D::ringfab},     {"stifftype", &D::stifftype}, {"stiffhpidx", &D::stiffhpidx},
+      {"stifflidx", &D::stifflidx}, {"stifftidx", &D::stifftidx}, {"stifffidx", &D::stifffidx},
+      {"ringtype", &D::ringtype},   {"girdhpidx", &D::girdhpidx}, {"girdlidx", &D::girdlidx},
+      {"girdtidx", &D::girdtidx},   {"girdfidx", &D::girdfidx},   {"hring", &D::hring},
+      {"extraopt", &D::extraopt},   {"odmom", &D::odmom},         {"fileverin", &D::fileverin}};
+  std::vector<std::pair<const char*, float D::*>> singles{
+      {"emod", &D::emod}, {"ringlt", &D::ringlt}, {"cylr", &D::cylr}, {"Sigy", &D::Sigy},
+      {"Tau", &D::Tau},   {"pd", &D::pd},         {"tfs", &D::tfs},   {"tfg", &D::tfg},
+      {"M2b", &D::M2b},   {"k2", &D::k2}};
+  std::vector<std::pair<const char*, Variant D::*>> numbers{{"fyp", &D::fyp},
+                                                            {"fys", &D::fys},
+                                                            {"fyg", &D::fyg},
+                                                            {"UF", &D::UF},
+                                                            {"stiffspacing", &D::stiffspacing},
+                                                            {"ringspacing", &D::ringspacing},
+                                                            {"stifflt", &D::stifflt},
+                                                            {"cyll", &D::cyll},
+                                                            {"cylt", &D::cylt},
+                                                            {"Sigx", &D::Sigx},
+                                                            {"hs", &D::hs},
+                                                            {"bs", &D::bs},
+                                                            {"cs", &D::cs},
+                                                            {"tws", &D::tws},
+                                                            {"hg", &D::hg},
+                                                            {"bg", &D::bg},
+                                                            {"cg", &D::cg},
+                                                            {"twg", &D::twg},
+                                                            {"naxial", &D::naxial},
+                                                            {"M1a", &D::M1a},
+                                                            {"M2a", &D::M2a},
+                                                            {"M1b", &D::M1b},
+                                                            {"k1", &D::k1}};
+};
+
+// The remembered built-up sets, per member and type: variants, then the
+// last (single) dimension.
+struct BuiltUpSet {
+  const char* name;
+  std::int16_t type;
+  std::vector<Variant D::*> variants;
+  float D::*last;
+};
+
+inline const std::vector<BuiltUpSet>& StiffenerSets() {
+  static const std::vector<BuiltUpSet> sets{
+      {"stifflb", kLBuiltUp, {&D::stifflb_h, &D::stifflb_b, &D::stifflb_tw}, &D::stifflb_tf},
+      {"stifftb", kTBuiltUp, {&D::stifftb_h, &D::stifftb_b, &D::stifftb_tw}, &D::stifftb_tf},
+      {"stifffb", kFlatbarBuiltUp, {&D::stifffb_h}, &D::stifffb_tw},
+      {"stiffrhs", kRHS, {&D::stiffrhs_h, &D::stiffrhs_b}, &D::stiffrhs_tw},
+      {"stiffusp",
+       kTrapezProfile,
+       {&D::stiffusp_h, &D::stiffusp_b, &D::stiffusp_a},
+       &D::stiffusp_tw},
+      {"stiffib", kIBuiltUp, {&D::stiffib_h, &D::stiffib_b, &D::stiffib_tw}, &D::stiffib_tf}};
+  return sets;
+}
+
+inline const std::vector<BuiltUpSet>& RingSets() {
+  static const std::vector<BuiltUpSet> sets{
+      {"girdlb", kLBuiltUp, {&D::girdlb_h, &D::girdlb_b, &D::girdlb_tw}, &D::girdlb_tf},
+      {"girdtb", kTBuiltUp, {&D::girdtb_h, &D::girdtb_b, &D::girdtb_tw}, &D::girdtb_tf},
+      {"girdfb", kFlatbarBuiltUp, {&D::girdfb_h}, &D::girdfb_tw},
+      {"girdrhs", kRHS, {&D::girdrhs_h, &D::girdrhs_b}, &D::girdrhs_tw},
+      {"girdusp", kTrapezProfile, {&D::girdusp_h, &D::girdusp_b, &D::girdusp_a}, &D::girdusp_tw},
+      {"girdib", kIBuiltUp, {&D::girdib_h, &D::girdib_b, &D::girdib_tw}, &D::girdib_tf}};
+  return sets;
+}
+
+inline ::testing::AssertionResult SameVariant(const Variant& expected, const Variant& actual) {
+  if (expected.SameAs(actual)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "expected kind " << static_cast<int>(expected.kind()) << " value " << expected.value()
+         << ", got kind " << static_cast<int>(actual.kind()) << " value " << actual.value();
+}
+
+inline void ExpectSameBuiltUpSets(const DesignState& expected, const DesignState& actual) {
+  for (const auto* sets : {&StiffenerSets(), &RingSets()}) {
+    for (const auto& set : *sets) {
+      SCOPED_TRACE(set.name);
+      for (auto m : set.variants) EXPECT_TRUE(SameVariant(expected.*m, actual.*m));
+      EXPECT_EQ(expected.*set.last, actual.*set.last);
+    }
+  }
+}
+
+// Everything the reader may write: the file's variables, the built-up sets,
+// filename and fileverin.
+inline void ExpectSameProject(const DesignState& expected, const DesignState& actual) {
+  const FileInputs in;
+  for (const auto& [name, m] : in.texts) EXPECT_EQ(expected.*m, actual.*m) << name;
+  for (const auto& [name, m] : in.integers) EXPECT_EQ(expected.*m, actual.*m) << name;
+  for (const auto& [name, m] : in.singles) EXPECT_EQ(expected.*m, actual.*m) << name;
+  for (const auto& [name, m] : in.numbers) EXPECT_TRUE(SameVariant(expected.*m, actual.*m)) << name;
+  EXPECT_EQ(expected.filename, actual.filename);
+  ExpectSameBuiltUpSets(expected, actual);
+}
+
+}  // namespace tamrel::testing
