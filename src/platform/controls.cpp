@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -16,6 +17,13 @@ void OnChosen(QRadioButton* option, std::function<void()> handler) {
   QObject::connect(option, &QRadioButton::toggled, option, [handler = std::move(handler)](bool on) {
     if (on) handler();
   });
+}
+
+void MakeOptionGroup(std::initializer_list<QRadioButton*> options) {
+  if (options.size() == 0) return;
+  auto* group = new QButtonGroup((*options.begin())->parentWidget());
+  group->setExclusive(true);
+  for (QRadioButton* option : options) group->addButton(option);
 }
 
 void OnValueChanged(QCheckBox* box, std::function<void()> handler) {
@@ -81,12 +89,15 @@ ProfileCombo::ProfileCombo(QComboBox* combo, std::function<void(int)> handler)
   combo_->setEditable(true);
   combo_->setInsertPolicy(QComboBox::NoInsert);
   combo_->setCompleter(nullptr);
-  // Enter would choose an item whose text was typed: the combo hands its
-  // keys to the line edit directly, so both are filtered, and the line
-  // edit's own return signal no longer reaches the combo.
+  // Qt's editable combo chooses the item whose text was typed when Enter is
+  // pressed and when the box loses the focus. Typed text must choose
+  // nothing: the combo hands its keys to the line edit directly, so both
+  // are filtered for Enter, and the line edit's return and editing-finished
+  // signals no longer reach the combo.
   combo_->installEventFilter(this);
   combo_->lineEdit()->installEventFilter(this);
   QObject::disconnect(combo_->lineEdit(), &QLineEdit::returnPressed, combo_, nullptr);
+  QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
   connect(combo_, &QComboBox::activated, this, [this](int i) {
     if (i >= 0 && handler_) handler_(i);
   });

@@ -19,6 +19,7 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 class QAbstractButton;
 class QCheckBox;
@@ -31,6 +32,10 @@ inline const QColor kFocusedBoxColour(255, 255, 192);
 inline const QColor kLeftBoxColour(255, 255, 255);
 
 void OnChosen(QRadioButton* option, std::function<void()> handler);
+// Makes the options one group whose buttons exclude each other. Needed for
+// every group: Qt's automatic grouping of sibling buttons also reaches the
+// buttons of frames nested in the same parent.
+void MakeOptionGroup(std::initializer_list<QRadioButton*> options);
 void OnValueChanged(QCheckBox* box, std::function<void()> handler);
 
 // Chooses an option from code (its handler runs when it was not chosen).

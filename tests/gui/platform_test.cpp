@@ -177,6 +177,27 @@ class PlatformTest : public QObject {
     QCOMPARE(changes, 2);
   }
 
+  // Qt's automatic exclusivity reaches into nested frames: a checked option
+  // of an inner frame would keep an outer option from being unchecked.
+  void optionGroupsInNestedFramesStayApart() {
+    QWidget outer;
+    QWidget* inner = new QWidget(&outer);
+    auto* lrfd = new QRadioButton("LRFD", inner);
+    auto* wsd = new QRadioButton("WSD", inner);
+    auto* type2 = new QRadioButton("2", &outer);
+    auto* type3 = new QRadioButton("3", &outer);
+    MakeOptionGroup({lrfd, wsd});
+    MakeOptionGroup({type2, type3});
+    QStringList log;
+    OnChosen(type3, [&] { log << QString("type3, type2 %1").arg(type2->isChecked()); });
+    Choose(lrfd);
+    Choose(type2);
+    Choose(type3);
+    QVERIFY(!type2->isChecked());
+    QVERIFY(lrfd->isChecked());
+    QCOMPARE(log, QStringList({"type3, type2 0"}));
+  }
+
   void pickListSelectsOnlyOnChange() {
     QComboBox combo;
     QList<int> chosen;
@@ -214,6 +235,16 @@ class PlatformTest : public QObject {
     QTest::keyClicks(&combo, "L-table");
     QTest::keyClick(&combo, Qt::Key_Return);
     QCOMPARE(combo.count(), 3);
+    QVERIFY(chosen.isEmpty());
+    // Nor does leaving the box with an item's text typed in it.
+    QLineEdit other;
+    other.show();
+    other.setFocus();
+    QCoreApplication::processEvents();
+    QVERIFY(chosen.isEmpty());
+    list.SetText("L-built up");
+    combo.setFocus();
+    other.setFocus();
     QVERIFY(chosen.isEmpty());
     emit combo.activated(1);  // a choice from the list
     QCOMPARE(chosen, QList<int>({1}));

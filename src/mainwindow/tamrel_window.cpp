@@ -1,0 +1,627 @@
+#include "mainwindow/tamrel_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <cmath>
+
+#include "calc/checks.h"
+#include "calc/defaults.h"
+#include "calc/number_text.h"
+#include "calc/sections.h"
+#include "files/table_loaders.h"
+#include "mainwindow/info_forms.h"
+#include "mainwindow/sketch_box.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/message_service.h"
+#include "platform/picture_box.h"
+
+namespace tamrel {
+
+// Stands in for the section dialogs until they exist: what a dialog's
+// activation does for the main window (record the type, show it in the
+// profile list, recalculate).
+class TamrelWindow::DialogStandIn : public SectionDialogService {
+ public:
+  explicit DialogStandIn(TamrelWindow& w) : w_(w) {}
+  void ShowStiffDialog(std::int16_t code) override {
+    if (code < 0 || code > 9) return;
+    w_.ds_.stifftype = code;
+    w_.stiffCombo_->SetText(QString::fromUtf8(StiffProfileTypeText(code)));
+    w_.Recalc();
+  }
+  void ShowRingDialog(std::int16_t code) override {
+    if (code < 0 || code > 9) return;
+    w_.ds_.ringtype = code;
+    w_.ringCombo_->SetText(QString::fromUtf8(RingProfileTypeText(code)));
+    w_.Recalc();
+  }
+
+ private:
+  TamrelWindow& w_;
+};
+
+namespace {
+
+// Rows inside the input frames, in twips: first row below the frame's
+// caption, then one row every kRow.
+constexpr double kRow0 = 240;
+constexpr double kRow = 345;
+constexpr double kBoxHeight = 300;
+double RowTop(int k) {
+  return kRow0 + k * kRow;
+}
+
+}  // namespace
+
+TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string programDir,
+                           QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      ds_(ds),
+      messages_(services.messages),
+      settings_(services.settings),
+      dialogs_(services.dialogs),
+      standIn_(std::make_unique<DialogStandIn>(*this)),
+      programDir_(std::move(programDir)),
+      binder_(this) {
+  setObjectName(QStringLiteral("tamrel"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(8.25);
+  setFont(font);
+  const ScreenInfo screen = QueryScreen(nullptr);
+  dpiX_ = screen.dpiX;
+  dpiY_ = screen.dpiY;
+  layout_ = LayOutMainWindow(kMainWidthTwips, kMainHeightTwips);
+  BuildMenus();
+  BuildFrames();
+  BindFields();
+}
+
+TamrelWindow::~TamrelWindow() {
+  // Nothing of the window may act while its controls are destroyed.
+  if (ds_.mainfrm == this) ds_.mainfrm = nullptr;
+  disconnect(qApp, nullptr, &binder_, nullptr);
+  for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+}
+
+int TamrelWindow::Px(double twips) const {
+  return TwipsToPixels(twips, dpiX_);
+}
+int TamrelWindow::Py(double twips) const {
+  return TwipsToPixels(twips, dpiY_);
+}
+
+void TamrelWindow::Place(QWidget* w, double left, double top, double width, double height) const {
+  const int x = Px(left);
+  const int y = Py(top);
+  w->setGeometry(x, y, Px(left + width) - x, Py(top + height) - y);
+}
+
+void TamrelWindow::Place(QWidget* w, const TwipRect& r) const {
+  Place(w, r.left, r.top, r.width, r.height);
+}
+
+// ---- Construction ----
+
+void TamrelWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  mnufile = bar->addMenu(QStringLiteral("&File"));
+  mnufile->setObjectName(QStringLiteral("mnufile"));
+  for (const char* caption : {"&New", "&Open", "&Save", "Save &As"}) {
+    mnufile->addAction(QString::fromLatin1(caption));
+  }
+  mnurecentfile[0] = mnufile->addSeparator();
+  const char* placeholders[] = {"oldfile1", "oldfile1", "oldfile3", "oldfile4"};
+  for (int i = 1; i <= kRecentFileCount; ++i) {
+    mnurecentfile[static_cast<std::size_t>(i)] =
+        mnufile->addAction(QString::fromLatin1(placeholders[i - 1]));
+  }
+  for (QAction* a : mnurecentfile) a->setVisible(false);
+  mnufile->addSeparator();
+  mnufile->addAction(QStringLiteral("&Exit"));
+
+  mnuprofiles = bar->addMenu(QStringLiteral("&Profiles"));
+  mnuprofiles->setObjectName(QStringLiteral("mnuprofiles"));
+  mnustiff = mnuprofiles->addMenu(QStringLiteral("&Longitudinal stiffener"));
+  mnuring = mnuprofiles->addMenu(QStringLiteral("&Ringframe Profile"));
+  const char* items[] = {"&L-table",       "L built-up",       "&T-table",  "T built-up",
+                         "Flatbar table",  "Flatbar built-up", "Bulb Flat", "RHS",
+                         "Trapez-profile", "I built-up"};
+  for (const char* item : items) {
+    mnustiff->addAction(QString::fromLatin1(item));
+    mnuring->addAction(QString::fromLatin1(item));
+  }
+  mnuprofiles->menuAction()->setVisible(false);
+
+  mnuprint = bar->addAction(QStringLiteral("Print"));
+  mnuhelp = bar->addMenu(QStringLiteral("&Help"));
+  for (const char* caption :
+       {"&Contents", "&Index", "&Search for Help On . . . ", "Theory Manual"}) {
+    mnuhelp->addAction(QString::fromLatin1(caption));
+  }
+  mnuhelp->addSeparator();
+  mnuhelp->addAction(QStringLiteral("&About Tamrel"));
+}
+
+QLabel* TamrelWindow::NewLabel(const QString& caption, QWidget* parent, double left, double top,
+                               double width, Qt::Alignment align) {
+  auto* label = new QLabel(caption, parent);
+  label->setAlignment(align);
+  Place(label, left, top, width, kBoxHeight);
+  return label;
+}
+
+QLabel* TamrelWindow::Label(QWidget* parent, const char* caption, double left, double top,
+                            double width, bool right) {
+  return NewLabel(QString::fromLatin1(caption), parent, left, top, width,
+                  (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
+QLineEdit* TamrelWindow::NewField(const char* name, QWidget* parent, double left, double top,
+                                  double width) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  Place(box, left, top, width, kBoxHeight);
+  SetBoxColour(box, kLeftBoxColour);
+  fields[name] = box;
+  return box;
+}
+
+namespace {
+
+QGroupBox* NewFrame(const char* name, const char* caption, QWidget* parent) {
+  auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+  frame->setObjectName(QString::fromLatin1(name));
+  return frame;
+}
+
+template <class W>
+W* Named(W* w, const char* name) {
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+QToolButton* NewPictureButton(const char* name, QWidget* parent, const QPixmap& face) {
+  auto* b = Named(new QToolButton(parent), name);
+  b->setIcon(QIcon(face));
+  b->setIconSize(face.size());
+  b->setAutoRaise(false);
+  return b;
+}
+
+}  // namespace
+
+void TamrelWindow::BuildFrames() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("client"));
+  setCentralWidget(central);
+
+  fr10 = NewFrame("fr10", "Cylinder  ", central);
+  fr110 = NewFrame("fr110", "General", fr10);
+  fr111 = NewFrame("fr111", "Cylinder type and Controls", fr10);
+  fr112 = NewFrame("fr112", "Geometry/Plate material (mm, MPa)", fr10);
+  fr120 = NewFrame("fr120", "Stiffener data  (mm)", fr10);
+  fr121 = NewFrame("fr121", "Ringframe data (mm)", fr10);
+  fr123 = NewFrame("fr123", "Loading (MPa)", fr10);
+  fr124 = NewFrame("fr124", "Column data", fr10);
+  fr20 = NewFrame("fr20", "Cylinder", central);
+  pic20 = Named(new SketchBox(fr20), "pic20");
+
+  // Frames and pictures stand at the layout's places (the start-up lays
+  // them out again, in its order); the controls inside the frames keep
+  // their design places.
+  const MainLayout& l = layout_;
+  for (auto [w, r] : {std::pair<QWidget*, TwipRect>{fr10, l.fr10},
+                      {fr110, l.fr110},
+                      {fr111, l.fr111},
+                      {fr112, l.fr112},
+                      {fr120, l.fr120},
+                      {fr121, l.fr121},
+                      {fr123, l.fr123},
+                      {fr124, l.fr124},
+                      {fr20, l.fr20},
+                      {pic20, l.pic20}}) {
+    Place(w, r);
+  }
+  BuildGeneral(fr110);
+  BuildControls(fr111);
+  BuildGeometry(fr112);
+  BuildStiffener(fr120);
+  BuildRingFrame(fr121);
+  BuildLoading(fr123);
+  BuildColumn(fr124);
+  fr124->hide();
+  BuildResults();
+
+  Test = Named(new QLineEdit(central), "Test");
+  Place(Test, 0, 0, 600, kBoxHeight);
+}
+
+void TamrelWindow::BuildGeneral(QGroupBox* f) {
+  Label(f, "Project name:", 120, 210, 2000);
+  NewField("iproj", f, 120, 480, 4480);
+  Label(f, "Identification:", 120, 820, 2000);
+  NewField("iident", f, 120, 1090, 4480);
+}
+
+void TamrelWindow::BuildControls(QGroupBox* f) {
+  fr1111 = NewFrame("fr1111", "LRFD/WSD", f);
+  Place(fr1111, 120, 210, layout_.fr111.width - 240, 960);
+  opt_lrfd = Named(new QRadioButton(QStringLiteral("LRFD"), fr1111), "opt_lrfd");
+  opt_lrfd->setToolTip(QStringLiteral(" UFpermissible = 1.0 "));
+  Place(opt_lrfd, 120, 240, 900, kBoxHeight);
+  const int face = Py(240);
+  cmd_lrfd = NewPictureButton("cmd_lrfd", fr1111, InfoButtonPixmap(face));
+  Place(cmd_lrfd, 1050, 240, 330, kBoxHeight);
+  opt_wsd = Named(new QRadioButton(QStringLiteral("WSD"), fr1111), "opt_wsd");
+  Place(opt_wsd, 120, 570, 900, kBoxHeight);
+  text_ufb = Named(Label(fr1111, "Basic Usage Factor, n0 =", 1050, 570, 2250, true), "text_ufb");
+  NewField("iufb", fr1111, 3360, 570, 650);
+  cmd_wsd = NewPictureButton("cmd_wsd", fr1111, InfoButtonPixmap(face));
+  Place(cmd_wsd, 4080, 570, 330, kBoxHeight);
+
+  const char* types[] = {"Cylinder ", "Ring stiffened ", "Stringer stiffened ", "Column buckling"};
+  QRadioButton** options[] = {&cylinder0, &cylinder1, &cylinder2, &cylinder3};
+  for (int k = 0; k < 4; ++k) {
+    *options[k] = new QRadioButton(QString::fromLatin1(types[k]), f);
+    (*options[k])->setObjectName(QStringLiteral("cylinder%1").arg(k));
+    Place(*options[k], 120, 1245 + k * 300, 2250, kBoxHeight);
+  }
+  Outside_ch = Named(new QCheckBox(QStringLiteral("Outside stiffening"), f), "Outside_ch");
+  ring_ch = Named(new QCheckBox(QStringLiteral("Ringframe control"), f), "ring_ch");
+  hring_ch = Named(new QCheckBox(QStringLiteral("Heavy Ringframe control"), f), "hring_ch");
+  Place(Outside_ch, 2400, 1245, 2250, kBoxHeight);
+  Place(ring_ch, 2400, 1545, 2250, kBoxHeight);
+  Place(hring_ch, 2400, 1845, 2250, kBoxHeight);
+}
+
+void TamrelWindow::BuildGeometry(QGroupBox* f) {
+  struct Row {
+    const char* caption;
+    const char* symbol;
+    const char* field;
+  };
+  const Row rows[] = {{"Cylinder radius (cL plate)", "r =", "icylr"},
+                      {"Distance between ring frames", "l =", "il"},
+                      {"Cylinder wall thickness", "t =", "it"},
+                      {"Youngs modulus", "E =", "ie"}};
+  for (int k = 0; k < 4; ++k) {
+    Label(f, rows[k].caption, 120, RowTop(k), 2350);
+    Label(f, rows[k].symbol, 2450, RowTop(k), 400, true);
+    NewField(rows[k].field, f, 2900, RowTop(k), 1000);
+  }
+  Label(f, "Material:", 120, RowTop(4), 700);
+  cbofyp = Named(new QComboBox(f), "cbofyp");
+  Place(cbofyp, 820, RowTop(4), 1700, kBoxHeight);
+  Label(f, "fyp:", 2450, RowTop(4), 400, true);
+  NewField("ifyp", f, 2900, RowTop(4), 1000);
+}
+
+void TamrelWindow::BuildStiffener(QGroupBox* f) {
+  Label(f, "Stiff spacing: ", 120, RowTop(0), 1900);
+  Label(f, "s =", 2050, RowTop(0), 400, true);
+  NewField("is1", f, 2500, RowTop(0), 900);
+  Label(f, "Lat tors buckl length:", 120, RowTop(1), 1900);
+  Label(f, "lt =", 2050, RowTop(1), 400, true);
+  NewField("ilt", f, 2500, RowTop(1), 900);
+  Label(f, "Profile:", 120, RowTop(2), 700);
+  cbostiff = Named(new QComboBox(f), "cbostiff");
+  Place(cbostiff, 820, RowTop(2), 1700, kBoxHeight);
+  stiffprof = Named(Label(f, "", 2600, RowTop(2), 2250), "stiffprof");
+  Label(f, "Material:", 120, RowTop(3), 700);
+  cbofys = Named(new QComboBox(f), "cbofys");
+  Place(cbofys, 820, RowTop(3), 1700, kBoxHeight);
+  Label(f, "fys:", 2550, RowTop(3), 400, true);
+  NewField("ifys", f, 3000, RowTop(3), 850);
+  Label(f, "MPa", 3900, RowTop(3), 600);
+  const int icon = Py(600);
+  cmdpic_stiff = Named(new QToolButton(f), "cmdpic_stiff");
+  cmdpic_stiff->setIconSize(QSize(icon, icon));
+  Place(cmdpic_stiff, layout_.fr120.width - 900, RowTop(0), 720, 645);
+}
+
+void TamrelWindow::BuildRingFrame(QGroupBox* f) {
+  Label(f, "Cylinder length:", 120, RowTop(0), 1900);
+  Label(f, "L =", 2050, RowTop(0), 400, true);
+  NewField("icyll", f, 2500, RowTop(0), 900);
+  Picture = NewPictureButton("Picture", f, InfoButtonPixmap(Py(240)));
+  Place(Picture, 3450, RowTop(0), 330, kBoxHeight);
+  Label(f, "Lat tors buckl length:", 120, RowTop(1), 1900);
+  Label(f, "lt =", 2050, RowTop(1), 400, true);
+  NewField("igilt", f, 2500, RowTop(1), 900);
+  Label(f, "Profile:", 120, RowTop(2), 700);
+  cboring = Named(new QComboBox(f), "cboring");
+  Place(cboring, 820, RowTop(2), 1700, kBoxHeight);
+  ringprof = Named(Label(f, "", 2600, RowTop(2), 2250), "ringprof");
+  Label(f, "Material:", 120, RowTop(3), 700);
+  cbofyg = Named(new QComboBox(f), "cbofyg");
+  Place(cbofyg, 820, RowTop(3), 1700, kBoxHeight);
+  Label(f, "fys:", 2550, RowTop(3), 400, true);
+  NewField("ifyg", f, 3000, RowTop(3), 850);
+  Label(f, "MPa", 3900, RowTop(3), 600);
+  ringfab0 = Named(new QRadioButton(QStringLiteral("Fabricated ring frame"), f), "ringfab0");
+  ringfab0->setToolTip(QStringLiteral(" Welded profile"));
+  ringfab1 = Named(new QRadioButton(QStringLiteral("Cold-formed ring frame"), f), "ringfab1");
+  Place(ringfab0, 120, RowTop(4), 2300, kBoxHeight);
+  Place(ringfab1, 2500, RowTop(4), 2300, kBoxHeight);
+  const int icon = Py(600);
+  cmdpic_gird = Named(new QToolButton(f), "cmdpic_gird");
+  cmdpic_gird->setIconSize(QSize(icon, icon));
+  Place(cmdpic_gird, layout_.fr121.width - 900, RowTop(0), 720, 645);
+}
+
+void TamrelWindow::BuildLoading(QGroupBox* f) {
+  const char* labels[] = {"Sigx =", "Sigy=", "Tau =", "pd ="};
+  const char* names[] = {"isigx", "isigy", "itau", "ipp"};
+  for (int k = 0; k < 4; ++k) {
+    Label(f, labels[k], 120, RowTop(k), 700, true);
+    NewField(names[k], f, 900, RowTop(k), 900);
+  }
+  Command3 = Named(new QPushButton(QStringLiteral("+/-"), f), "Command3");
+  Place(Command3, 1860, RowTop(3), 480, kBoxHeight);
+  txt1 = Named(new QLabel(f), "txt1");
+  txt1->setWordWrap(true);
+  txt1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Place(txt1, 2550, RowTop(0) + 30, layout_.fr123.width - 2670, 1300);
+}
+
+void TamrelWindow::BuildColumn(QGroupBox* f) {
+  Label(f, "Column length L =", 120, RowTop(0), 1800, true);
+  NewField("icolL", f, 1980, RowTop(0), 900);
+  Label(f, "mm", 2940, RowTop(0), 500);
+  Label(f, "Buckling length factor  k1 =", 120, RowTop(1), 1800, true);
+  NewField("ik1", f, 1980, RowTop(1), 650);
+  Label(f, "k2 =", 2700, RowTop(1), 450, true);
+  NewField("ik2", f, 3210, RowTop(1), 650);
+  struct Load {
+    const char* label;
+    const char* field;
+    const char* unit;
+  };
+  const Load left[] = {{"N =", "inn", "kN"}, {"M1a=", "im1a", "kNm"}, {"M2a =", "im2a", "kNm"}};
+  const Load right[] = {{"pd =", "ip", "MPa"}, {"M1b =", "im1b", "kNm"}, {"M2b =", "im2b", "kNm"}};
+  for (int k = 0; k < 3; ++k) {
+    Label(f, left[k].label, 120, RowTop(2 + k), 700, true);
+    NewField(left[k].field, f, 900, RowTop(2 + k), 900);
+    Label(f, left[k].unit, 1860, RowTop(2 + k), 500);
+    Label(f, right[k].label, 2400, RowTop(2 + k), 700, true);
+    NewField(right[k].field, f, 3180, RowTop(2 + k), 900);
+    Label(f, right[k].unit, 4140, RowTop(2 + k), 550);
+  }
+  fr12 = NewFrame("fr12", "Dimensioning moments  for buckling", f);
+  Place(fr12, 120, RowTop(5) - 30, layout_.fr124.width - 240, 640);
+  odmom1 = Named(new QRadioButton(QStringLiteral("Maximum along the member"), fr12), "odmom1");
+  odmom2 = Named(new QRadioButton(QStringLiteral("Reduced value"), fr12), "odmom2");
+  odmom2->setToolTip(QStringLiteral(" Ref Norsok N-004, Table 6-2, Note 1 "));
+  Place(odmom1, 120, 270, 2500, kBoxHeight);
+  Place(odmom2, 2700, 270, 1800, kBoxHeight);
+}
+
+void TamrelWindow::BuildResults() {
+  QWidget* central = centralWidget();
+  fr30 = NewFrame("fr30", "Results Shell Buckling", central);
+  fr31 = NewFrame("fr31", "Results Stiffener Buckling", central);
+  fr32 = NewFrame("fr32", "Results Panel Ring Buckling", central);
+  pic30 = Named(new PictureBox(fr30), "pic30");
+  Pic31 = Named(new PictureBox(fr31), "Pic31");
+  pic32 = Named(new PictureBox(fr32), "pic32");
+  const MainLayout& l = layout_;
+  for (auto [w, r] : {std::pair<QWidget*, TwipRect>{fr30, l.fr30},
+                      {pic30, l.pic30},
+                      {fr31, l.fr31},
+                      {Pic31, l.Pic31},
+                      {fr32, l.fr32},
+                      {pic32, l.pic32}}) {
+    Place(w, r);
+  }
+  for (PictureBox* p : {pic30, Pic31, pic32}) {
+    p->SetScale(dpiX_ * 120.0 / 1440.0, dpiY_ * 240.0 / 1440.0);
+  }
+  check_ih = Named(new QCheckBox(QStringLiteral("Special Calc. of Ih (ref ch 3.5.2.7)"), pic32),
+                   "check_ih");
+  check_ih->setToolTip(
+      QStringLiteral(" If the cylinder is effectively supported at the ends, see also definition "
+                     "of L "));
+  QPalette white = check_ih->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  check_ih->setPalette(white);
+  check_ih->setAutoFillBackground(true);
+  Place(check_ih, 90, l.pic32.height - 345, 3600, kBoxHeight);
+}
+
+// ---- Start-up ----
+
+bool TamrelWindow::Start() {
+  // 1, 2. The main-window reference and the program directory.
+  ds_.mainfrm = this;
+  ds_.apppath = programDir_;
+  ds_.lastdir = programDir_;
+  // 3. The locale's decimal sign.
+  DetectDecimalSeparator();
+  // 4, 5. Size for the screen's dots per inch, centred.
+  SizeAndCentre();
+  // 6. Frames and pictures from the window size.
+  for (auto [w, r] : {std::pair<QWidget*, TwipRect>{fr20, layout_.fr20},
+                      {fr10, layout_.fr10},
+                      {fr111, layout_.fr111},
+                      {fr112, layout_.fr112},
+                      {fr120, layout_.fr120},
+                      {fr121, layout_.fr121},
+                      {fr123, layout_.fr123},
+                      {pic20, layout_.pic20},
+                      {fr30, layout_.fr30},
+                      {pic30, layout_.pic30},
+                      {fr31, layout_.fr31},
+                      {Pic31, layout_.Pic31},
+                      {fr32, layout_.fr32},
+                      {pic32, layout_.pic32}}) {
+    Place(w, r);
+  }
+  {
+    TwipRect r = layout_.fr124;
+    Place(fr124, r);
+  }
+  // 7. The decimal-sign test box is never shown.
+  Test->hide();
+  // 8. The recent files of the per-user store.
+  RefillRecentFiles();
+  // 9. New-project defaults.
+  SetDefaults(ds_);
+  // 10. The data tables, in their order.
+  try {
+    LoadAllTables(ds_);
+  } catch (const TableLoadError& e) {
+    messages_.ShowExclamation(
+        this, QStringLiteral("Tamrel DNV cannot start: a data table could not be loaded.\n\n%1")
+                  .arg(QString::fromStdString(e.what())));
+    return false;
+  }
+  // 11, 12. Fill the window, calculate.
+  ShowDesignState();
+  Recalc();
+  // 13. Caption.
+  SetWindowCaption("Tamrel DNV: " + ds_.filename);
+  return true;
+}
+
+void TamrelWindow::DetectDecimalSeparator() {
+  Test->setText(LocaleOnePointOne());
+  ds_.decflag = Variant::Int(DecimalSignFlag(Test->text().toStdString()));
+}
+
+void TamrelWindow::SizeAndCentre() {
+  const ScreenInfo screen = QueryScreen(this);
+  dpiX_ = screen.dpiX;
+  dpiY_ = screen.dpiY;
+  placement_ =
+      PlaceMainWindow(screen.dpiX, screen.dpiY, screen.geometry.width(), screen.geometry.height());
+  // The outer size includes the window's border and title bar; the client
+  // area holds the menu bar and the laid-out frames, which need at least
+  // the height of the result band's bottom edge.
+  const int border = static_cast<int>(std::lround(4 * dpiX_ / 96.0));
+  const int title = static_cast<int>(std::lround(23 * dpiY_ / 96.0));
+  const int menu = menuBar()->sizeHint().height();
+  const int content = Py(layout_.fr30.bottom()) + Py(60);
+  const int clientW = placement_.width - 2 * border;
+  const int clientH = std::max(placement_.height - title - 2 * border, menu + content);
+  resize(clientW, clientH);
+  move(screen.geometry.x() + placement_.left, screen.geometry.y() + placement_.top);
+}
+
+void TamrelWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placedOnShow_) return;
+  placedOnShow_ = true;
+  // Centre the whole window, border and title included, once they are known.
+  const ScreenInfo screen = QueryScreen(this);
+  const QRect frame = frameGeometry();
+  move(screen.geometry.x() + (screen.geometry.width() - frame.width()) / 2,
+       screen.geometry.y() + (screen.geometry.height() - frame.height()) / 2);
+}
+
+void TamrelWindow::RefillRecentFiles() {
+  ShowRecentFiles(settings_, recentMenu_);
+  for (std::size_t i = 0; i < mnurecentfile.size(); ++i) {
+    const RecentFileItem& item = recentMenu_.mnurecentfile[i];
+    if (i > 0) mnurecentfile[i]->setText(QString::fromStdString(item.caption));
+    mnurecentfile[i]->setVisible(item.visible);
+  }
+}
+
+// ---- Window ----
+
+TextSurface* TamrelWindow::ResultPictureSurface(ResultPicture which) {
+  switch (which) {
+    case ResultPicture::Shell:
+      // The tables are drawn at the end of every recalculation, whoever ran
+      // it: the locked yield boxes follow the strengths it used.
+      ++resultDrawings_;
+      RefreshLockedYields();
+      return pic30;
+    case ResultPicture::Stiffener: return Pic31;
+    case ResultPicture::Ring: return pic32;
+  }
+  return nullptr;
+}
+
+void TamrelWindow::SetStiffenerCaption(const std::string& caption) {
+  stiffprof->setText(QString::fromStdString(caption));
+}
+
+void TamrelWindow::SetStiffenerIcon(ProfileIcon icon) {
+  cmdpic_stiff->setIcon(QIcon(ProfileIconPixmap(icon, cmdpic_stiff->iconSize().width())));
+  cmdpic_stiff->setProperty("profileIcon", QString::fromLatin1(ProfileIconName(icon)));
+}
+
+void TamrelWindow::SetRingCaption(const std::string& caption) {
+  ringprof->setText(QString::fromStdString(caption));
+}
+
+void TamrelWindow::SetRingIcon(ProfileIcon icon) {
+  cmdpic_gird->setIcon(QIcon(ProfileIconPixmap(icon, cmdpic_gird->iconSize().width())));
+  cmdpic_gird->setProperty("profileIcon", QString::fromLatin1(ProfileIconName(icon)));
+}
+
+void TamrelWindow::ShowExclamation(const std::string& text) {
+  messages_.ShowExclamation(this, QString::fromStdString(text));
+}
+
+void TamrelWindow::SetTrippingLengthText(const std::string& text) {
+  SetText(field("igilt"), text);
+}
+
+namespace {
+bool CanTakeFocus(const QWidget* w) {
+  return w->isVisibleTo(w->window()) && w->isEnabled();
+}
+}  // namespace
+
+// Focus moves asked for inside a recalculation run only the target's focus
+// handler, never a leave handler: no recalculation inside a recalculation.
+void TamrelWindow::FocusTrippingLength() {
+  QLineEdit* box = field("igilt");
+  if (CanTakeFocus(box)) binder_.MoveFocus(box);
+}
+
+void TamrelWindow::FocusRadius() {
+  QLineEdit* box = field("icylr");
+  if (CanTakeFocus(box)) binder_.MoveFocus(box);
+}
+
+void TamrelWindow::SetCheckIhVisible(bool visible) {
+  check_ih->setVisible(visible);
+}
+
+void TamrelWindow::SetWindowCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
+}
+
+GeometrySketch TamrelWindow::CurrentSketch() const {
+  return pic20->Sketch();
+}
+
+QWidget* TamrelWindow::InfoTamrelWindow() const {
+  return infoTamrel_.data();
+}
+QWidget* TamrelWindow::InfoUfWindow() const {
+  return infoUf_.data();
+}
+
+SectionDialogService& TamrelWindow::dialogs() {
+  return dialogs_ != nullptr ? *dialogs_ : *standIn_;
+}
+
+}  // namespace tamrel

@@ -1,0 +1,230 @@
+// Option buttons, check boxes, command buttons, material and profile lists,
+// and the information forms.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+
+#include "calc/number_text.h"
+#include "calc/yield.h"
+#include "main_window_fixture.h"
+#include "mainwindow/info_forms.h"
+
+namespace tamrel {
+
+using testing::StartedWindow;
+
+namespace {
+void Pick(QComboBox* combo, int i) {
+  combo->setCurrentIndex(i);
+  emit combo->activated(i);
+}
+}  // namespace
+
+class OptionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+  // Each handler runs once per change of its control and not at all when
+  // the control keeps its state; the refill's material lists add their own
+  // recalculations to the switches that refill.
+  void handlersRunOncePerChange() {
+    struct Case {
+      const char* what;
+      std::function<void(TamrelWindow&)> act;
+      int drawings;
+      std::function<bool(const DesignState&)> check;
+    };
+    const Case cases[] = {
+        {"check_ih on", [](TamrelWindow& w) { w.check_ih->click(); }, 1,
+         [](const DesignState& d) { return d.ih == 1; }},
+        {"ringfab1", [](TamrelWindow& w) { w.ringfab1->click(); }, 1,
+         [](const DesignState& d) { return d.ringfab == kColdFormed; }},
+        {"ringfab0 already chosen", [](TamrelWindow& w) { w.ringfab0->click(); }, 0,
+         [](const DesignState& d) { return d.ringfab == kFabricated; }},
+        {"cylinder1", [](TamrelWindow& w) { w.cylinder1->click(); }, 4,
+         [](const DesignState& d) { return d.cyltype == kRingStiffened; }},
+        {"cylinder2 already chosen", [](TamrelWindow& w) { w.cylinder2->click(); }, 0,
+         [](const DesignState& d) { return d.cyltype == kStringerStiffened; }},
+        {"Outside_ch", [](TamrelWindow& w) { w.Outside_ch->click(); }, 4,
+         [](const DesignState& d) { return d.outside == 1; }},
+        {"hring_ch", [](TamrelWindow& w) { w.hring_ch->click(); }, 4,
+         [](const DesignState& d) { return d.hring == 1; }},
+        {"opt_wsd", [](TamrelWindow& w) { w.opt_wsd->click(); }, 4,
+         [](const DesignState& d) { return d.lrfd == kWSD; }},
+        {"refill in the same state", [](TamrelWindow& w) { w.ShowDesignState(); }, 3,
+         [](const DesignState& d) { return d.cyltype == kStringerStiffened; }},
+        {"odmom2 (column)",
+         [](TamrelWindow& w) {
+           w.cylinder3->click();
+           const int before = w.ResultDrawings();
+           w.odmom2->click();
+           w.odmom2->click();
+           QCOMPARE(w.ResultDrawings() - before, 1);
+         },
+         // cylinder3 with its refill, which also chooses odmom1; then odmom2 once.
+         1 + 3 + 1 + 1, [](const DesignState& d) { return d.odmom == kReducedMoment; }},
+    };
+    for (const Case& c : cases) {
+      StartedWindow s;
+      const int before = s.w().ResultDrawings();
+      c.act(s.w());
+      QVERIFY2(s.w().ResultDrawings() - before == c.drawings,
+               qPrintable(QString("%1: %2").arg(c.what).arg(s.w().ResultDrawings() - before)));
+      QVERIFY2(c.check(s.ds), c.what);
+      QVERIFY(s.messages.shown.isEmpty());
+    }
+  }
+
+  void designFormatAndItsButtons() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    // WSD keeps the usage factor, read as n0.
+    s.Type("iufb", "1.15");
+    s.LeaveTo("icylr");
+    w.opt_wsd->click();
+    QCOMPARE(s.box("iufb")->text(), QString("1.15"));
+    QCOMPARE(w.text_ufb->text(), QString("Basic Usage Factor, n0 ="));
+    QVERIFY(w.cmd_wsd->isVisibleTo(&w));
+    QVERIFY(!w.cmd_lrfd->isVisibleTo(&w));
+    // LRFD resets it to 1.0.
+    s.Type("iufb", "0.85");
+    s.LeaveTo("icylr");
+    w.opt_lrfd->click();
+    QCOMPARE(s.box("iufb")->text(), QString("1.00"));
+    QCOMPARE(s.ds.UF.value(), 1.0);
+    QCOMPARE(w.text_ufb->text(), QString("Allowable Usage Factor UF ="));
+    QVERIFY(!w.cmd_wsd->isVisibleTo(&w));
+    QVERIFY(w.cmd_lrfd->isVisibleTo(&w));
+    // The LRFD button only informs.
+    const int before = w.ResultDrawings();
+    w.cmd_lrfd->click();
+    QCOMPARE(s.messages.shown,
+             QStringList({" For ALS condition, Allowable Usage Factor is recommended to be UF = "
+                          "1.15 "}));
+    QCOMPARE(w.ResultDrawings(), before);
+  }
+
+  void pressureSign() {
+    StartedWindow s;
+    s.w().Command3->click();
+    QCOMPARE(s.ds.pd, 0.3f);
+    QCOMPARE(s.box("ipp")->text(), QString("0.300"));
+    QVERIFY(!s.w().check_ih->isVisibleTo(&s.w()));  // no external pressure now
+    s.w().Command3->click();
+    QCOMPARE(s.ds.pd, -0.3f);
+    QCOMPARE(s.box("ipp")->text(), QString("-0.300"));
+    QVERIFY(s.w().check_ih->isVisibleTo(&s.w()));
+  }
+
+  void materialGradesLockAndReleaseTheYieldBox() {
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    const int last = s.ds.mat.matlast;
+    int before = w.ResultDrawings();
+    Pick(w.cbofyp, last);  // a typed yield strength
+    QVERIFY(s.box("ifyp")->isEnabled());
+    QCOMPARE(s.box("ifyp")->text(), QString("345"));
+    QCOMPARE(s.ds.fyp.value(), 345.0);
+    QCOMPARE(s.ds.matp, last);
+    QCOMPARE(w.ResultDrawings(), before + 1);
+    before = w.ResultDrawings();
+    Pick(w.cbofyp, last);  // the same grade again: no change, nothing runs
+    QCOMPARE(w.ResultDrawings(), before);
+    Pick(w.cbofyp, 0);  // S235 at t = 20
+    QVERIFY(!s.box("ifyp")->isEnabled());
+    QCOMPARE(s.ds.fyp.value(), 225.0);
+    QCOMPARE(s.box("ifyp")->text(), QString("225"));
+    QCOMPARE(w.ResultDrawings(), before + 1);
+  }
+
+  // A locked yield box shows the strength the recalculation used, also when
+  // only the profile changed.
+  void lockedYieldBoxFollowsTheProfileThickness() {
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    QCOMPARE(s.box("ifys")->text(), QString("355"));  // L100x50x6 of S355
+    s.ds.stifffb_tw = 45.0f;
+    Pick(w.cbostiff, kFlatbarBuiltUp);
+    QCOMPARE(s.ds.stifftype, kFlatbarBuiltUp);
+    QCOMPARE(s.ds.fys.value(), static_cast<double>(YieldForThickness(s.ds.mat, s.ds.mats, 45)));
+    QVERIFY(s.ds.fys.value() < 355.0);
+    QCOMPARE(s.box("ifys")->text(), QString::fromStdString(PlainNumberText(s.ds.fys, '.')));
+    QVERIFY(w.stiffprof->text().startsWith("Fb100x45.0"));
+  }
+
+  void profileListsAndButtons() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    Pick(w.cbostiff, kRHS);
+    QCOMPARE(s.ds.stifftype, kRHS);
+    QCOMPARE(w.stiffprof->text(), QString("RHS200x90x9.0"));
+    QCOMPARE(w.cmdpic_stiff->property("profileIcon").toString(), QString("ico_stiff_rhs"));
+    Pick(w.cbostiff, kBulbFlat);
+    QVERIFY(w.stiffprof->text().startsWith("BF "));
+    // Typed text chooses nothing and is never added to the list.
+    w.cbostiff->setFocus();
+    w.cbostiff->lineEdit()->selectAll();
+    QTest::keyClicks(w.cbostiff, "T-table");
+    QTest::keyClick(w.cbostiff, Qt::Key_Return);
+    QCOMPARE(s.ds.stifftype, kBulbFlat);
+    QCOMPARE(w.cbostiff->count(), 10);
+    // The ring-frame button shows the type already chosen.
+    Pick(w.cboring, kIBuiltUp);
+    QCOMPARE(w.cboring->currentText(), QString("I-profile"));
+    w.cmdpic_gird->click();
+    QCOMPARE(s.ds.ringtype, kIBuiltUp);
+    QVERIFY(w.ringprof->text().startsWith("I200x90x9.0x12.0"));
+  }
+
+  void informationFormsOpenOnceAndCloseOnTheRightPicture() {
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    w.Picture->click();
+    w.Picture->click();
+    auto* length = qobject_cast<InfoTamrelForm*>(w.InfoTamrelWindow());
+    QVERIFY(length);
+    QCOMPARE(w.findChildren<InfoTamrelForm*>().size(), 1);
+    QCOMPARE(length->windowTitle(), QString("Definition of Cylinder length L"));
+    QVERIFY(length->isVisible());
+    QTest::mouseClick(length->Picture1, Qt::LeftButton);
+    QTRY_VERIFY(!w.InfoTamrelWindow());
+
+    // InfoUF is reached through the WSD button only.
+    QVERIFY(!w.cmd_wsd->isVisibleTo(&w));
+    w.opt_wsd->click();
+    w.cmd_wsd->click();
+    auto* uf = qobject_cast<InfoUfForm*>(w.InfoUfWindow());
+    QVERIFY(uf);
+    QCOMPARE(uf->windowTitle(), QString("Basic Usage Factor (DNV-OS-C201, Sec 2, Table D1/E1)"));
+    QTest::mouseClick(uf->Picture2, Qt::LeftButton);  // Table D1: nothing
+    QVERIFY(w.InfoUfWindow() && uf->isVisible());
+    w.opt_lrfd->click();  // stays open when the format changes
+    QVERIFY(w.InfoUfWindow() && uf->isVisible());
+    QTest::mouseClick(uf->Picture1, Qt::LeftButton);  // Table E1 closes
+    QTRY_VERIFY(!w.InfoUfWindow());
+    // Opened again: a new form, centred on the screen.
+    w.Picture->click();
+    QVERIFY(w.InfoTamrelWindow());
+    const QRect screen = w.screen()->geometry();
+    QVERIFY(std::abs(w.InfoTamrelWindow()->frameGeometry().center().x() - screen.center().x()) <=
+            2);
+  }
+};
+
+TAMREL_GUI_TEST(OptionsTest);
+
+}  // namespace tamrel
+
+#include "options_test.moc"
