@@ -48,8 +48,12 @@ void SetBoxColour(QLineEdit* box, const QColor& colour) {
 
 void SelectAllQueued(QLineEdit* box) {
   QPointer<QLineEdit> guard(box);
+  // Also when its window is about to be activated again (a message box just
+  // closed): the box is then the window's focus widget, not yet focused.
   QTimer::singleShot(0, box, [guard] {
-    if (guard && guard->hasFocus()) guard->selectAll();
+    if (guard && (guard->hasFocus() || guard->window()->focusWidget() == guard)) {
+      guard->selectAll();
+    }
   });
 }
 

@@ -62,6 +62,15 @@ class FieldsTest : public QObject {
     QVERIFY(s.messages.shown.isEmpty());
   }
 
+  // The click that gives a box the focus does not undo its select-all.
+  void mouseClickSelectsTheWholeText() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    QTest::mouseClick(s.box("icylr"), Qt::LeftButton, {}, QPoint(4, 5));
+    QTRY_COMPARE(s.box("icylr")->selectedText(), QString("3333"));
+    QCOMPARE(BoxColour(s.box("icylr")), QColor(255, 255, 192));
+  }
+
   void everyLeaveCommitsEditedOrNot() {
     StartedWindow s;
     QVERIFY(s.active);

@@ -11,20 +11,6 @@
 
 namespace tamrel {
 
-// Presses Enter in the next modal box once the window system has activated
-// it, as a user would.
-void CloseNextModalWhenActive() {
-  auto* timer = new QTimer(qApp);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal->isActiveWindow()) {
-      QTest::keyClick(modal, Qt::Key_Return);
-      timer->deleteLater();
-    }
-  });
-  timer->start(20);
-}
-
 class FocusXvfbTest : public QObject {
   Q_OBJECT
 
@@ -35,7 +21,7 @@ class FocusXvfbTest : public QObject {
     int shown = 0;
     w.onLeave = [&](QLineEdit* e) {
       if (e != &w.a) return;
-      CloseNextModalWhenActive();
+      testing::CloseNextModalWhenActive();
       QtMessageService().ShowExclamation(&w.window, " l >= 50 ");
       ++shown;
       e->setFocus();

@@ -3,9 +3,12 @@
 // share one executable and one QApplication, and a message service that
 // records instead of showing a modal box.
 
+#include <QApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,14 +28,35 @@ struct RegisterTest {
   static ::tamrel::testing::RegisterTest register_##Class( \
       [] { return std::unique_ptr<QObject>(std::make_unique<Class>()); })
 
+// Presses Enter in the next modal window once the window system has
+// activated it, as a user would.
+inline void CloseNextModalWhenActive() {
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal->isActiveWindow()) {
+      QTest::keyClick(modal, Qt::Key_Return);
+      timer->deleteLater();
+    }
+  });
+  timer->start(20);
+}
+
+// Records every message; with realBoxes it also shows the desktop's modal
+// box, closed by a simulated Enter once it is active.
 class RecordingMessages : public MessageService {
  public:
-  void ShowExclamation(QWidget* /*owner*/, const QString& text) override {
+  void ShowExclamation(QWidget* owner, const QString& text) override {
     shown.push_back(text);
     if (onShow) onShow(text);
+    if (realBoxes) {
+      CloseNextModalWhenActive();
+      QtMessageService().ShowExclamation(owner, text);
+    }
   }
   QStringList shown;
   std::function<void(const QString&)> onShow;
+  bool realBoxes = false;
 };
 
 }  // namespace tamrel::testing
