@@ -76,6 +76,8 @@ void ReportPage::Line(double x1, double y1, double x2, double y2) {
   item.kind = Item::Kind::Line;
   item.x = x1;
   item.y = y1;
+  item.width = x2 - x1;
+  item.height = y2 - y1;
   item.deviceLine = QLineF(ToDevice(x1, y1), ToDevice(x2, y2));
   item.colour = Qt::black;
   items_.push_back(std::move(item));
@@ -87,6 +89,7 @@ void ReportPage::Box(double x1, double y1, double x2, double y2) {
   item.x = x1;
   item.y = y1;
   item.width = x2 - x1;
+  item.height = y2 - y1;
   item.deviceRect = QRectF(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
   item.colour = Qt::black;
   items_.push_back(std::move(item));
@@ -99,6 +102,7 @@ void ReportPage::PaintPicture(double x, double y, double width, double height, c
   item.x = x;
   item.y = y;
   item.width = width;
+  item.height = height;
   item.deviceRect = QRectF(ToDevice(x, y), ToDevice(x + width, y + height));
   item.text = name;
   item.draw = std::move(draw);
@@ -119,6 +123,7 @@ void ReportPage::Print(std::string_view text) {
     item.x = x_;
     item.y = y_;
     item.width = width;
+    item.height = TextHeight(text);
     item.devicePos = ToDevice(x_, y_);
     item.text = ToQString(text);
     item.font = CurrentFont();

@@ -36,12 +36,15 @@ class ReportPage : public TextSurface {
   struct Item {
     enum class Kind { Text, Line, Box, Picture };
     Kind kind = Kind::Text;
-    // Text: top left corner and width in scale units at the time it was
-    // drawn; device: top left corner (Text), end points (Line), rectangle
-    // (Box, Picture) in device pixels.
+    // In the scale units of the time it was drawn: the top left corner of a
+    // text, box or picture, the start of a line; the width of a text and
+    // the extent of the others (a line ends at x + width, y + height).
     double x = 0;
     double y = 0;
     double width = 0;
+    double height = 0;
+    // In device pixels: top left corner (Text), end points (Line),
+    // rectangle (Box, Picture).
     QPointF devicePos;
     QLineF deviceLine;
     QRectF deviceRect;

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "calc/checks.h"
@@ -20,6 +21,7 @@
 #include "calc/design_state.h"
 #include "files/table_loaders.h"
 #include "report/print_report.h"
+#include "report/report_page.h"
 
 namespace tamrel::testing {
 
@@ -126,5 +128,74 @@ inline bool RenderPng(const QString& pdf, const QString& name, int dpi = 110) {
                  {"-r", QString::number(dpi), "-png", "-singlefile", pdf, OutputPath(name)})
       .has_value();
 }
+
+}  // namespace tamrel::testing
+
+namespace tamrel::testing {
+
+// All blanks removed: pdftotext spaces words by their distance, so rows
+// are compared without blanks.
+inline QString Squeezed(const QString& text) {
+  static const QRegularExpression blanks("\\s+");
+  return QString(text).remove(blanks);
+}
+
+// Prints the project through the Print command to a PDF in the screenshots
+// folder and returns the PDF of its one copy (empty when none was ended).
+inline QString PrintToPdf(DesignState& ds, const QString& name) {
+  FakeReportHost host;
+  host.dialog.path = OutputPath(name + ".pdf");
+  PrintReport(ds, host);
+  return host.ended.size() == 1 ? host.ended[0] : QString();
+}
+
+// The report page of a project drawn for a PDF printer (with its metrics)
+// and not printed: its items show where everything stands.
+class DrawnPage {
+ public:
+  explicit DrawnPage(DesignState& ds, QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                     const QDateTime& now = QDateTime(QDate(2024, 3, 7), QTime(9, 5)))
+      : printer_(QPrinter::HighResolution) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(OutputPath("unprinted.pdf"));
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    printer_.setPageOrientation(orientation);
+    page_ = std::make_unique<ReportPage>(
+        printer_, printer_.pageLayout().fullRectPixels(printer_.resolution()).size());
+    PrintReportPage(ds, *page_, now);
+  }
+
+  const ReportPage& page() const { return *page_; }
+  const std::vector<ReportPage::Item>& items() const { return page_->Items(); }
+
+  // The first text item whose text is `text` (nullptr when none).
+  const ReportPage::Item* Text(const QString& text, int occurrence = 0) const {
+    for (const auto& item : items()) {
+      if (item.kind == ReportPage::Item::Kind::Text && item.text == text && occurrence-- == 0) {
+        return &item;
+      }
+    }
+    return nullptr;
+  }
+  // The first text item that starts with `prefix`.
+  const ReportPage::Item* TextStarting(const QString& prefix) const {
+    for (const auto& item : items()) {
+      if (item.kind == ReportPage::Item::Kind::Text && item.text.startsWith(prefix)) return &item;
+    }
+    return nullptr;
+  }
+  std::vector<const ReportPage::Item*> OfKind(ReportPage::Item::Kind kind) const {
+    std::vector<const ReportPage::Item*> out;
+    for (const auto& item : items()) {
+      if (item.kind == kind) out.push_back(&item);
+    }
+    return out;
+  }
+  bool HasText(const QString& text) const { return Text(text) != nullptr; }
+
+ private:
+  QPrinter printer_;
+  std::unique_ptr<ReportPage> page_;
+};
 
 }  // namespace tamrel::testing
