@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -192,6 +193,18 @@ class DrawnPage {
     return out;
   }
   bool HasText(const QString& text) const { return Text(text) != nullptr; }
+  // Lines (not boxes) of the page.
+  std::vector<const ReportPage::Item*> Lines() const {
+    return OfKind(ReportPage::Item::Kind::Line);
+  }
+  std::vector<const ReportPage::Item*> Pictures() const {
+    return OfKind(ReportPage::Item::Kind::Picture);
+  }
+  // Width of a text in an item's font, in the body scale the page ends in.
+  double BodyWidth(const ReportPage::Item& item, const QString& text) {
+    return QFontMetricsF(item.font, &printer_).horizontalAdvance(text) / page_->DevicePerUnitX();
+  }
+  QPrinter& printer() { return printer_; }
 
  private:
   QPrinter printer_;
