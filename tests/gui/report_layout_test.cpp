@@ -3,6 +3,7 @@
 // profile sections and result tables of each cylinder type.
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QTest>
 
 #include "calc/format.h"
@@ -316,6 +317,94 @@ class ReportLayoutTest : public QObject {
     }
     const QString ringTitle = QString::fromStdString(ds.ringTable.txt[0]);
     QCOMPARE(page.HasText(ringTitle), belowShell == "ring" || (cyltype == 2 && ring == 1));
+  }
+
+  // Each profile-data block starts two rows below its entry y, at the
+  // symbol column plus xshift, and leaves ypos at the y of its last row.
+  void profileBlockExtents_data() {
+    QTest::addColumn<bool>("ringFrame");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("lastRow");   // below the entry y
+    QTest::addColumn<int>("dataRows");  // rows with "="
+    QTest::addColumn<int>("localRow");  // "Local buckling:" below the entry y, 0: none
+    const std::tuple<const char*, bool, int, int, int, int> cases[] = {
+        {"stiffener L", false, 0, 13, 8, 11},
+        {"stiffener T built up", false, 3, 13, 8, 11},
+        {"stiffener I", false, 9, 13, 8, 11},
+        {"ring L", true, 0, 15, 8, 11},
+        {"ring I", true, 9, 15, 8, 11},
+        {"stiffener RHS", false, 7, 8, 6, 0},
+        {"stiffener trapezoid", false, 8, 9, 7, 0},
+        {"ring RHS", true, 7, 8, 6, 0},
+        {"ring trapezoid", true, 8, 9, 7, 0},
+        {"stiffener flat bar", false, 4, 9, 5, 8},
+        {"ring flat bar built up", true, 5, 9, 5, 8},
+        {"stiffener bulb flat", false, 6, 13, 9, 12},
+        {"ring bulb flat", true, 6, 14, 9, 12},
+    };
+    for (const auto& [name, ring, type, last, rows, local] : cases) {
+      QTest::newRow(name) << ring << type << last << rows << local;
+    }
+  }
+
+  void profileBlockExtents() {
+    QFETCH(bool, ringFrame);
+    QFETCH(int, type);
+    QFETCH(int, lastRow);
+    QFETCH(int, dataRows);
+    QFETCH(int, localRow);
+    DesignState ds = testing::ShippedProject();
+    (ringFrame ? ds.ringtype : ds.stifftype) = static_cast<std::int16_t>(type);
+    QImage sheet(1190, 1684, QImage::Format_ARGB32);
+    ReportPage page(sheet);
+    page.SetFontName("arial");
+    page.SetFontSize(8);
+    SetReportGrid(ds);
+    page.SetScale(ds.rcols, ds.rrows);
+    ds.xshift = 60;
+    const double y0 = 40;
+    ds.ypos = y0;
+    using Block = void (*)(DesignState&, ReportPage&);
+    const Block stiff[] = {PrintStiffenerProfileLTI, PrintStiffenerProfileLTI,
+                           PrintStiffenerProfileLTI, PrintStiffenerProfileLTI,
+                           PrintStiffenerProfileFb,  PrintStiffenerProfileFb,
+                           PrintStiffenerProfileBF,  PrintStiffenerProfileBox,
+                           PrintStiffenerProfileBox, PrintStiffenerProfileLTI};
+    const Block ring[] = {PrintRingProfileLTI, PrintRingProfileLTI, PrintRingProfileLTI,
+                          PrintRingProfileLTI, PrintRingProfileFb,  PrintRingProfileFb,
+                          PrintRingProfileBF,  PrintRingProfileBox, PrintRingProfileBox,
+                          PrintRingProfileLTI};
+    (ringFrame ? ring : stiff)[type](ds, page);
+    QCOMPARE(ds.ypos, y0 + lastRow);
+    int equals = 0;
+    double localY = 0;
+    for (const Item& item : page.Items()) {
+      QVERIFY(item.x >= kXLab + 60 - 1e-4);  // every item shifted
+      if (item.text == "=") {
+        ++equals;
+        VERIFY_NEAR(item.x, kXEq + 60, 1e-5);
+        VERIFY_NEAR(item.y, y0 + 2 + equals, 1e-5);
+      }
+      if (item.text == "Local buckling:") localY = item.y;
+      if (item.text == "Profile data:") {
+        VERIFY_NEAR(item.y, y0 + 2, 1e-9);
+        QVERIFY(item.font.underline());
+      } else {
+        QVERIFY(!item.font.underline());
+      }
+    }
+    QCOMPARE(equals, dataRows);
+    QCOMPARE(localY, localRow == 0 ? 0.0 : y0 + localRow);
+  }
+
+  // Where the locale writes a decimal comma, the report does too.
+  void decimalComma() {
+    DesignState ds = testing::ShippedProject();
+    ds.decflag = Variant::Int(1);
+    DrawnPage page(ds);
+    QVERIFY(page.HasText("20,0 mm"));
+    QVERIFY(page.HasText("-0,300 MPa (positive = inside pressure)"));
+    QVERIFY(page.HasText(" L100x50x6,0x6,0"));
   }
 
   // The geometry sketch follows the cylinder type and outside stiffening.
