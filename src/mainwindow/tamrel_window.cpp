@@ -251,10 +251,10 @@ void TamrelWindow::BuildFrames() {
 }
 
 void TamrelWindow::BuildGeneral(QGroupBox* f) {
-  Label(f, "Project name:", 120, 210, 2000);
+  Label(f, "Project name:", 120, 180, 2000);
   NewField("iproj", f, 120, 480, 4480);
-  Label(f, "Identification:", 120, 820, 2000);
-  NewField("iident", f, 120, 1090, 4480);
+  Label(f, "Identification:", 120, 810, 2000);
+  NewField("iident", f, 120, 1110, 4480);
 }
 
 void TamrelWindow::BuildControls(QGroupBox* f) {
@@ -299,13 +299,13 @@ void TamrelWindow::BuildGeometry(QGroupBox* f) {
                       {"Cylinder wall thickness", "t =", "it"},
                       {"Youngs modulus", "E =", "ie"}};
   for (int k = 0; k < 4; ++k) {
-    Label(f, rows[k].caption, 120, RowTop(k), 2350);
+    Label(f, rows[k].caption, 120, RowTop(k), 2300);
     Label(f, rows[k].symbol, 2450, RowTop(k), 400, true);
     NewField(rows[k].field, f, 2900, RowTop(k), 1000);
   }
   Label(f, "Material:", 120, RowTop(4), 700);
   cbofyp = Named(new QComboBox(f), "cbofyp");
-  Place(cbofyp, 820, RowTop(4), 1700, kBoxHeight);
+  Place(cbofyp, 820, RowTop(4), 1600, kBoxHeight);
   Label(f, "fyp:", 2450, RowTop(4), 400, true);
   NewField("ifyp", f, 2900, RowTop(4), 1000);
 }
@@ -379,13 +379,13 @@ void TamrelWindow::BuildLoading(QGroupBox* f) {
 }
 
 void TamrelWindow::BuildColumn(QGroupBox* f) {
-  Label(f, "Column length L =", 120, RowTop(0), 1800, true);
-  NewField("icolL", f, 1980, RowTop(0), 900);
-  Label(f, "mm", 2940, RowTop(0), 500);
-  Label(f, "Buckling length factor  k1 =", 120, RowTop(1), 1800, true);
-  NewField("ik1", f, 1980, RowTop(1), 650);
-  Label(f, "k2 =", 2700, RowTop(1), 450, true);
-  NewField("ik2", f, 3210, RowTop(1), 650);
+  Label(f, "Column length L =", 120, RowTop(0), 2300, true);
+  NewField("icolL", f, 2480, RowTop(0), 900);
+  Label(f, "mm", 3440, RowTop(0), 500);
+  Label(f, "Buckling length factor  k1 =", 120, RowTop(1), 2300, true);
+  NewField("ik1", f, 2480, RowTop(1), 650);
+  Label(f, "k2 =", 3180, RowTop(1), 450, true);
+  NewField("ik2", f, 3690, RowTop(1), 650);
   struct Load {
     const char* label;
     const char* field;

@@ -1,16 +1,22 @@
 // Start-up of the main window: its order, caption, size, layout and the
 // failure of a data table.
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <cmath>
 
 #include "main_window_fixture.h"
@@ -195,6 +201,74 @@ class StartupTest : public QObject {
     const QRect client = s.w().centralWidget()->rect();
     for (QGroupBox* f : {s.w().fr10, s.w().fr20, s.w().fr30, s.w().fr31, s.w().fr32}) {
       QVERIFY2(client.contains(f->geometry()), qPrintable(f->objectName()));
+    }
+  }
+
+  // A tidy form: every caption fits its control and no two controls of a
+  // frame overlap, for every cylinder type.
+  void nothingCutOffOrOverlapping() {
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    QRadioButton* types[] = {w.cylinder0, w.cylinder1, w.cylinder2, w.cylinder3};
+    for (QRadioButton* type : types) {
+      type->click();
+      QCoreApplication::processEvents();
+      // The result tables fit their pictures.
+      for (PictureBox* pic : {w.pic30, w.Pic31, w.pic32}) {
+        for (const PictureBox::Item& item : pic->Items()) {
+          QFont f = pic->font();
+          f.setBold(item.bold);
+          const QFontMetricsF m(f);
+          QVERIFY2(item.pos.x() + m.horizontalAdvance(item.text) <= pic->width() &&
+                       item.pos.y() + m.height() <= pic->height(),
+                   qPrintable(type->text() + ": " + pic->objectName() + " " + item.text));
+        }
+      }
+      for (QWidget* parent : w.findChildren<QWidget*>()) {
+        if (!parent->isVisibleTo(&w)) continue;
+        QList<QWidget*> shown;
+        for (QObject* o : parent->children()) {
+          auto* c = qobject_cast<QWidget*>(o);
+          if (c && !c->isWindow() && c->isVisibleTo(&w)) shown << c;
+        }
+        for (QWidget* c : shown) {
+          auto name = [](QWidget* x) {
+            auto* l = qobject_cast<QLabel*>(x);
+            return QString("%1 '%2' %3,%4 %5x%6")
+                .arg(x->objectName(), l ? l->text() : QString())
+                .arg(x->x())
+                .arg(x->y())
+                .arg(x->width())
+                .arg(x->height());
+          };
+          const QString what = type->text() + ": " + parent->objectName() + "/" + name(c);
+          QVERIFY2(parent->rect().contains(c->geometry()), qPrintable(what + " outside"));
+          if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap()) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                         label->contentsRect().width(),
+                     qPrintable(what + " cut: " + label->text()));
+          }
+          if (auto* label = qobject_cast<QLabel*>(c); label && label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(what + " cut"));
+          }
+          if (qobject_cast<QRadioButton*>(c) || qobject_cast<QCheckBox*>(c)) {
+            QVERIFY2(c->sizeHint().width() <= c->width(), qPrintable(what + " cut"));
+          }
+          if (auto* b = qobject_cast<QPushButton*>(c)) {
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 8 <= b->width(),
+                     qPrintable(what + " cut"));
+          }
+          for (QWidget* other : shown) {
+            if (other == c) continue;
+            const bool stacked =
+                qobject_cast<QGroupBox*>(parent) == nullptr && parent != w.centralWidget();
+            if (stacked) continue;  // inside a picture box (check_ih)
+            QVERIFY2(!c->geometry().intersects(other->geometry()),
+                     qPrintable(what + " overlaps " + name(other)));
+          }
+        }
+      }
     }
   }
 
