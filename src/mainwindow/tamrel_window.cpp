@@ -435,10 +435,7 @@ void TamrelWindow::BuildResults() {
   check_ih->setToolTip(
       QStringLiteral(" If the cylinder is effectively supported at the ends, see also definition "
                      "of L "));
-  QPalette white = check_ih->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  check_ih->setPalette(white);
-  check_ih->setAutoFillBackground(true);
+  check_ih->setAutoFillBackground(false);  // on the white picture
   Place(check_ih, 90, l.pic32.height - 345, 3600, kBoxHeight);
 }
 
