@@ -1,0 +1,24 @@
+#pragma once
+// The profile sketches of the section dialogs' picture pic1 and of the
+// printed report: one cross-section drawing per sketch, with the shell plate
+// and the dimension names (H, B, tw, tf, ...) of its profile type. Each
+// drawing fills the rectangle it is given.
+
+#include <QRectF>
+#include <cstdint>
+
+class QPainter;
+
+namespace tamrel {
+
+enum class ProfileSketch : std::uint8_t {
+  pic_stiff_L, pic_stiff_Lb, pic_stiff_t, pic_stiff_f, pic_stiff_hp, pic_stiff_rhs,
+  pic_stiff_usp, pic_stiff_i,
+  pic_gird_L, pic_gird_Lb, pic_gird_t, pic_gird_f, pic_gird_hp, pic_gird_rhs,
+  pic_gird_usp, pic_gird_i,
+};
+
+const char* ProfileSketchName(ProfileSketch sketch);
+void DrawProfileSketch(QPainter& p, const QRectF& r, ProfileSketch sketch);
+
+}  // namespace tamrel
