@@ -19,6 +19,10 @@ enum class ProfileSketch : std::uint8_t {
 };
 
 const char* ProfileSketchName(ProfileSketch sketch);
+// The sketch of the section dialog of a member's profile type (0..9): L
+// table, L built up, T (table and built up), flat bar (both), bulb flat, RHS,
+// trapezoid, I.
+ProfileSketch SketchForProfile(bool ringFrame, int type);
 void DrawProfileSketch(QPainter& p, const QRectF& r, ProfileSketch sketch);
 
 }  // namespace tamrel
