@@ -105,6 +105,7 @@ void BuiltUpDialog::SetTabOrder(QWidget* ok) {
 }
 
 QLineEdit* BuiltUpDialog::Box(Quantity q) const {
+  if (!Loaded()) return nullptr;
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     if (builtUp_.boxes[i].quantity == q) return boxes_[i].data();
   }
