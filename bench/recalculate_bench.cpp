@@ -13,22 +13,12 @@ namespace {
 
 using namespace tamrel;
 
-class BenchWindow : public Window {
+class BenchWindow : public NullWindow {
  public:
   RecordingSurface pictures[3];
   TextSurface* ResultPictureSurface(ResultPicture which) override {
     return &pictures[static_cast<int>(which)];
   }
-  void SetStiffenerCaption(const std::string&) override {}
-  void SetStiffenerIcon(ProfileIcon) override {}
-  void SetRingCaption(const std::string&) override {}
-  void SetRingIcon(ProfileIcon) override {}
-  void ShowExclamation(const std::string&) override {}
-  void SetTrippingLengthText(const std::string&) override {}
-  void FocusTrippingLength() override {}
-  void FocusRadius() override {}
-  void SetCheckIhVisible(bool) override {}
-  void SetWindowCaption(const std::string&) override {}
 };
 
 void BM_Recalculate(benchmark::State& state) {

@@ -103,6 +103,26 @@ struct DesignState {
   Window* mainfrm = nullptr;    // the main window (nullptr: no window effects)
   double ypos = 0.0;            // running y of the result-table drawing
 
+  // ---- Layout of the printed report ----
+  // Set afresh by every report page: the header is drawn in 11-point
+  // character units, the body in a grid of rcols x rrows units over the page.
+  float rfont = 0;         // report font size (points): 11 in the header, 8 in the body
+  Variant rrows;           // units down the page in the body scale (88)
+  std::int16_t rcols = 0;  // units across the page in the body scale (136)
+  Variant xmargin;         // left margin of the body; x of the result tables
+  double xhead = 0;        // x of section headings and row labels
+  double xeq2 = 0;         // "=" column of the loading rows
+  double xval2 = 0;        // right edge of the loading values
+  double xmat = 0;         // right edge of the material grade names
+  double xlab = 0;         // symbol column of value rows
+  float xeq = 0;           // "=" column of value rows
+  double xval = 0;         // right edge of the values; x of the stiffener result table
+  double xrule = 0;        // vertical rule between the input summary and the sketch
+  float xpic = 0;          // left edge of the geometry sketch
+  float xpicend = 0;       // right edge of the geometry sketch
+  double xshift = 0;       // x shift of the ring-frame profile section (0 or 60)
+  float ytop = 0;          // y at the top of the current section
+
   // ---- Identification, codes and options ----
   std::string proj;            // project name
   std::string ident;           // identification

@@ -67,4 +67,21 @@ class Window {
   virtual void SetWindowCaption(const std::string& caption) = 0;
 };
 
+// A window that takes every request and does nothing with it: the base of
+// tools, benchmarks and tests that care about a few requests only.
+class NullWindow : public Window {
+ public:
+  TextSurface* ResultPictureSurface(ResultPicture) override { return nullptr; }
+  void SetStiffenerCaption(const std::string&) override {}
+  void SetStiffenerIcon(ProfileIcon) override {}
+  void SetRingCaption(const std::string&) override {}
+  void SetRingIcon(ProfileIcon) override {}
+  void ShowExclamation(const std::string&) override {}
+  void SetTrippingLengthText(const std::string&) override {}
+  void FocusTrippingLength() override {}
+  void FocusRadius() override {}
+  void SetCheckIhVisible(bool) override {}
+  void SetWindowCaption(const std::string&) override {}
+};
+
 }  // namespace tamrel

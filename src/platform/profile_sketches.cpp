@@ -1,6 +1,7 @@
 #include "platform/profile_sketches.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -140,10 +141,7 @@ class Sketch {
   }
 
   void Letter(const char* text, QPointF at) {
-    p_.setPen(kDimension);
-    p_.setFont(PixelFont(11, true));
-    p_.drawText(QRectF(at.x() - 12, at.y() - 7, 24, 14), Qt::AlignCenter,
-                QString::fromLatin1(text));
+    Glyphs(QString::fromLatin1(text), PixelFont(11, true), kDimension, at);
   }
 
   // Axis y, horizontal, pointing left from x0 to its tip x1 (< x0).
@@ -164,17 +162,33 @@ class Sketch {
     AxisLetter("z", QPointF(x + 7, y1 - 3));
   }
 
-  void Caption(const QRectF& box, const QString& text) {
-    p_.setPen(kInk);
-    p_.setFont(PixelFont(9.5, false));
-    p_.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+  // Two centred lines of plain text inside box.
+  void Caption(const QRectF& box, const QString& first, const QString& second) {
+    const QFont f = PixelFont(9.5, false);
+    const double h = box.height() / 2;
+    Glyphs(first, f, kInk, QPointF(box.center().x(), box.top() + h / 2));
+    Glyphs(second, f, kInk, QPointF(box.center().x(), box.top() + 1.5 * h));
   }
 
  private:
   void AxisLetter(const char* text, QPointF at) {
-    p_.setPen(kAxis);
-    p_.setFont(PixelFont(10, true));
-    p_.drawText(QRectF(at.x() - 6, at.y() - 6, 12, 12), Qt::AlignCenter, QString::fromLatin1(text));
+    Glyphs(QString::fromLatin1(text), PixelFont(10, true), kAxis, at);
+  }
+
+  // Text centred on a point, drawn as outlines: the sketch is a picture,
+  // also where it is printed, and carries no text of its own into a page.
+  void Glyphs(const QString& text, const QFont& font, const QColor& colour, QPointF centre) {
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QFontMetricsF fm(font);
+    // Centre on the text's advance and its cap height, not its ink.
+    const QPointF offset(centre.x() - fm.horizontalAdvance(text) / 2,
+                         centre.y() + fm.capHeight() / 2);
+    p_.save();
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(colour);
+    p_.drawPath(path.translated(offset));
+    p_.restore();
   }
 
   // Arrow head at tip, coming from the direction of from.
@@ -316,7 +330,7 @@ void DrawBulbFlat(Sketch& s) {
   s.Extension(QPointF(a1, y1 + 2), QPointF(a1, 136));
   s.Dimension(QPointF(a0, 132), QPointF(a1, 132), "B", QPointF((a0 + a1) / 2, 142));
   FlangeThickness(s, a1, y1 - tf, y1, 150);
-  s.Caption(QRectF(88, 148, 80, 24), QStringLiteral("Profile for calculations"));
+  s.Caption(QRectF(88, 148, 80, 24), QStringLiteral("Profile for"), QStringLiteral("calculations"));
 }
 
 // RHS: a closed box of wall thickness t with rounded corners.

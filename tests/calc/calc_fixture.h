@@ -59,6 +59,13 @@ inline DesignState SmallProject() {
   return ds;
 }
 
+// The small project with another cylinder type.
+inline DesignState Project(std::int16_t cyltype) {
+  DesignState ds = SmallProject();
+  ds.cyltype = cyltype;
+  return ds;
+}
+
 // A value under "0.00" with a decimal point.
 inline std::string Format2(double v) {
   return FormatNumber(v, "0.00", '.', Precision::Double);

@@ -16,13 +16,8 @@ namespace tamrel {
 namespace {
 
 using testing::FakeWindow;
+using testing::Project;
 using testing::SmallProject;
-
-DesignState Project(std::int16_t cyltype) {
-  DesignState ds = SmallProject();
-  ds.cyltype = cyltype;
-  return ds;
-}
 
 TEST(Checks, NewProjectGeometryGivesTheKnownStrengths) {
   DesignState ds = Project(kCylinder);

@@ -23,19 +23,9 @@ double Width(const std::string& s) {
 }
 
 // A main window that only records the check box's visibility.
-class FakeWindow : public Window {
+class FakeWindow : public NullWindow {
  public:
-  TextSurface* ResultPictureSurface(ResultPicture) override { return nullptr; }
-  void SetStiffenerCaption(const std::string&) override {}
-  void SetStiffenerIcon(ProfileIcon) override {}
-  void SetRingCaption(const std::string&) override {}
-  void SetRingIcon(ProfileIcon) override {}
-  void ShowExclamation(const std::string&) override {}
-  void SetTrippingLengthText(const std::string&) override {}
-  void FocusTrippingLength() override {}
-  void FocusRadius() override {}
   void SetCheckIhVisible(bool visible) override { checkIh.push_back(visible); }
-  void SetWindowCaption(const std::string&) override {}
 
   std::vector<bool> checkIh;
 };

@@ -12,13 +12,8 @@
 namespace tamrel {
 namespace {
 
+using testing::Project;
 using testing::SmallProject;
-
-DesignState Project(std::int16_t cyltype) {
-  DesignState ds = SmallProject();
-  ds.cyltype = cyltype;
-  return ds;
-}
 
 TEST(CalcPanelRingBuckling, RowsOfTheDefaultProject) {
   DesignState ds = Project(kStringerStiffened);

@@ -80,19 +80,9 @@ class TempDir {
   fs::path path_;
 };
 
-class RecordingWindow : public Window {
+class RecordingWindow : public NullWindow {
  public:
   std::vector<std::string> captions;
-  TextSurface* ResultPictureSurface(ResultPicture) override { return nullptr; }
-  void SetStiffenerCaption(const std::string&) override {}
-  void SetStiffenerIcon(ProfileIcon) override {}
-  void SetRingCaption(const std::string&) override {}
-  void SetRingIcon(ProfileIcon) override {}
-  void ShowExclamation(const std::string&) override {}
-  void SetTrippingLengthText(const std::string&) override {}
-  void FocusTrippingLength() override {}
-  void FocusRadius() override {}
-  void SetCheckIhVisible(bool) override {}
   void SetWindowCaption(const std::string& caption) override { captions.push_back(caption); }
 };
 

@@ -27,7 +27,7 @@
 namespace tamrel::tools {
 namespace {
 
-class ToolWindow : public Window {
+class ToolWindow : public NullWindow {
  public:
   RecordingSurface shell, stiff, ring;
   std::string stiffCaption, ringCaption;
@@ -42,15 +42,8 @@ class ToolWindow : public Window {
     return nullptr;
   }
   void SetStiffenerCaption(const std::string& c) override { stiffCaption = c; }
-  void SetStiffenerIcon(ProfileIcon) override {}
   void SetRingCaption(const std::string& c) override { ringCaption = c; }
-  void SetRingIcon(ProfileIcon) override {}
   void ShowExclamation(const std::string& text) override { messages.push_back(text); }
-  void SetTrippingLengthText(const std::string&) override {}
-  void FocusTrippingLength() override {}
-  void FocusRadius() override {}
-  void SetCheckIhVisible(bool) override {}
-  void SetWindowCaption(const std::string&) override {}
 };
 
 bool ParseFloat(const std::string& text, float& out) {

@@ -1,0 +1,522 @@
+// The Print command and the printed page: the printer dialog, one print
+// document per copy, silence on cancel and on failure, and the page's
+// contents read back from the PDF it prints.
+
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <stdexcept>
+
+#include "calc/fake_window.h"
+#include "calc/format.h"
+#include "files/project_file.h"
+#include "gui_support.h"
+#include "report_support.h"
+
+namespace tamrel {
+
+using testing::FakeReportHost;
+using testing::OutputPath;
+using testing::PdfText;
+using testing::PrintToPdf;
+using testing::Squeezed;
+
+namespace {
+
+// Every drawn row of a result table, label, value and unit run together.
+QStringList TableRows(const ResultTable& t) {
+  QStringList rows;
+  for (int i = 0; i <= t.last; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const QString row = Squeezed(QString::fromStdString(t.txt[k] + t.val[k] + t.unit[k]));
+    if (!row.isEmpty()) rows.push_back(row);
+  }
+  return rows;
+}
+
+// The rows (blanks removed) that the squeezed page text lacks.
+QStringList Missing(const QString& pdf, const QStringList& rows) {
+  const QString text = Squeezed(PdfText(pdf));
+  QStringList missing;
+  for (const QString& row : rows) {
+    if (!text.contains(Squeezed(row))) missing.push_back(row);
+  }
+  return missing;
+}
+
+#define VERIFY_ALL_PRINTED(pdf, rows)                               \
+  do {                                                              \
+    const QStringList missing_ = Missing(pdf, rows);                \
+    QVERIFY2(missing_.isEmpty(), qPrintable(missing_.join(" | "))); \
+  } while (0)
+
+#define VERIFY_NONE_PRINTED(pdf, rows)                                       \
+  do {                                                                       \
+    const QStringList rows_ = rows;                                          \
+    const QStringList missing_ = Missing(pdf, rows_);                        \
+    QVERIFY2(missing_.size() == rows_.size(),                                \
+             qPrintable("printed but should not be: " + rows_.join(" | "))); \
+  } while (0)
+
+// A window whose check_ih change fails on its n-th call: a failure in the
+// middle of drawing a page (the ring-frame table sets check_ih).
+class FailingWindow : public testing::FakeWindow {
+ public:
+  int failOnCall = 0;
+  int calls = 0;
+  void SetCheckIhVisible(bool v) override {
+    if (++calls == failOnCall) throw std::runtime_error("window gone");
+    FakeWindow::SetCheckIhVisible(v);
+  }
+};
+
+QByteArray ProjectFileBytes(DesignState& ds, const QString& path) {
+  Window* w = ds.mainfrm;
+  ds.mainfrm = nullptr;
+  const std::string filename = ds.filename;
+  WriteProjectFile(ds, path.toStdString());
+  ds.filename = filename;
+  ds.mainfrm = w;
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+}  // namespace
+
+class ReportCommandTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm"}) {
+      QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
+               "poppler-utils are needed: scripts/install-deps.sh installs them");
+    }
+  }
+
+  void menuCommandPrintsOneDocumentOfOnePage() {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    host.dialog.path = OutputPath("report_menu.pdf");
+    tamrel_mnuprint_Click(ds, host);
+    QCOMPARE(host.dialog.shown, 1);
+    QCOMPARE(host.ended, QStringList({host.dialog.path + ".1.pdf"}));
+    QCOMPARE(testing::PdfPages(host.ended[0]), 1);
+  }
+
+  // Three copies: three print documents of one page each, each drawn from
+  // the start with the same content.
+  void eachCopyIsADocumentOfItsOwn() {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    host.dialog.path = OutputPath("report_copies.pdf");
+    host.dialog.copies = 3;
+    std::vector<double> yposAtEnd;
+    host.onCopyEnded = [&](int) { yposAtEnd.push_back(ds.ypos); };
+    PrintReport(ds, host);
+    QCOMPARE(host.ended.size(), qsizetype(3));
+    const QString first = PdfText(host.ended[0]);
+    QVERIFY(first.contains("Shell Buckling"));
+    for (const QString& pdf : host.ended) {
+      QCOMPARE(testing::PdfPages(pdf), 1);
+      QCOMPARE(PdfText(pdf), first);
+    }
+    QCOMPARE(yposAtEnd, std::vector<double>(3, yposAtEnd[0]));
+  }
+
+  void cancelPrintsNothing() {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    host.dialog.path = OutputPath("report_cancelled.pdf");
+    QFile::remove(host.dialog.path);
+    host.dialog.cancel = true;
+    const double ypos = ds.ypos;
+    PrintReport(ds, host);
+    QCOMPARE(host.dialog.shown, 1);
+    QVERIFY(host.ended.isEmpty());
+    QVERIFY(!QFile::exists(host.dialog.path));
+    QCOMPARE(ds.ypos, ypos);  // not even the layout was touched
+  }
+
+  // A failure while the second copy is drawn ends the command silently: the
+  // first copy stays printed, the second never reaches the printer and no
+  // third is printed.
+  void aFailureEndsTheCommandSilently() {
+    DesignState ds = testing::ShippedProject();
+    FailingWindow window;
+    window.failOnCall = 2;
+    ds.mainfrm = &window;
+    FakeReportHost host;
+    host.dialog.path = OutputPath("report_failing.pdf");
+    QFile::remove(host.dialog.path);
+    host.dialog.copies = 3;
+    PrintReport(ds, host);
+    QCOMPARE(host.ended.size(), qsizetype(1));
+    QCOMPARE(testing::PdfPages(host.ended[0]), 1);
+    QVERIFY(!QFile::exists(host.dialog.path));
+    QCOMPARE(window.calls, 2);
+  }
+
+  void aPrinterThatCannotStartPrintsNothing() {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    QTemporaryDir dir;
+    host.dialog.path = dir.filePath("no such folder/report.pdf");
+    host.dialog.copies = 2;
+    PrintReport(ds, host);
+    QVERIFY(host.ended.isEmpty());
+  }
+
+  // Printing recalculates nothing and changes no input; the ring-frame
+  // table sets check_ih from the sign of pd, as on screen.
+  void printingChangesNoInputAndSetsCheckIh() {
+    DesignState ds = testing::ShippedProject();
+    testing::FakeWindow window;
+    ds.mainfrm = &window;
+    QTemporaryDir dir;
+    const QByteArray before = ProjectFileBytes(ds, dir.filePath("before.tmr"));
+    const ResultTable shell = ds.shellTable, stiff = ds.stiffTable, ring = ds.ringTable;
+    window.checkIhVisible = false;
+    QVERIFY(!PrintToPdf(ds, "report_inputs_kept").isEmpty());
+    QCOMPARE(ProjectFileBytes(ds, dir.filePath("after.tmr")), before);
+    QVERIFY(shell.val == ds.shellTable.val && stiff.val == ds.stiffTable.val &&
+            ring.val == ds.ringTable.val);
+    QVERIFY(window.checkIhVisible);  // pd = -0.3: external pressure
+    QVERIFY(window.messages.empty());
+  }
+};
+
+class ReportContentTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void defaultProject() {
+    DesignState ds = testing::ShippedProject();
+    const QString pdf = PrintToPdf(ds, "report_default");
+    QVERIFY(!pdf.isEmpty());
+    QVERIFY(testing::RenderPng(pdf, "report_default"));
+    const QString date = QLocale().toString(QDate(2024, 3, 7), QLocale::ShortFormat);
+    VERIFY_ALL_PRINTED(pdf, QStringList({
+                                // Header
+                                "Tamrel DNV",
+                                "Cylinder shell buckling based on DNV-RP-C202",
+                                "Project: Project",
+                                "Identification: Test",
+                                "Page:",
+                                "1/1",
+                                "Date: " + date,
+                                "Time: 9:5",
+                                "File: new file",
+                                // Design format and material
+                                "Design format/Condition and Material:",
+                                "Design Condition: LRDF meth.od",
+                                "Allowable Usage Factor: UF = 1.00",
+                                "Plate: S355 fy = 345 MPa",
+                                "Stiffener: S355 fy = 355 MPa",
+                                "Ringframe: S355 fy = 355 MPa",
+                                "Youngs modulus: E = 2.10E+5 MPa",
+                                // Geometry
+                                "Geometry:",
+                                "Cylinder radius (cL plate) r = 3333 mm",
+                                "Distance between ring frames l = 3000 mm",
+                                "Cylinder wall thickness t = 20.0 mm",
+                                "Stiff spacing: s = 600 mm",
+                                "Lat tors buckl length: (stiffener) lt = 3000 mm",
+                                "Cylinder length L = 6000 mm",
+                                "Lat tors buckl length: (ringframe) lt = 600 mm",
+                                // Loading
+                                "Loading:",
+                                "Sigx = -100.0 MPa",
+                                "Sigy = -10.0 MPa",
+                                "Tau = 40.0 MPa",
+                                "pd = -0.300 MPa (positive = inside pressure)",
+                                // Profiles: stiffener L row 0, ring frame T row 0
+                                "Stiffener Profile: L100x50x6.0x6.0",
+                                "Ringframe Profile: T95x200x6.5x10.0 (Fabricated)",
+                                "H = 100 mm H = 95 mm",
+                                "B = 50 mm B = 200 mm",
+                                "tw = 6.0 mm tw = 6.5 mm",
+                                "tf = 6.0 mm tf = 10.0 mm",
+                                "A = 864 mm2 A = 2553 mm2",
+                                "Iy = 9.058E+5 mm4 Iy = 1.326E+6 mm4",
+                                "Iz = 1.573E+5 mm4 Iz = 6.667E+6 mm4",
+                                "Local buckling: Local buckling:",
+                                "h <= 197 (Eq 3.10.7) ==> OK h <= 213 (Eq 3.10.2) ==> OK",
+                                "bf <= 58 (Eq 3.10.9) ==> OK h/tw <= 53 (Eq 3.10.4) ==> OK",
+                                "bf <= 97 (Eq 3.10.3) ==> OK",
+                                "ef/tw <= 3 (Eq 3.10.5) ==> OK",
+                            }));
+    // The three result tables, every row as the core drew it.
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.shellTable));
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.stiffTable));
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.ringTable));
+    VERIFY_ALL_PRINTED(pdf, QStringList({"UF = SigjSd/fksd = 111.4/149.0 = 0.75 <= 1.00",
+                                         "UF = IR/I = 1.091E+8/1.691E+7 = 6.45 <= 1.00"}));
+  }
+
+  void columnType() {
+    DesignState ds = testing::ShippedProject();
+    ds.cyltype = kColumnBuckling;
+    Recalculate(ds);
+    const QString pdf = PrintToPdf(ds, "report_column");
+    QVERIFY(testing::RenderPng(pdf, "report_column"));
+    VERIFY_ALL_PRINTED(pdf, QStringList({
+                                "Plate: S355 fy = 345 MPa",
+                                "Cylinder radius (cL plate) r = 3333 mm",
+                                "Cylinder wall thickness t = 20.0 mm",
+                                "Cylinder length L = 6000 mm",
+                                "Effective length factor k1 = 1.00",
+                                "k2 = 1.00",
+                                "pd = -0.300 MPa (positive = inside pressure)",
+                                "N = -1000.0 kN",
+                                "M1a = -200.0 kNm",
+                                "M1b = 100.0 kNm",
+                                "M2a = -100.0 kNm",
+                                "M2b = 100.0 kNm",
+                            }));
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.shellTable));
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.stiffTable));  // the column table
+    for (const char* absent :
+         {"Distance between ring frames", "Stiffener: ", "Ringframe: ", "Sigx", "Sigy", "Tau",
+          "Stiffener Profile:", "Ringframe Profile:", "Panel Ring Buckling"}) {
+      VERIFY_NONE_PRINTED(pdf, QStringList({absent}));
+    }
+  }
+
+  void unstiffenedCylinderAndWsd() {
+    DesignState ds = testing::ShippedProject();
+    ds.cyltype = kCylinder;
+    ds.lrfd = kWSD;
+    ds.UF = Variant(0.5f);
+    Recalculate(ds);
+    const QString pdf = PrintToPdf(ds, "report_cylinder");
+    QVERIFY(testing::RenderPng(pdf, "report_cylinder"));
+    VERIFY_ALL_PRINTED(
+        pdf, QStringList({"Design Condition: WSD meth.od", "Basic Usage Factor: n0 = 0.50",
+                          "Plate: S355 fy = 345 MPa", "Youngs modulus: E = 2.10E+5 MPa",
+                          "Distance between ring frames l = 3000 mm", "Sigx = -100.0 MPa"}));
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.shellTable));
+    for (const char* absent : {"Stiffener: ", "Ringframe: ", "Stiff spacing:", "Cylinder length",
+                               "Profile data:", "Stiffener Buckling", "Panel Ring Buckling"}) {
+      VERIFY_NONE_PRINTED(pdf, QStringList({absent}));
+    }
+  }
+
+  // An LRFD usage factor of 0.5 under "##.00" has no leading zero.
+  void lrfdUsageFactorBelowOne() {
+    DesignState ds = testing::ShippedProject();
+    ds.UF = Variant(0.5f);
+    Recalculate(ds);
+    const QString pdf = PrintToPdf(ds, "report_uf_half");
+    VERIFY_ALL_PRINTED(pdf, QStringList({"Allowable Usage Factor: UF = .50"}));
+  }
+
+  // The stringer panel that counts as an unstiffened shell prints the note
+  // in place of the stiffener table, on one line.
+  void unstiffenedPanelNote() {
+    DesignState ds = testing::ShippedProject();
+    ds.stiffspacing = Variant(900.0f);
+    Recalculate(ds);
+    const QString pdf = PrintToPdf(ds, "report_note");
+    QVERIFY(testing::RenderPng(pdf, "report_note"));
+    VERIFY_ALL_PRINTED(pdf, QStringList({QString::fromStdString(ds.stiffTable.txt[0]),
+                                         "Note: s/t>3* Sqr(r/t) ==> calculation as an "
+                                         "unstiffened tamrel, (Ref Ch 3.6.1)"}));
+    VERIFY_ALL_PRINTED(pdf, TableRows(ds.ringTable));
+  }
+
+  // Every profile type of each member: the type line, the rows of its
+  // family's data block and its local-buckling texts.
+  void profileTypes_data() {
+    QTest::addColumn<bool>("ringFrame");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("typeLine");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("absent");
+    QTest::addColumn<int>("classes");
+    const QStringList lti = {"H=", "B=", "tw=", "tf=", "A=", "g=", "Iy=", "Iz=", "Localbuckling:"};
+    struct Case {
+      const char* name;
+      bool ring;
+      int type;
+      const char* line;
+      QStringList rows;
+      QStringList absent;
+      int classes;
+    };
+    const Case cases[] = {
+        {"stiffener L table", false, 0, "Stiffener Profile: L100x50x6.0x6.0", lti, {}, 2},
+        {"stiffener L built up",
+         false,
+         1,
+         "Stiffener Profile: L200x90x9.0x12.0 (built-up)",
+         lti,
+         {},
+         2},
+        {"stiffener T table", false, 2, "Stiffener Profile: T95x200x6.5x10.0", lti, {}, 2},
+        {"stiffener T built up",
+         false,
+         3,
+         "Stiffener Profile: T200x90x9.0x12.0",
+         lti,
+         {"(built-up)"},
+         2},
+        {"stiffener flat bar table",
+         false,
+         4,
+         "Stiffener Profile: Fb60x6.0",
+         {"H=60mm", "tw=6.0mm", "A=", "g=", "Iy="},
+         {"B=", "Iz="},
+         1},
+        {"stiffener flat bar built up",
+         false,
+         5,
+         "Stiffener Profile: Fb100x10.0",
+         {"H=100mm", "tw=10.0mm"},
+         {"B=", "Iz=", "(built-up)"},
+         1},
+        {"stiffener bulb flat",
+         false,
+         6,
+         "Stiffener Profile: BF 120x7.0",
+         {"H=120mm", "tw=7.0mm", "c=17.0mm", "r=5.0mm", "B=", "tf=", "A=", "g=", "Iy="},
+         {"Iz="},
+         1},
+        {"stiffener RHS",
+         false,
+         7,
+         "Stiffener Profile: RHS200x90x9.0",
+         {"H=200mm", "B=90mm", "tw=9.0mm", "A=", "g=", "Iy="},
+         {"a=50mm", "Iz=", "Localbuckling:"},
+         0},
+        {"stiffener trapezoid",
+         false,
+         8,
+         "Stiffener Profile: Trapez 200x90x9.0",
+         {"H=200mm", "B=90mm", "a=50mm", "tw=9.0mm", "A=", "g=", "Iy="},
+         {"Iz=", "Localbuckling:"},
+         0},
+        {"stiffener I built up", false, 9, "Stiffener Profile: I200x90x9.0x12.0", lti, {}, 2},
+        {"ring L table", true, 0, "Ringframe Profile: L100x50x6.0x6.0 (Fabricated)", lti, {}, 4},
+        {"ring L built up",
+         true,
+         1,
+         "Ringframe Profile: L200x90x9.0x12.0 (Fabricated) (built-up)",
+         lti,
+         {},
+         4},
+        {"ring T table", true, 2, "Ringframe Profile: T95x200x6.5x10.0 (Fabricated)", lti, {}, 4},
+        {"ring T built up",
+         true,
+         3,
+         "Ringframe Profile: T200x90x9.0x12.0 (Fabricated)",
+         lti,
+         {"(built-up)"},
+         4},
+        {"ring flat bar table",
+         true,
+         4,
+         "Ringframe Profile: Fb60x6.0 (Fabricated)",
+         {"H=60mm", "tw=6.0mm"},
+         {"B=", "Iz="},
+         1},
+        {"ring flat bar built up",
+         true,
+         5,
+         "Ringframe Profile: Fb200x9.0 (Fabricated)",
+         {"H=200mm", "tw=9.0mm"},
+         {"B=", "Iz="},
+         1},
+        {"ring bulb flat",
+         true,
+         6,
+         "Ringframe Profile: BF 120x7.0 (Fabricated)",
+         {"H=120mm", "tw=7.0mm", "c=17.0mm", "r=5.0mm", "B=", "tf="},
+         {"Iz="},
+         2},
+        {"ring RHS",
+         true,
+         7,
+         "Ringframe Profile: RHS200x90x9.0 (Fabricated)",
+         {"H=200mm", "B=90mm", "tw=9.0mm", "Iy="},
+         {"a=50mm", "Iz=", "Localbuckling:"},
+         0},
+        {"ring trapezoid",
+         true,
+         8,
+         "Ringframe Profile: Trapez 200x90x9.0 (Fabricated)",
+         {"a=50mm", "tw=9.0mm", "Iy="},
+         {"Iz=", "Localbuckling:"},
+         0},
+        {"ring I built up",
+         true,
+         9,
+         "Ringframe Profile: I200x90x9.0x12.0 (Fabricated)",
+         lti,
+         {},
+         4},
+    };
+    for (const Case& c : cases) {
+      QTest::newRow(c.name) << c.ring << c.type << QString(c.line) << c.rows << c.absent
+                            << c.classes;
+    }
+  }
+
+  void profileTypes() {
+    QFETCH(bool, ringFrame);
+    QFETCH(int, type);
+    QFETCH(QString, typeLine);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, absent);
+    QFETCH(int, classes);
+    DesignState ds = testing::ShippedProject();
+    // One member on the page: the stiffener alone, or the ring frame of a
+    // ring-stiffened cylinder.
+    if (ringFrame) {
+      ds.cyltype = kRingStiffened;
+      ds.ringtype = static_cast<std::int16_t>(type);
+    } else {
+      ds.ring = 0;
+      ds.stifftype = static_cast<std::int16_t>(type);
+    }
+    Recalculate(ds);
+    const QString name = QString("report_%1_%2").arg(ringFrame ? "ring" : "stiff").arg(type);
+    const QString pdf = PrintToPdf(ds, name);
+    QVERIFY(!pdf.isEmpty());
+    if (type == 6 || type == 8) QVERIFY(testing::RenderPng(pdf, name));
+    const QString text = Squeezed(PdfText(pdf));
+    QVERIFY2(text.contains(Squeezed(typeLine)), qPrintable(PdfText(pdf)));
+    QVERIFY(text.contains("Profiledata:"));
+    for (const QString& row : rows) QVERIFY2(text.contains(row), qPrintable(row));
+    for (const QString& row : absent) QVERIFY2(!text.contains(row), qPrintable(row));
+    const auto& texts = ringFrame ? ds.girdclass : ds.stiffclass;
+    for (int i = 1; i <= classes; ++i) {
+      const QString lb = QString::fromStdString(texts[static_cast<std::size_t>(i)]);
+      QVERIFY(lb.contains("==> OK") || lb.contains("==> NOK"));
+      QVERIFY2(text.contains(Squeezed(lb)), qPrintable(lb));
+    }
+  }
+
+  // A bulb flat prints the flange derived for its bulb, not a table value.
+  void bulbFlatDerivedFlange() {
+    DesignState ds = testing::ShippedProject();
+    ds.ring = 0;
+    ds.stifftype = kBulbFlat;
+    // A row of H 200, tw 10, c 28, r 8, A 2780: B = 10 + 28 - 0.45 * 8 =
+    // 34.4, tf = (2780 - 200 * 10) / (34.4 - 10) = 31.97.
+    ds.bfprof.cell[0] = {0, 200, 10, 28, 8, 2780};
+    Recalculate(ds);
+    const QString pdf = PrintToPdf(ds, "report_bulb_flat");
+    VERIFY_ALL_PRINTED(pdf, QStringList({"Stiffener Profile: BF 200x10.0", "B = 34.4 mm",
+                                         "tf = 32.0 mm", "c = 28.0 mm", "r = 8.0 mm"}));
+  }
+};
+
+TAMREL_GUI_TEST(ReportCommandTest);
+TAMREL_GUI_TEST(ReportContentTest);
+
+}  // namespace tamrel
+
+#include "report_test.moc"
