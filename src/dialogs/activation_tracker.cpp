@@ -18,7 +18,9 @@ ActivationTracker& ActivationTracker::Instance() {
 bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
     const auto* w = static_cast<const QWidget*>(watched);
-    if (w->isWindow() && w != current_.window) {
+    // Also when the same window is activated again (the program coming back
+    // from another application): it is then its own predecessor.
+    if (w->isWindow()) {
       previous_ = current_;
       current_ = {w, w->isModal()};
     }

@@ -1,7 +1,5 @@
 #include "dialogs/dialog_catalogue.h"
 
-#include <cstring>
-
 #include "calc/design_state.h"
 #include "calc/format.h"
 

@@ -3,12 +3,17 @@
 #include <cstring>
 
 #include "calc/sections.h"
+#include "dialogs/activation_tracker.h"
 #include "dialogs/built_up_dialog.h"
 #include "dialogs/rolled_section_dialog.h"
 
 namespace tamrel {
 
-SectionDialogs::SectionDialogs(DesignState& ds, SectionDialogHost& host) : ds_(ds), host_(host) {}
+SectionDialogs::SectionDialogs(DesignState& ds, SectionDialogHost& host) : ds_(ds), host_(host) {
+  // Watch window activations from the start, so that the first dialog
+  // knows which window the user came from.
+  ActivationTracker::Instance();
+}
 
 SectionDialogs::~SectionDialogs() = default;
 

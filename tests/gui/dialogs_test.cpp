@@ -259,6 +259,23 @@ class DialogsTest : public QObject {
     w.host.owner.hide();
   }
 
+  void comingBackFromAnotherApplicationIsNoActivation() {
+    DialogWorld w;
+    w.host.owner.show();
+    QVERIFY(DialogWorld::Activate(&w.host.owner));
+    SectionDialog* d = w.Open(Member::Stiffener, kRHS);
+    QVERIFY(d != nullptr);
+    QCOMPARE(w.host.recalcs, 1);
+    // The program loses the activation to another application and gets it
+    // back, the dialog being its active window before and after.
+    QApplication::setActiveWindow(nullptr);
+    QCOMPARE(QApplication::activeWindow(), nullptr);
+    QApplication::setActiveWindow(d->Window());
+    QCOMPARE(QApplication::activeWindow(), d->Window());
+    QCOMPARE(w.host.recalcs, 1);
+    w.host.owner.hide();
+  }
+
   void openingAProjectClosesEveryDialogInOrderWithoutReadingBack() {
     DialogWorld w;
     const Member kS = Member::Stiffener, kR = Member::RingFrame;
