@@ -111,7 +111,9 @@ void SectionDialog::BuildWindow() {
   column->setSpacing(m);
   auto* ok = new QPushButton(QStringLiteral("OK"), w);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setAutoDefault(false);
+  // Enter on the focused button presses it; the window is no QDialog, so
+  // Enter elsewhere never presses it.
+  ok->setAutoDefault(true);
   ok->setFixedSize(Px(1215), Px(375));
   QObject::connect(ok, &QPushButton::clicked, w, [this] { Confirm(); });
   column->addWidget(ok, 0, Qt::AlignRight);

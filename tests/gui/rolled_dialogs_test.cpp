@@ -204,6 +204,15 @@ class RolledDialogsTest : public QObject {
     }
   }
 
+  void enterOnTheFocusedOkButtonPressesIt() {
+    DialogWorld w;
+    SectionDialog* d = w.Open(Member::Stiffener, kFlatbarTable);  // opens with OK focused
+    QCOMPARE(QApplication::focusWidget(), DialogWorld::Control<QWidget>(d, "Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!d->Loaded());
+    QCOMPARE(w.host.recalcs, 2);
+  }
+
   void theFlatbarStiffenerDialogIsAsWideAsItsFrameNeeds() {
     DialogWorld w;
     SectionDialog* d = w.Open(Member::Stiffener, kFlatbarTable);
