@@ -54,17 +54,17 @@ class EnterKeyFilter : public QObject {
 
 }  // namespace
 
-BuiltUpDialog::BuiltUpDialog(const BuiltUpSpec& spec, DesignState& ds, SectionDialogHost& host)
-    : SectionDialog(spec.d, ds, host), builtUp_(spec) {}
+BuiltUpDialog::BuiltUpDialog(const BuiltUpEntry& entry, DesignState& ds, SectionDialogHost& host)
+    : SectionDialog(entry.d, ds, host), builtUp_(entry) {}
 
 void BuiltUpDialog::BuildProfileRows(QWidget* window, QGridLayout* grid) {
   boxes_.clear();
   int row = 0;
   for (std::size_t i = 0; i < builtUp_.boxes.size(); ++i) {
-    const BoxSpec& spec = builtUp_.boxes[i];
-    AddCaption(grid, row, CaptionOf(spec.quantity));
+    const BoxEntry& entry = builtUp_.boxes[i];
+    AddCaption(grid, row, CaptionOf(entry.quantity));
     auto* box = new QLineEdit(window);
-    box->setObjectName(QString::fromLatin1(spec.control));
+    box->setObjectName(QString::fromLatin1(entry.control));
     box->setFont(TextFont());
     // Its initial text, as the dialog has it before the first fill.
     box->setText(QStringLiteral(" "));
@@ -84,7 +84,7 @@ void BuiltUpDialog::BuildProfileRows(QWidget* window, QGridLayout* grid) {
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
   grid->addWidget(line, row++, 0, 1, 3);
-  for (const RowSpec& spec : PropertyRows(builtUp_.d.shape)) AddValueRow(grid, row++, spec);
+  for (const RowEntry& entry : PropertyRows(builtUp_.d.shape)) AddValueRow(grid, row++, entry);
 }
 
 void BuiltUpDialog::SetTabOrder(QWidget* ok) {
@@ -112,8 +112,8 @@ QLineEdit* BuiltUpDialog::Box(Quantity q) const {
   return nullptr;
 }
 
-const BoxSpec* BuiltUpDialog::SpecOf(Quantity q) const {
-  for (const BoxSpec& b : builtUp_.boxes) {
+const BoxEntry* BuiltUpDialog::EntryOf(Quantity q) const {
+  for (const BoxEntry& b : builtUp_.boxes) {
     if (b.quantity == q) return &b;
   }
   return nullptr;
@@ -122,9 +122,10 @@ const BoxSpec* BuiltUpDialog::SpecOf(Quantity q) const {
 void BuiltUpDialog::ShowProps() {
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     if (!boxes_[i]) continue;
-    const BoxSpec& spec = builtUp_.boxes[i];
-    const NumberRef value = builtUp_.showsOwnSet ? spec.set : Vars().Of(spec.quantity);
-    boxes_[i]->setText(QString::fromStdString(value.Format(ds_, BoxDisplayPattern(spec.quantity))));
+    const BoxEntry& entry = builtUp_.boxes[i];
+    const NumberRef value = builtUp_.showsOwnSet ? entry.set : Vars().Of(entry.quantity);
+    boxes_[i]->setText(
+        QString::fromStdString(value.Format(ds_, BoxDisplayPattern(entry.quantity))));
   }
   ShowRows(PropertyRows(builtUp_.d.shape));
   ShowClassLabels();
@@ -149,8 +150,8 @@ void BuiltUpDialog::OnEnterKey(std::size_t i) {
 void BuiltUpDialog::OnLeave(std::size_t i) {
   QPointer<QLineEdit> box = boxes_[i];
   if (!box) return;
-  const BoxSpec& spec = builtUp_.boxes[i];
-  const bool isA = spec.quantity == Quantity::a;
+  const BoxEntry& entry = builtUp_.boxes[i];
+  const bool isA = entry.quantity == Quantity::a;
   try {
     const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
     if (!value) {
@@ -159,11 +160,11 @@ void BuiltUpDialog::OnLeave(std::size_t i) {
       if (box && !isA) SetBoxColour(box, kLeftBoxColour);
       return;
     }
-    spec.set.Store(ds_, *value);
-    box->setText(QString::fromStdString(spec.set.Format(ds_, spec.pattern)));
-    if (static_cast<double>(*value) < spec.limit) {
-      ShowMessage(spec.message);
-      if (!spec.setBack.empty()) spec.set.Assign(ds_, spec.setBack);
+    entry.set.Store(ds_, *value);
+    box->setText(QString::fromStdString(entry.set.Format(ds_, entry.pattern)));
+    if (static_cast<double>(*value) < entry.limit) {
+      ShowMessage(entry.message);
+      if (!entry.setBack.empty()) entry.set.Assign(ds_, entry.setBack);
       if (box) box->setFocus();
     }
     if (isA && box) SetBoxColour(box, kLeftBoxColour);
@@ -176,9 +177,9 @@ void BuiltUpDialog::OnLeave(std::size_t i) {
 }
 
 bool BuiltUpDialog::ReadBack(Quantity q) {
-  const BoxSpec* spec = SpecOf(q);
+  const BoxEntry* entry = EntryOf(q);
   QPointer<QLineEdit> box = Box(q);
-  if (spec == nullptr || !box) return true;
+  if (entry == nullptr || !box) return true;
   const ReadBackCheck& check = ReadBackCheckOf(q);
   const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
   if (!value) {
@@ -186,8 +187,8 @@ bool BuiltUpDialog::ReadBack(Quantity q) {
     if (box) host_.Binder().MoveFocus(box);
     return false;
   }
-  spec->set.Store(ds_, *value);
-  box->setText(QString::fromStdString(spec->set.Format(ds_, check.pattern)));
+  entry->set.Store(ds_, *value);
+  box->setText(QString::fromStdString(entry->set.Format(ds_, check.pattern)));
   if (static_cast<double>(*value) < check.limit) {
     ShowMessage(check.message);
     if (box) host_.Binder().MoveFocus(box);

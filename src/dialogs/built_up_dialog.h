@@ -18,9 +18,9 @@ namespace tamrel {
 
 class BuiltUpDialog : public SectionDialog {
  public:
-  BuiltUpDialog(const BuiltUpSpec& spec, DesignState& ds, SectionDialogHost& host);
+  BuiltUpDialog(const BuiltUpEntry& entry, DesignState& ds, SectionDialogHost& host);
 
-  const BuiltUpSpec& BuiltUp() const { return builtUp_; }
+  const BuiltUpEntry& BuiltUp() const { return builtUp_; }
 
   // Display routine: boxes, property labels and local-buckling labels.
   void ShowProps();
@@ -40,9 +40,9 @@ class BuiltUpDialog : public SectionDialog {
   void OnEnterKey(std::size_t i);
   // OK and closing: reads a box back; false on a conversion failure.
   bool ReadBack(Quantity q);
-  const BoxSpec* SpecOf(Quantity q) const;
+  const BoxEntry* EntryOf(Quantity q) const;
 
-  const BuiltUpSpec& builtUp_;
+  const BuiltUpEntry& builtUp_;
   std::vector<QPointer<QLineEdit>> boxes_;  // in the order of builtUp_.boxes
 };
 

@@ -64,42 +64,42 @@ constexpr Member kRing = Member::RingFrame;
 
 // ---- Rows of the profile frame ----
 
-const RowSpec kRowG{"g =", "stg", Q::g, "##0.0", " kg/m"};
-const RowSpec kRowA{"Ax =", "sta", Q::A, "##0", " mm2"};
-const RowSpec kRowIy{"Iy =", "stiy", Q::Iy, "0.000E+0", " mm4"};
-const RowSpec kRowIz{"Iz =", "stiz", Q::Iz, "0.000E+0", " mm4"};
+const RowEntry kRowG{"g =", "stg", Q::g, "##0.0", " kg/m"};
+const RowEntry kRowA{"Ax =", "sta", Q::A, "##0", " mm2"};
+const RowEntry kRowIy{"Iy =", "stiy", Q::Iy, "0.000E+0", " mm4"};
+const RowEntry kRowIz{"Iz =", "stiz", Q::Iz, "0.000E+0", " mm4"};
 
-const std::vector<RowSpec> kAngleOrTeeRows{{"H =", "sth", Q::H, "##0", " mm"},
-                                           {"B =", "stb", Q::B, "##0", " mm"},
-                                           {"tw =", "sttw", Q::tw, "##0.0", " mm"},
-                                           {"tf =", "sttf", Q::tf, "##0.0", " mm"},
-                                           kRowG,
-                                           kRowA,
-                                           kRowIy,
-                                           kRowIz};
-const std::vector<RowSpec> kFlatbarRows{{"H =", "sth", Q::H, "##0", " mm"},
-                                        {"tw =", "sttw", Q::tw, "##0.0", " mm"},
-                                        kRowG,
-                                        kRowA,
-                                        kRowIy};
-// A bulb flat shows the bulb (c, r) and the flange of its equivalent angle (B, tf).
-const std::vector<RowSpec> kBulbFlatRows{{"H =", "sth", Q::H, "##0", " mm"},
+const std::vector<RowEntry> kAngleOrTeeRows{{"H =", "sth", Q::H, "##0", " mm"},
+                                            {"B =", "stb", Q::B, "##0", " mm"},
+                                            {"tw =", "sttw", Q::tw, "##0.0", " mm"},
+                                            {"tf =", "sttf", Q::tf, "##0.0", " mm"},
+                                            kRowG,
+                                            kRowA,
+                                            kRowIy,
+                                            kRowIz};
+const std::vector<RowEntry> kFlatbarRows{{"H =", "sth", Q::H, "##0", " mm"},
                                          {"tw =", "sttw", Q::tw, "##0.0", " mm"},
-                                         {"c =", "stc", Q::c, "##0.0", " mm"},
-                                         {"r =", "strr", Q::r, "##0.0", " mm"},
-                                         {"B =", "stb", Q::B, "##0.0", " mm"},
-                                         {"tf =", "sttf", Q::tf, "##0.0", " mm"},
                                          kRowG,
                                          kRowA,
-                                         kRowIy,
-                                         kRowIz};
+                                         kRowIy};
+// A bulb flat shows the bulb (c, r) and the flange of its equivalent angle (B, tf).
+const std::vector<RowEntry> kBulbFlatRows{{"H =", "sth", Q::H, "##0", " mm"},
+                                          {"tw =", "sttw", Q::tw, "##0.0", " mm"},
+                                          {"c =", "stc", Q::c, "##0.0", " mm"},
+                                          {"r =", "strr", Q::r, "##0.0", " mm"},
+                                          {"B =", "stb", Q::B, "##0.0", " mm"},
+                                          {"tf =", "sttf", Q::tf, "##0.0", " mm"},
+                                          kRowG,
+                                          kRowA,
+                                          kRowIy,
+                                          kRowIz};
 
 ProfileSketch Sketch(Member m, int code) {
   return SketchForProfile(m == kRing, code);
 }
 
-DialogSpec Dlg(const char* name, Member m, std::int16_t code, const char* caption, float f, int w,
-               int h, Shape shape, const char* frameCaption) {
+DialogEntry Dlg(const char* name, Member m, std::int16_t code, const char* caption, float f, int w,
+                int h, Shape shape, const char* frameCaption) {
   return {name,
           m,
           code,
@@ -115,8 +115,8 @@ DialogSpec Dlg(const char* name, Member m, std::int16_t code, const char* captio
 
 // ---- The eight rolled-section dialogs ----
 
-std::vector<RolledSpec> MakeRolled() {
-  std::vector<RolledSpec> v;
+std::vector<RolledEntry> MakeRolled() {
+  std::vector<RolledEntry> v;
   // name, member, code, caption, f, size; table, row, prefix, columns, section on pick,
   // OK recalculates, OK first in tab order, width from frame, rows.
   v.push_back({Dlg("stiffl", kStiff, kLTable, "Stiffener:  L-table", 0.2f, 6240, 5880,
@@ -155,19 +155,19 @@ const Variant kStays{};
 const Variant kBack5 = Variant::Int(5);
 const Variant kBack01 = Variant(0.1);
 
-BoxSpec BoxH(NumberRef set, const Variant& back) {
+BoxEntry BoxH(NumberRef set, const Variant& back) {
   return {Q::H, "isth", set, "##0", 5, " H >= 5 ", back};
 }
-BoxSpec BoxB(NumberRef set, const char* pattern, const Variant& back) {
+BoxEntry BoxB(NumberRef set, const char* pattern, const Variant& back) {
   return {Q::B, "istb", set, pattern, 5, " B >= 5 ", back};
 }
-BoxSpec BoxA(NumberRef set) {
+BoxEntry BoxA(NumberRef set) {
   return {Q::a, "ista", set, "##0", 0, " a >= 0 ", kStays};
 }
-BoxSpec BoxTw(NumberRef set) {
+BoxEntry BoxTw(NumberRef set) {
   return {Q::tw, "isttw", set, "##0.0", 0.1, " tw >= 0.1 ", kBack01};
 }
-BoxSpec BoxTf(NumberRef set) {
+BoxEntry BoxTf(NumberRef set) {
   return {Q::tf, "isttf", set, "##0.0", 0.1, " tf >= 0.1 ", kBack01};
 }
 
@@ -179,8 +179,8 @@ const std::vector<Quantity> kH{Q::H};
 const std::vector<Quantity> kHBA{Q::H, Q::B, Q::a};
 const std::vector<Quantity> kNone{};
 
-std::vector<BuiltUpSpec> MakeBuiltUp() {
-  std::vector<BuiltUpSpec> v;
+std::vector<BuiltUpEntry> MakeBuiltUp() {
+  std::vector<BuiltUpEntry> v;
   // Stiffener dialogs: H and B stay when too small; OK reads the boxes, closes and recalculates.
   v.push_back({Dlg("stifflb", kStiff, kLBuiltUp, "Stiffener: L-built-up", 0.3f, 6195, 5715,
                    Shape::AngleOrTee, "Stiffener"),
@@ -303,7 +303,7 @@ const char* BoxDisplayPattern(Quantity q) {
   return (q == Q::tw || q == Q::tf) ? "##0.0" : "##0";
 }
 
-std::vector<RowSpec> PropertyRows(Shape shape) {
+std::vector<RowEntry> PropertyRows(Shape shape) {
   if (shape == Shape::Flatbar || shape == Shape::RHS || shape == Shape::Trapezoid) {
     return {kRowG, kRowA, kRowIy};
   }
@@ -334,33 +334,33 @@ std::vector<ClassLabel> ClassLabels(Shape shape, Member member) {
   return {};
 }
 
-const std::vector<RolledSpec>& RolledDialogs() {
-  static const std::vector<RolledSpec> v = MakeRolled();
+const std::vector<RolledEntry>& RolledDialogs() {
+  static const std::vector<RolledEntry> v = MakeRolled();
   return v;
 }
 
-const std::vector<BuiltUpSpec>& BuiltUpDialogs() {
-  static const std::vector<BuiltUpSpec> v = MakeBuiltUp();
+const std::vector<BuiltUpEntry>& BuiltUpDialogs() {
+  static const std::vector<BuiltUpEntry> v = MakeBuiltUp();
   return v;
 }
 
-const RolledSpec* FindRolled(Member member, int code) {
-  for (const RolledSpec& s : RolledDialogs()) {
+const RolledEntry* FindRolled(Member member, int code) {
+  for (const RolledEntry& s : RolledDialogs()) {
     if (s.d.member == member && s.d.code == code) return &s;
   }
   return nullptr;
 }
 
-const BuiltUpSpec* FindBuiltUp(Member member, int code) {
-  for (const BuiltUpSpec& s : BuiltUpDialogs()) {
+const BuiltUpEntry* FindBuiltUp(Member member, int code) {
+  for (const BuiltUpEntry& s : BuiltUpDialogs()) {
     if (s.d.member == member && s.d.code == code) return &s;
   }
   return nullptr;
 }
 
-const DialogSpec* FindDialog(Member member, int code) {
-  if (const RolledSpec* r = FindRolled(member, code)) return &r->d;
-  if (const BuiltUpSpec* b = FindBuiltUp(member, code)) return &b->d;
+const DialogEntry* FindDialog(Member member, int code) {
+  if (const RolledEntry* r = FindRolled(member, code)) return &r->d;
+  if (const BuiltUpEntry* b = FindBuiltUp(member, code)) return &b->d;
   return nullptr;
 }
 

@@ -62,7 +62,7 @@ const MemberVars& VarsOf(Member m);
 
 // A row of the profile frame: caption label, value control, and how the
 // value is shown (pattern, unit) when the control is a label.
-struct RowSpec {
+struct RowEntry {
   const char* caption;  // "H ="
   const char* control;  // "sth", "isth"
   Quantity quantity;
@@ -79,7 +79,7 @@ struct ClassLabel {
 };
 
 // What every dialog has.
-struct DialogSpec {
+struct DialogEntry {
   const char* name;  // "stiffl", "girdib"
   Member member;
   std::int16_t code;    // ProfileType
@@ -93,8 +93,8 @@ struct DialogSpec {
   ProfileSketch sketch;
 };
 
-struct RolledSpec {
-  DialogSpec d;
+struct RolledEntry {
+  DialogEntry d;
   ProfileTable DesignState::*table;
   std::int16_t DesignState::*row;
   const char* prefix;   // "L", "T", "Fb", "BF "
@@ -103,11 +103,11 @@ struct RolledSpec {
   bool recalcAfterOk;   // OK recalculates after closing
   bool okFirstInTab;    // the OK button comes first in the tab order
   bool widthFromFrame;  // the dialog's width follows its frame fr21
-  std::vector<RowSpec> rows;
+  std::vector<RowEntry> rows;
 };
 
 // A dimension box and what leaving it does.
-struct BoxSpec {
+struct BoxEntry {
   Quantity quantity;
   const char* control;  // "isth", "istb", "ista", "isttw", "isttf"
   NumberRef set;        // variable of the dialog's built-up set
@@ -117,9 +117,9 @@ struct BoxSpec {
   Variant setBack;  // empty: a value below the limit stays stored
 };
 
-struct BuiltUpSpec {
-  DialogSpec d;
-  std::vector<BoxSpec> boxes;          // rows top to bottom, also the Enter order
+struct BuiltUpEntry {
+  DialogEntry d;
+  std::vector<BoxEntry> boxes;         // rows top to bottom, also the Enter order
   std::vector<Quantity> confirmBoxes;  // read back by OK before closing
   std::vector<Quantity> closeBoxes;    // read back by closing
   bool recalcAfterOk;
@@ -138,17 +138,17 @@ const ReadBackCheck& ReadBackCheckOf(Quantity q);
 const char* BoxDisplayPattern(Quantity q);
 
 // The property rows under the input rows of a built-up dialog.
-std::vector<RowSpec> PropertyRows(Shape shape);
+std::vector<RowEntry> PropertyRows(Shape shape);
 
 std::vector<ClassLabel> ClassLabels(Shape shape, Member member);
 
-const std::vector<RolledSpec>& RolledDialogs();
-const std::vector<BuiltUpSpec>& BuiltUpDialogs();
+const std::vector<RolledEntry>& RolledDialogs();
+const std::vector<BuiltUpEntry>& BuiltUpDialogs();
 
 // The dialog of a member and code; nullptr for a code outside 0..9.
-const RolledSpec* FindRolled(Member member, int code);
-const BuiltUpSpec* FindBuiltUp(Member member, int code);
-const DialogSpec* FindDialog(Member member, int code);
+const RolledEntry* FindRolled(Member member, int code);
+const BuiltUpEntry* FindBuiltUp(Member member, int code);
+const DialogEntry* FindDialog(Member member, int code);
 
 // Opening a project closes the dialogs in this order (by name).
 const std::array<const char*, 20>& UnloadOrder();

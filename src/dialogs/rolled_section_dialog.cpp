@@ -10,9 +10,9 @@
 
 namespace tamrel {
 
-RolledSectionDialog::RolledSectionDialog(const RolledSpec& spec, DesignState& ds,
+RolledSectionDialog::RolledSectionDialog(const RolledEntry& entry, DesignState& ds,
                                          SectionDialogHost& host)
-    : SectionDialog(spec.d, ds, host), rolled_(spec) {}
+    : SectionDialog(entry.d, ds, host), rolled_(entry) {}
 
 void RolledSectionDialog::BuildTopColumn(QWidget* window, QVBoxLayout* column) {
   auto* cbo = new QComboBox(window);
@@ -29,7 +29,7 @@ void RolledSectionDialog::BuildTopColumn(QWidget* window, QVBoxLayout* column) {
 
 void RolledSectionDialog::BuildProfileRows(QWidget* /*window*/, QGridLayout* grid) {
   int row = 0;
-  for (const RowSpec& spec : rolled_.rows) AddValueRow(grid, row++, spec);
+  for (const RowEntry& entry : rolled_.rows) AddValueRow(grid, row++, entry);
 }
 
 void RolledSectionDialog::SetTabOrder(QWidget* ok) {

@@ -15,9 +15,9 @@ namespace tamrel {
 
 class RolledSectionDialog : public SectionDialog {
  public:
-  RolledSectionDialog(const RolledSpec& spec, DesignState& ds, SectionDialogHost& host);
+  RolledSectionDialog(const RolledEntry& entry, DesignState& ds, SectionDialogHost& host);
 
-  const RolledSpec& Rolled() const { return rolled_; }
+  const RolledEntry& Rolled() const { return rolled_; }
 
   // The list entries of the table: entry i is row i, e.g. "L200x90x9x14",
   // "BF 200x9.5".
@@ -38,7 +38,7 @@ class RolledSectionDialog : public SectionDialog {
   void Fill() override;
 
  private:
-  const RolledSpec& rolled_;
+  const RolledEntry& rolled_;
   QPointer<QComboBox> cbo_;
 };
 

@@ -39,8 +39,8 @@ QGroupBox* Frame(const char* name, const QString& caption) {
 
 }  // namespace
 
-SectionDialog::SectionDialog(const DialogSpec& spec, DesignState& ds, SectionDialogHost& host)
-    : ds_(ds), host_(host), spec_(spec) {
+SectionDialog::SectionDialog(const DialogEntry& entry, DesignState& ds, SectionDialogHost& host)
+    : ds_(ds), host_(host), entry_(entry) {
   ActivationTracker::Instance();
 }
 
@@ -88,8 +88,8 @@ void SectionDialog::Load() {
 void SectionDialog::BuildWindow() {
   auto* w = new SectionWindow(host_.DialogOwner());
   window_ = w;
-  w->setObjectName(QString::fromLatin1(spec_.name));
-  w->setWindowTitle(QString::fromLatin1(spec_.caption));
+  w->setObjectName(QString::fromLatin1(entry_.name));
+  w->setWindowTitle(QString::fromLatin1(entry_.caption));
   w->setFont(TextFont());
   w->onActivated = [this] { OnWindowActivated(); };
   w->onCloseRequest = [this] { OnCloseRequest(); };
@@ -102,7 +102,7 @@ void SectionDialog::BuildWindow() {
   // Sketch at the top left, OK (and the table list) at the top right.
   auto* top = new QHBoxLayout;
   top->setContentsMargins(m, 0, m, 0);
-  auto* pic = new SketchBox(spec_.sketch, w);
+  auto* pic = new SketchBox(entry_.sketch, w);
   const int side = Px(2625);
   pic->setFixedSize(side, side);
   top->addWidget(pic, 0, Qt::AlignTop);
@@ -132,7 +132,7 @@ void SectionDialog::BuildWindow() {
   frLayout->setContentsMargins(m, m / 2, m, m);
   frLayout->setSpacing(m);
 
-  auto* profile = Frame(spec_.frameName, QString::fromLatin1(spec_.frameCaption));
+  auto* profile = Frame(entry_.frameName, QString::fromLatin1(entry_.frameCaption));
   auto* grid = new QGridLayout(profile);
   grid->setContentsMargins(m, m / 2, m, m);
   grid->setHorizontalSpacing(Px(60));
@@ -141,7 +141,7 @@ void SectionDialog::BuildWindow() {
   grid->setRowStretch(grid->rowCount(), 1);
   frLayout->addWidget(profile, 0);
 
-  const std::vector<ClassLabel> classes = ClassLabels(spec_.shape, spec_.member);
+  const std::vector<ClassLabel> classes = ClassLabels(entry_.shape, entry_.member);
   if (!classes.empty()) {
     auto* local = Frame("Frame1", QStringLiteral("Local buckling"));
     auto* localLayout = new QVBoxLayout(local);
@@ -185,9 +185,9 @@ void SectionDialog::BuildWindow() {
   // Fixed size: the design size, or what the controls need where the
   // platform's fonts and frames are larger.
   outer->activate();
-  QSize client(Px(spec_.widthTwips), Px(spec_.heightTwips));
+  QSize client(Px(entry_.widthTwips), Px(entry_.heightTwips));
   client = client.expandedTo(w->minimumSizeHint());
-  if (const RolledSpec* r = FindRolled(spec_.member, spec_.code); r && r->widthFromFrame) {
+  if (const RolledEntry* r = FindRolled(entry_.member, entry_.code); r && r->widthFromFrame) {
     // This dialog's width follows its frame: 1.06 times the frame, which
     // starts at 0.02 times the dialog's width.
     const int frameWidth = client.width() - 2 * m;
@@ -208,10 +208,10 @@ QLabel* SectionDialog::AddCaption(QGridLayout* grid, int row, const char* captio
   return label;
 }
 
-QLabel* SectionDialog::AddValueRow(QGridLayout* grid, int row, const RowSpec& spec) {
-  AddCaption(grid, row, spec.caption);
+QLabel* SectionDialog::AddValueRow(QGridLayout* grid, int row, const RowEntry& entry) {
+  AddCaption(grid, row, entry.caption);
   auto* value = new QLabel;
-  value->setObjectName(QString::fromLatin1(spec.control));
+  value->setObjectName(QString::fromLatin1(entry.control));
   value->setFont(TextFont());
   value->setMinimumWidth(QFontMetrics(TextFont()).horizontalAdvance(kWidestValue));
   grid->addWidget(value, row, 1, 1, 2);
@@ -225,15 +225,15 @@ void SectionDialog::SetLabel(const char* control, const std::string& text) {
   }
 }
 
-void SectionDialog::ShowRows(const std::vector<RowSpec>& rows) {
-  for (const RowSpec& row : rows) {
+void SectionDialog::ShowRows(const std::vector<RowEntry>& rows) {
+  for (const RowEntry& row : rows) {
     SetLabel(row.control, Vars().Of(row.quantity).Format(ds_, row.pattern) + row.unit);
   }
 }
 
 void SectionDialog::ShowClassLabels() {
   const auto& texts = ds_.*(Vars().classes);
-  for (const ClassLabel& c : ClassLabels(spec_.shape, spec_.member)) {
+  for (const ClassLabel& c : ClassLabels(entry_.shape, entry_.member)) {
     SetLabel(c.control, texts[static_cast<std::size_t>(c.element)]);
   }
 }
@@ -256,7 +256,7 @@ void SectionDialog::Place() {
       PixelsToTwips(main.x(), screen.dpiX), PixelsToTwips(main.y(), screen.dpiY),
       PixelsToTwips(main.width(), screen.dpiX), PixelsToTwips(main.height(), screen.dpiY)};
   const TwipsPosition at = PlaceSectionDialog(mainTwips, PixelsToTwips(outer.width(), screen.dpiX),
-                                              PixelsToTwips(outer.height(), screen.dpiY), spec_.f);
+                                              PixelsToTwips(outer.height(), screen.dpiY), entry_.f);
   window_->move(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY));
 }
 
@@ -279,8 +279,8 @@ void SectionDialog::Activate() {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{activating_};
-  ds_.*(Vars().type) = spec_.code;
-  host_.ShowProfileTypeEntry(spec_.member, spec_.code);
+  ds_.*(Vars().type) = entry_.code;
+  host_.ShowProfileTypeEntry(entry_.member, entry_.code);
   host_.RecalculateProject();
   if (!Loaded()) return;
   Fill();

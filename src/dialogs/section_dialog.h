@@ -29,12 +29,12 @@ class SectionDialog {
     ProjectOpened,  // the File commands close every dialog after reading a project
   };
 
-  SectionDialog(const DialogSpec& spec, DesignState& ds, SectionDialogHost& host);
+  SectionDialog(const DialogEntry& entry, DesignState& ds, SectionDialogHost& host);
   virtual ~SectionDialog();
   SectionDialog(const SectionDialog&) = delete;
   SectionDialog& operator=(const SectionDialog&) = delete;
 
-  const DialogSpec& Spec() const { return spec_; }
+  const DialogEntry& Entry() const { return entry_; }
   bool Loaded() const { return !window_.isNull(); }
   // The dialog's window; nullptr while it is unloaded.
   SectionWindow* Window() const { return window_.data(); }
@@ -66,16 +66,16 @@ class SectionDialog {
   virtual void Closing(CloseReason reason);
 
   // A caption label and a value label in a row of the profile frame.
-  QLabel* AddValueRow(QGridLayout* grid, int row, const RowSpec& spec);
+  QLabel* AddValueRow(QGridLayout* grid, int row, const RowEntry& entry);
   QLabel* AddCaption(QGridLayout* grid, int row, const char* caption);
   // Writes the value labels of the rows from the member's current section.
-  void ShowRows(const std::vector<RowSpec>& rows);
+  void ShowRows(const std::vector<RowEntry>& rows);
   // Writes the local-buckling labels from stiffclass or girdclass.
   void ShowClassLabels();
   void SetLabel(const char* control, const std::string& text);
   void ShowMessage(const std::string& text);
 
-  const MemberVars& Vars() const { return VarsOf(spec_.member); }
+  const MemberVars& Vars() const { return VarsOf(entry_.member); }
   QFont TextFont() const;
   int Px(double twips) const;  // twips to pixels on the owner's screen
 
@@ -88,7 +88,7 @@ class SectionDialog {
   void OnWindowActivated();
   void OnCloseRequest();
 
-  const DialogSpec& spec_;
+  const DialogEntry& entry_;
   QPointer<SectionWindow> window_;
   bool showPending_ = false;
   bool filled_ = false;

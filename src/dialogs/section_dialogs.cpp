@@ -27,9 +27,9 @@ SectionDialog* SectionDialogs::Instance(Member member, int code) {
   if (code < 0 || code > 9) return nullptr;
   auto& slot = (member == Member::Stiffener ? stiff_ : ring_)[static_cast<std::size_t>(code)];
   if (!slot) {
-    if (const RolledSpec* r = FindRolled(member, code)) {
+    if (const RolledEntry* r = FindRolled(member, code)) {
       slot = std::make_unique<RolledSectionDialog>(*r, ds_, host_);
-    } else if (const BuiltUpSpec* b = FindBuiltUp(member, code)) {
+    } else if (const BuiltUpEntry* b = FindBuiltUp(member, code)) {
       slot = std::make_unique<BuiltUpDialog>(*b, ds_, host_);
     }
   }
@@ -58,7 +58,7 @@ std::vector<std::string> SectionDialogs::UnloadSectionDialogs() {
     for (const Member member : {Member::Stiffener, Member::RingFrame}) {
       const auto& set = member == Member::Stiffener ? stiff_ : ring_;
       for (const auto& d : set) {
-        if (!d || std::strcmp(d->Spec().name, name) != 0 || !d->Loaded()) continue;
+        if (!d || std::strcmp(d->Entry().name, name) != 0 || !d->Loaded()) continue;
         d->Unload(SectionDialog::CloseReason::ProjectOpened);
         closed.emplace_back(name);
       }

@@ -3,6 +3,11 @@
 // first use and kept for the whole run, and the entry points the main
 // window calls: show the dialog of the member's current profile type, show
 // the dialog of a code, and close every dialog when a project is opened.
+//
+// The main window keeps one SectionDialogs for the whole run, made before it
+// is first shown (it starts watching window activations), and destroys it
+// with itself: that closes the dialog windows without their closing
+// behaviour, as ending the program does.
 
 #include <array>
 #include <memory>

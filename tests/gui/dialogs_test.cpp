@@ -201,8 +201,8 @@ class DialogsTest : public QObject {
       const QRect g = d->Window()->frameGeometry();
       const double left = 40 + c.f * (1024 - g.width());
       const double top = 30 + (768 / 2.0 - g.height() / 2.0);
-      QVERIFY2(std::abs(g.x() - left) <= 1.0, d->Spec().name);
-      QVERIFY2(std::abs(g.y() - top) <= 1.0, d->Spec().name);
+      QVERIFY2(std::abs(g.x() - left) <= 1.0, d->Entry().name);
+      QVERIFY2(std::abs(g.y() - top) <= 1.0, d->Entry().name);
     }
   }
 

@@ -110,13 +110,13 @@ class ProfileSketchesTest : public QObject {
           QVERIFY2(inside.contains(r), qPrintable(l->objectName()));
           QVERIFY2(
               l->width() >= l->fontMetrics().horizontalAdvance(l->text()),
-              qPrintable(QString("%1 %2: %3").arg(d->Spec().name, l->objectName(), l->text())));
+              qPrintable(QString("%1 %2: %3").arg(d->Entry().name, l->objectName(), l->text())));
         }
         for (QLineEdit* e : win->findChildren<QLineEdit*>()) {
           const QRect r(e->mapTo(win, QPoint(0, 0)), e->size());
           QVERIFY2(inside.contains(r), qPrintable(e->objectName()));
         }
-        Save(win->grab().toImage(), QString("dialog_") + d->Spec().name);
+        Save(win->grab().toImage(), QString("dialog_") + d->Entry().name);
       }
     }
   }
