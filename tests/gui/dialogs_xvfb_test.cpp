@@ -1,0 +1,141 @@
+// Activation of the section dialogs with real modal message boxes on a real
+// X server: a dialog is activated when it is shown and when the user comes
+// to it from another window of the program, never again when a message box
+// it (or the recalculation) showed closes.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "dialog_fixture.h"
+#include "dialogs/built_up_dialog.h"
+#include "platform/message_service.h"
+
+namespace tamrel {
+
+using testing::DialogWorld;
+
+namespace {
+
+// Presses Enter in every modal box once the window system has activated
+// it, as a user would, until stopped.
+class ModalCloser {
+ public:
+  ModalCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal && modal->isActiveWindow()) {
+        ++closed;
+        QTest::keyClick(modal, Qt::Key_Return);
+      }
+    });
+    timer_.start(20);
+  }
+  int closed = 0;
+
+ private:
+  QTimer timer_;
+};
+
+// The calculation core's messages as the main window shows them: a modal
+// box over the window that is active.
+class ShowingWindow : public testing::FakeWindow {
+ public:
+  void ShowExclamation(const std::string& text) override {
+    FakeWindow::ShowExclamation(text);
+    QtMessageService().ShowExclamation(QApplication::activeWindow(), QString::fromStdString(text));
+  }
+};
+
+struct RealWorld : DialogWorld {
+  QtMessageService real;
+  ShowingWindow showing;
+  RealWorld() {
+    host.messages = &real;
+    ds.mainfrm = &showing;
+    host.owner.show();
+    Activate(&host.owner);
+  }
+  ~RealWorld() { host.owner.hide(); }
+};
+
+// Lets the window system deliver what is pending.
+void Settle() {
+  for (int i = 0; i < 10; ++i) {
+    QTest::qWait(20);
+    QCoreApplication::processEvents();
+  }
+}
+
+}  // namespace
+
+class DialogsXvfbTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aMessageBoxFromABoxIsNoNewActivation() {
+    RealWorld w;
+    QCOMPARE(QApplication::activeWindow(), &w.host.owner);
+    auto* d = static_cast<BuiltUpDialog*>(w.Open(Member::RingFrame, kTBuiltUp));
+    QVERIFY(d != nullptr);
+    QCOMPARE(w.host.recalcs, 1);
+    ModalCloser closer;
+    QLineEdit* h = d->Box(Quantity::H);
+    QVERIFY(h->hasFocus());
+    h->setText(QStringLiteral("4"));
+    d->Box(Quantity::B)->setFocus();  // leave: " H >= 5 " in a modal box
+    Settle();
+    QCOMPARE(closer.closed, 1);
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(d->Window()));
+    Settle();
+    QCOMPARE(w.host.recalcs, 2);  // the leave's own recalculation only
+    QTRY_VERIFY(h->hasFocus());   // the focus is back in the box
+    QCOMPARE(double(w.ds.girdtb_h), 5.0);
+
+    // From the main window back to the dialog: activated again.
+    w.ds.ringtype = kLTable;
+    QVERIFY(DialogWorld::Activate(&w.host.owner));
+    QVERIFY(DialogWorld::Activate(d->Window()));
+    Settle();
+    QCOMPARE(w.host.recalcs, 3);
+    QCOMPARE(w.ds.ringtype, std::int16_t(kTBuiltUp));
+  }
+
+  void aWarningOfTheActivationsRecalculationIsNoNewActivation() {
+    RealWorld w;
+    w.ds.ringlt = 99999.0f;  // too long: the recalculation warns and corrects it
+    ModalCloser closer;
+    SectionDialog* d = w.Open(Member::Stiffener, kLTable);
+    QVERIFY(d != nullptr);
+    Settle();
+    QTRY_COMPARE(closer.closed, 1);
+    Settle();
+    QCOMPARE(w.showing.messages.size(), size_t(1));
+    QCOMPARE(w.host.recalcs, 1);
+    QVERIFY(d->Filled());
+  }
+
+  void switchingBetweenTwoDialogsActivatesEachOnce() {
+    RealWorld w;
+    SectionDialog* rhs = w.Open(Member::RingFrame, kRHS);
+    SectionDialog* usp = w.Open(Member::RingFrame, kTrapezProfile);
+    QVERIFY(rhs && usp);
+    Settle();
+    QCOMPARE(w.host.recalcs, 2);
+    QVERIFY(DialogWorld::Activate(rhs->Window()));
+    Settle();
+    QCOMPARE(w.ds.ringtype, std::int16_t(kRHS));
+    QCOMPARE(w.host.recalcs, 3);
+    QVERIFY(DialogWorld::Activate(usp->Window()));
+    Settle();
+    QCOMPARE(w.ds.ringtype, std::int16_t(kTrapezProfile));
+    QCOMPARE(w.host.recalcs, 4);
+  }
+};
+
+TAMREL_GUI_TEST(DialogsXvfbTest);
+
+}  // namespace tamrel
+
+#include "dialogs_xvfb_test.moc"
