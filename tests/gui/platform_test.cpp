@@ -20,7 +20,6 @@
 #include "platform/picture_box.h"
 
 namespace tamrel {
-namespace {}  // namespace
 
 class PlatformTest : public QObject {
   Q_OBJECT
