@@ -102,7 +102,7 @@ void SectionDialog::BuildWindow() {
   // Sketch at the top left, OK (and the table list) at the top right.
   auto* top = new QHBoxLayout;
   top->setContentsMargins(m, 0, m, 0);
-  auto* pic = new SketchBox(entry_.sketch, w);
+  auto* pic = new ProfileSketchBox(entry_.sketch, w);
   const int side = Px(2625);
   pic->setFixedSize(side, side);
   top->addWidget(pic, 0, Qt::AlignTop);

@@ -31,12 +31,12 @@ void SectionWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-SketchBox::SketchBox(ProfileSketch sketch, QWidget* parent) : QWidget(parent), sketch_(sketch) {
+ProfileSketchBox::ProfileSketchBox(ProfileSketch sketch, QWidget* parent) : QWidget(parent), sketch_(sketch) {
   setObjectName(QStringLiteral("pic1"));
   setFocusPolicy(Qt::NoFocus);
 }
 
-void SketchBox::paintEvent(QPaintEvent* /*event*/) {
+void ProfileSketchBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   DrawProfileSketch(p, QRectF(rect()), sketch_);

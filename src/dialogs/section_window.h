@@ -25,11 +25,11 @@ class SectionWindow : public QWidget {
 };
 
 // pic1: the profile sketch without a border of its own.
-class SketchBox : public QWidget {
+class ProfileSketchBox : public QWidget {
   Q_OBJECT
 
  public:
-  SketchBox(ProfileSketch sketch, QWidget* parent);
+  ProfileSketchBox(ProfileSketch sketch, QWidget* parent);
   ProfileSketch Sketch() const { return sketch_; }
 
  protected:

@@ -105,7 +105,7 @@ class DialogsTest : public QObject {
       QVERIFY(d->Filled());
       QWidget* focus = d->Window()->focusWidget();
       QVERIFY2(focus && focus->objectName() == QLatin1String(o.firstFocus), o.name);
-      auto* pic = DialogWorld::Control<SketchBox>(d, "pic1");
+      auto* pic = DialogWorld::Control<ProfileSketchBox>(d, "pic1");
       QVERIFY(pic != nullptr);
       QCOMPARE(pic->Sketch(), o.sketch);
       QCOMPARE(pic->width(), 175);
