@@ -95,15 +95,10 @@ void TamrelWindow::BindFields() {
   connect(cmd_wsd, &QToolButton::clicked, this, [this] { OnWsdInfo(); });
   connect(Command3, &QPushButton::clicked, this, [this] { OnPressureSign(); });
   connect(Picture, &QToolButton::clicked, this, [this] { OnCylinderLengthInfo(); });
+  // The profile buttons show the dialog of the type already chosen.
   connect(cmdpic_stiff, &QToolButton::clicked, this,
-          [this] { dialogs().ShowStiffDialog(ds_.stifftype); });
-  connect(cmdpic_gird, &QToolButton::clicked, this, [this] {
-    dialogs().ShowRingDialog(ds_.ringtype);
-    if (ds_.ringtype >= 0 && ds_.ringtype <= 9) {
-      SetRingCaption(
-          ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));
-    }
-  });
+          [this] { sectionDialogs_->ShowStiffDialog(); });
+  connect(cmdpic_gird, &QToolButton::clicked, this, [this] { sectionDialogs_->ShowRingDialog(); });
 
   QComboBox* materials[] = {cbofyp, cbofys, cbofyg};
   for (int m = 0; m < 3; ++m) {
@@ -171,6 +166,32 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
     // Any other failure ends the commit quietly.
   }
   if (!usageFactor || inRange) SetBoxColour(box, kLeftBoxColour);
+}
+
+// Enter in a parse-and-move box: parse, store, rewrite and range-test, as
+// leaving does, but every failed test keeps the focus and nothing is
+// recalculated (the leave that the move then runs does that). False when
+// the focus stays.
+bool TamrelWindow::EnterCommit(const FieldSpec& f, QLineEdit* box) {
+  const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
+  if (!value) {
+    ShowExclamation(kInputStringMismatch);
+    FocusBack(box);
+    return false;
+  }
+  try {
+    Store(ds_, f.variable, *value);
+    SetText(box, Display(ds_, f.variable, f.pattern));
+    for (const RangeTest& t : f.tests) {
+      if (t.message == nullptr || !t.fails(ds_)) continue;
+      ShowExclamation(t.message);
+      FocusBack(box);
+      return false;
+    }
+  } catch (const std::exception&) {
+    return false;  // any other failure ends the key quietly
+  }
+  return true;
 }
 
 void TamrelWindow::CommitText(QLineEdit* box, std::string DesignState::*text) {
@@ -321,11 +342,15 @@ void TamrelWindow::OnMaterial(int member, int index) {
   Recalc();
 }
 
+// A chosen profile type: its dialog, and the caption of the current
+// dimensions. No recalculation here: the dialog recalculates and fills
+// itself when it becomes active, and the section routine it runs writes
+// the caption again.
 void TamrelWindow::OnStiffProfileType(int index) {
   const auto code = static_cast<std::int16_t>(index);
   ds_.stifftype = code;
   if (code < 0 || code > 9) return;
-  dialogs().ShowStiffDialog(code);
+  sectionDialogs_->ShowDialog(Member::Stiffener, code);
   SetStiffenerCaption(ProfileCaption(code, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, DecimalSign(ds_)));
 }
 
@@ -333,7 +358,7 @@ void TamrelWindow::OnRingProfileType(int index) {
   const auto code = static_cast<std::int16_t>(index);
   ds_.ringtype = code;
   if (code < 0 || code > 9) return;
-  dialogs().ShowRingDialog(code);
+  sectionDialogs_->ShowDialog(Member::RingFrame, code);
   SetRingCaption(ProfileCaption(code, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));
 }
 

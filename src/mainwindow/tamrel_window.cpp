@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +22,7 @@
 #include "calc/number_text.h"
 #include "calc/sections.h"
 #include "files/table_loaders.h"
+#include "mainwindow/enter_order.h"
 #include "mainwindow/info_forms.h"
 #include "mainwindow/sketch_box.h"
 #include "platform/controls.h"
@@ -28,29 +31,6 @@
 #include "platform/picture_box.h"
 
 namespace tamrel {
-
-// Stands in for the section dialogs until they exist: what a dialog's
-// activation does for the main window (record the type, show it in the
-// profile list, recalculate).
-class TamrelWindow::DialogStandIn : public SectionDialogService {
- public:
-  explicit DialogStandIn(TamrelWindow& w) : w_(w) {}
-  void ShowStiffDialog(std::int16_t code) override {
-    if (code < 0 || code > 9) return;
-    w_.ds_.stifftype = code;
-    w_.stiffCombo_->SetText(QString::fromUtf8(StiffProfileTypeText(code)));
-    w_.Recalc();
-  }
-  void ShowRingDialog(std::int16_t code) override {
-    if (code < 0 || code > 9) return;
-    w_.ds_.ringtype = code;
-    w_.ringCombo_->SetText(QString::fromUtf8(RingProfileTypeText(code)));
-    w_.Recalc();
-  }
-
- private:
-  TamrelWindow& w_;
-};
 
 namespace {
 
@@ -73,8 +53,10 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
       ds_(ds),
       messages_(services.messages),
       settings_(services.settings),
-      dialogs_(services.dialogs),
-      standIn_(std::make_unique<DialogStandIn>(*this)),
+      fileDialogs_(services.fileDialogs),
+      printerDialog_(services.printerDialog),
+      opener_(services.opener),
+      endProgram_(std::move(services.endProgram)),
       programDir_(std::move(programDir)),
       binder_(this) {
   setObjectName(QStringLiteral("tamrel"));
@@ -84,10 +66,17 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
   const ScreenInfo screen = QueryScreen(nullptr);
   dpiX_ = screen.dpiX;
   dpiY_ = screen.dpiY;
+  setWindowIcon(QIcon(ProgramIconPixmap(48)));
   layout_ = LayOutMainWindow(kMainWidthTwips, kMainHeightTwips);
   BuildMenus();
   BuildFrames();
   BindFields();
+  BindMenus();
+  BindPopupMenu();
+  BindEnterKeys();
+  // One instance of each section dialog for the whole run; they watch the
+  // window activations from now on.
+  sectionDialogs_ = std::make_unique<SectionDialogs>(ds_, *this);
 }
 
 TamrelWindow::~TamrelWindow() {
@@ -116,46 +105,6 @@ void TamrelWindow::Place(QWidget* w, const TwipRect& r) const {
 
 // ---- Construction ----
 
-void TamrelWindow::BuildMenus() {
-  QMenuBar* bar = menuBar();
-  mnufile = bar->addMenu(QStringLiteral("&File"));
-  mnufile->setObjectName(QStringLiteral("mnufile"));
-  for (const char* caption : {"&New", "&Open", "&Save", "Save &As"}) {
-    mnufile->addAction(QString::fromLatin1(caption));
-  }
-  mnurecentfile[0] = mnufile->addSeparator();
-  const char* placeholders[] = {"oldfile1", "oldfile1", "oldfile3", "oldfile4"};
-  for (int i = 1; i <= kRecentFileCount; ++i) {
-    mnurecentfile[static_cast<std::size_t>(i)] =
-        mnufile->addAction(QString::fromLatin1(placeholders[i - 1]));
-  }
-  for (QAction* a : mnurecentfile) a->setVisible(false);
-  mnufile->addSeparator();
-  mnufile->addAction(QStringLiteral("&Exit"));
-
-  mnuprofiles = bar->addMenu(QStringLiteral("&Profiles"));
-  mnuprofiles->setObjectName(QStringLiteral("mnuprofiles"));
-  mnustiff = mnuprofiles->addMenu(QStringLiteral("&Longitudinal stiffener"));
-  mnuring = mnuprofiles->addMenu(QStringLiteral("&Ringframe Profile"));
-  const char* items[] = {"&L-table",       "L built-up",       "&T-table",  "T built-up",
-                         "Flatbar table",  "Flatbar built-up", "Bulb Flat", "RHS",
-                         "Trapez-profile", "I built-up"};
-  for (const char* item : items) {
-    mnustiff->addAction(QString::fromLatin1(item));
-    mnuring->addAction(QString::fromLatin1(item));
-  }
-  mnuprofiles->menuAction()->setVisible(false);
-
-  mnuprint = bar->addAction(QStringLiteral("Print"));
-  mnuhelp = bar->addMenu(QStringLiteral("&Help"));
-  for (const char* caption :
-       {"&Contents", "&Index", "&Search for Help On . . . ", "Theory Manual"}) {
-    mnuhelp->addAction(QString::fromLatin1(caption));
-  }
-  mnuhelp->addSeparator();
-  mnuhelp->addAction(QStringLiteral("&About Tamrel"));
-}
-
 QLabel* TamrelWindow::NewLabel(const QString& caption, QWidget* parent, double left, double top,
                                double width, Qt::Alignment align) {
   auto* label = new QLabel(caption, parent);
@@ -164,10 +113,12 @@ QLabel* TamrelWindow::NewLabel(const QString& caption, QWidget* parent, double l
   return label;
 }
 
-QLabel* TamrelWindow::Label(QWidget* parent, const char* caption, double left, double top,
-                            double width, bool right) {
-  return NewLabel(QString::fromLatin1(caption), parent, left, top, width,
-                  (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+QLabel* TamrelWindow::Label(QWidget* parent, const char* name, const char* caption, double left,
+                            double top, double width, bool right) {
+  QLabel* label = NewLabel(QString::fromLatin1(caption), parent, left, top, width,
+                           (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
 }
 
 QLineEdit* TamrelWindow::NewField(const char* name, QWidget* parent, double left, double top,
@@ -251,9 +202,9 @@ void TamrelWindow::BuildFrames() {
 }
 
 void TamrelWindow::BuildGeneral(QGroupBox* f) {
-  Label(f, "Project name:", 120, 180, 2000);
+  Label(f, "Label26", "Project name:", 120, 180, 2000);
   NewField("iproj", f, 120, 480, 4480);
-  Label(f, "Identification:", 120, 810, 2000);
+  Label(f, "Label25", "Identification:", 120, 810, 2000);
   NewField("iident", f, 120, 1110, 4480);
 }
 
@@ -268,7 +219,7 @@ void TamrelWindow::BuildControls(QGroupBox* f) {
   Place(cmd_lrfd, 1050, 240, 330, kBoxHeight);
   opt_wsd = Named(new QRadioButton(QStringLiteral("WSD"), fr1111), "opt_wsd");
   Place(opt_wsd, 120, 570, 900, kBoxHeight);
-  text_ufb = Named(Label(fr1111, "Basic Usage Factor, n0 =", 1050, 570, 2250, true), "text_ufb");
+  text_ufb = Label(fr1111, "text_ufb", "Basic Usage Factor, n0 =", 1050, 570, 2250, true);
   NewField("iufb", fr1111, 3360, 570, 650);
   cmd_wsd = NewPictureButton("cmd_wsd", fr1111, InfoButtonPixmap(face));
   Place(cmd_wsd, 4080, 570, 330, kBoxHeight);
@@ -290,43 +241,45 @@ void TamrelWindow::BuildControls(QGroupBox* f) {
 
 void TamrelWindow::BuildGeometry(QGroupBox* f) {
   struct Row {
+    const char* captionLabel;
     const char* caption;
+    const char* symbolLabel;
     const char* symbol;
     const char* field;
   };
-  const Row rows[] = {{"Cylinder radius (cL plate)", "r =", "icylr"},
-                      {"Distance between ring frames", "l =", "il"},
-                      {"Cylinder wall thickness", "t =", "it"},
-                      {"Youngs modulus", "E =", "ie"}};
+  const Row rows[] = {{"Label84", "Cylinder radius (cL plate)", "Label9", "r =", "icylr"},
+                      {"Label12", "Distance between ring frames", "Label7", "l =", "il"},
+                      {"Label2", "Cylinder wall thickness", "Label3", "t =", "it"},
+                      {"Label24", "Youngs modulus", "Label27", "E =", "ie"}};
   for (int k = 0; k < 4; ++k) {
-    Label(f, rows[k].caption, 120, RowTop(k), 2300);
-    Label(f, rows[k].symbol, 2450, RowTop(k), 400, true);
+    Label(f, rows[k].captionLabel, rows[k].caption, 120, RowTop(k), 2300);
+    Label(f, rows[k].symbolLabel, rows[k].symbol, 2450, RowTop(k), 400, true);
     NewField(rows[k].field, f, 2900, RowTop(k), 1000);
   }
-  Label(f, "Material:", 120, RowTop(4), 700);
+  Label(f, "Label8", "Material:", 120, RowTop(4), 700);
   cbofyp = Named(new QComboBox(f), "cbofyp");
   Place(cbofyp, 820, RowTop(4), 1600, kBoxHeight);
-  Label(f, "fyp:", 2450, RowTop(4), 400, true);
+  Label(f, "Label29", "fyp:", 2450, RowTop(4), 400, true);
   NewField("ifyp", f, 2900, RowTop(4), 1000);
 }
 
 void TamrelWindow::BuildStiffener(QGroupBox* f) {
-  Label(f, "Stiff spacing: ", 120, RowTop(0), 1900);
-  Label(f, "s =", 2050, RowTop(0), 400, true);
+  Label(f, "Label10", "Stiff spacing: ", 120, RowTop(0), 1900);
+  Label(f, "Label5", "s =", 2050, RowTop(0), 400, true);
   NewField("is1", f, 2500, RowTop(0), 900);
-  Label(f, "Lat tors buckl length:", 120, RowTop(1), 1900);
-  Label(f, "lt =", 2050, RowTop(1), 400, true);
+  Label(f, "Label4", "Lat tors buckl length:", 120, RowTop(1), 1900);
+  Label(f, "Label1", "lt =", 2050, RowTop(1), 400, true);
   NewField("ilt", f, 2500, RowTop(1), 900);
-  Label(f, "Profile:", 120, RowTop(2), 700);
+  Label(f, "prof", "Profile:", 120, RowTop(2), 700);
   cbostiff = Named(new QComboBox(f), "cbostiff");
   Place(cbostiff, 820, RowTop(2), 1700, kBoxHeight);
-  stiffprof = Named(Label(f, "", 2600, RowTop(2), 2250), "stiffprof");
-  Label(f, "Material:", 120, RowTop(3), 700);
+  stiffprof = Label(f, "stiffprof", "", 2600, RowTop(2), 2250);
+  Label(f, "Label21", "Material:", 120, RowTop(3), 700);
   cbofys = Named(new QComboBox(f), "cbofys");
   Place(cbofys, 820, RowTop(3), 1700, kBoxHeight);
-  Label(f, "fys:", 2550, RowTop(3), 400, true);
+  Label(f, "Label18", "fys:", 2550, RowTop(3), 400, true);
   NewField("ifys", f, 3000, RowTop(3), 850);
-  Label(f, "MPa", 3900, RowTop(3), 600);
+  Label(f, "Label17", "MPa", 3900, RowTop(3), 600);
   const int icon = Py(600);
   cmdpic_stiff = Named(new QToolButton(f), "cmdpic_stiff");
   cmdpic_stiff->setIconSize(QSize(icon, icon));
@@ -334,24 +287,24 @@ void TamrelWindow::BuildStiffener(QGroupBox* f) {
 }
 
 void TamrelWindow::BuildRingFrame(QGroupBox* f) {
-  Label(f, "Cylinder length:", 120, RowTop(0), 1900);
-  Label(f, "L =", 2050, RowTop(0), 400, true);
+  Label(f, "Label11", "Cylinder length:", 120, RowTop(0), 1900);
+  Label(f, "Label15", "L =", 2050, RowTop(0), 400, true);
   NewField("icyll", f, 2500, RowTop(0), 900);
   Picture = NewPictureButton("Picture", f, InfoButtonPixmap(Py(240)));
   Place(Picture, 3450, RowTop(0), 330, kBoxHeight);
-  Label(f, "Lat tors buckl length:", 120, RowTop(1), 1900);
-  Label(f, "lt =", 2050, RowTop(1), 400, true);
+  Label(f, "Label13", "Lat tors buckl length:", 120, RowTop(1), 1900);
+  Label(f, "Label16", "lt =", 2050, RowTop(1), 400, true);
   NewField("igilt", f, 2500, RowTop(1), 900);
-  Label(f, "Profile:", 120, RowTop(2), 700);
+  Label(f, "Label14", "Profile:", 120, RowTop(2), 700);
   cboring = Named(new QComboBox(f), "cboring");
   Place(cboring, 820, RowTop(2), 1700, kBoxHeight);
-  ringprof = Named(Label(f, "", 2600, RowTop(2), 2250), "ringprof");
-  Label(f, "Material:", 120, RowTop(3), 700);
+  ringprof = Label(f, "ringprof", "", 2600, RowTop(2), 2250);
+  Label(f, "Label23", "Material:", 120, RowTop(3), 700);
   cbofyg = Named(new QComboBox(f), "cbofyg");
   Place(cbofyg, 820, RowTop(3), 1700, kBoxHeight);
-  Label(f, "fys:", 2550, RowTop(3), 400, true);
+  Label(f, "Label20", "fys:", 2550, RowTop(3), 400, true);
   NewField("ifyg", f, 3000, RowTop(3), 850);
-  Label(f, "MPa", 3900, RowTop(3), 600);
+  Label(f, "Label19", "MPa", 3900, RowTop(3), 600);
   ringfab0 = Named(new QRadioButton(QStringLiteral("Fabricated ring frame"), f), "ringfab0");
   ringfab0->setToolTip(QStringLiteral(" Welded profile"));
   ringfab1 = Named(new QRadioButton(QStringLiteral("Cold-formed ring frame"), f), "ringfab1");
@@ -364,10 +317,11 @@ void TamrelWindow::BuildRingFrame(QGroupBox* f) {
 }
 
 void TamrelWindow::BuildLoading(QGroupBox* f) {
+  const char* labelNames[] = {"Label46", "Label44", "Label74", "Label45"};
   const char* labels[] = {"Sigx =", "Sigy=", "Tau =", "pd ="};
   const char* names[] = {"isigx", "isigy", "itau", "ipp"};
   for (int k = 0; k < 4; ++k) {
-    Label(f, labels[k], 120, RowTop(k), 700, true);
+    Label(f, labelNames[k], labels[k], 120, RowTop(k), 700, true);
     NewField(names[k], f, 900, RowTop(k), 900);
   }
   Command3 = Named(new QPushButton(QStringLiteral("+/-"), f), "Command3");
@@ -379,27 +333,33 @@ void TamrelWindow::BuildLoading(QGroupBox* f) {
 }
 
 void TamrelWindow::BuildColumn(QGroupBox* f) {
-  Label(f, "Column length L =", 120, RowTop(0), 2300, true);
+  Label(f, "Label6", "Column length L =", 120, RowTop(0), 2300, true);
   NewField("icolL", f, 2480, RowTop(0), 900);
-  Label(f, "mm", 3440, RowTop(0), 500);
-  Label(f, "Buckling length factor  k1 =", 120, RowTop(1), 2300, true);
+  Label(f, "Label22", "mm", 3440, RowTop(0), 500);
+  Label(f, "Label28", "Buckling length factor  k1 =", 120, RowTop(1), 2300, true);
   NewField("ik1", f, 2480, RowTop(1), 650);
-  Label(f, "k2 =", 3180, RowTop(1), 450, true);
+  Label(f, "Label30", "k2 =", 3180, RowTop(1), 450, true);
   NewField("ik2", f, 3690, RowTop(1), 650);
   struct Load {
+    const char* labelName;
     const char* label;
     const char* field;
+    const char* unitName;
     const char* unit;
   };
-  const Load left[] = {{"N =", "inn", "kN"}, {"M1a=", "im1a", "kNm"}, {"M2a =", "im2a", "kNm"}};
-  const Load right[] = {{"pd =", "ip", "MPa"}, {"M1b =", "im1b", "kNm"}, {"M2b =", "im2b", "kNm"}};
+  const Load left[] = {{"Label31", "N =", "inn", "Label32", "kN"},
+                       {"Label35", "M1a=", "im1a", "Label36", "kNm"},
+                       {"Label39", "M2a =", "im2a", "Label40", "kNm"}};
+  const Load right[] = {{"Label33", "pd =", "ip", "Label34", "MPa"},
+                        {"Label37", "M1b =", "im1b", "Label38", "kNm"},
+                        {"Label41", "M2b =", "im2b", "Label42", "kNm"}};
   for (int k = 0; k < 3; ++k) {
-    Label(f, left[k].label, 120, RowTop(2 + k), 700, true);
+    Label(f, left[k].labelName, left[k].label, 120, RowTop(2 + k), 700, true);
     NewField(left[k].field, f, 900, RowTop(2 + k), 900);
-    Label(f, left[k].unit, 1860, RowTop(2 + k), 500);
-    Label(f, right[k].label, 2400, RowTop(2 + k), 700, true);
+    Label(f, left[k].unitName, left[k].unit, 1860, RowTop(2 + k), 500);
+    Label(f, right[k].labelName, right[k].label, 2400, RowTop(2 + k), 700, true);
     NewField(right[k].field, f, 3180, RowTop(2 + k), 900);
-    Label(f, right[k].unit, 4140, RowTop(2 + k), 550);
+    Label(f, right[k].unitName, right[k].unit, 4140, RowTop(2 + k), 550);
   }
   fr12 = NewFrame("fr12", "Dimensioning moments  for buckling", f);
   Place(fr12, 120, RowTop(5) - 30, layout_.fr124.width - 240, 640);
@@ -531,6 +491,10 @@ void TamrelWindow::showEvent(QShowEvent* event) {
 
 void TamrelWindow::RefillRecentFiles() {
   ShowRecentFiles(settings_, recentMenu_);
+  ApplyRecentFileMenu();
+}
+
+void TamrelWindow::ApplyRecentFileMenu() {
   for (std::size_t i = 0; i < mnurecentfile.size(); ++i) {
     const RecentFileItem& item = recentMenu_.mnurecentfile[i];
     if (i > 0) mnurecentfile[i]->setText(QString::fromStdString(item.caption));
@@ -617,8 +581,54 @@ QWidget* TamrelWindow::InfoUfWindow() const {
   return infoUf_.data();
 }
 
-SectionDialogService& TamrelWindow::dialogs() {
-  return dialogs_ != nullptr ? *dialogs_ : *standIn_;
+// ---- Events of the controls: the pop-up menu and the Enter key ----
+
+bool TamrelWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* w = qobject_cast<QWidget*>(watched);
+  if (w == nullptr) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseButtonRelease && popupCarriers_.count(w) != 0) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Each element answers only for itself: a release that a child passed
+    // on to its frame is the child's.
+    if (w->childAt(mouse->position().toPoint()) != nullptr) return false;
+    ShowProfilesMenu(mouse);
+    return mouse->button() == Qt::RightButton;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      const QByteArray name = w->objectName().toLatin1();
+      if (FindEnterStep(name.constData()) != nullptr) {
+        OnEnterKey(name.constData());
+        return true;  // consumed: the box never sees the key
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- What the section dialogs and the report need ----
+
+QRect TamrelWindow::OwnerFrameGeometry() {
+  return frameGeometry();
+}
+
+void TamrelWindow::ShowProfileTypeEntry(Member member, int code) {
+  ProfileCombo* combo = member == Member::Stiffener ? stiffCombo_ : ringCombo_;
+  combo->SetText(code >= 0 && code < combo->combo()->count() ? combo->combo()->itemText(code)
+                                                             : QString());
+}
+
+void TamrelWindow::SetRingProfileCaption(const std::string& caption) {
+  SetRingCaption(caption);
+}
+
+void TamrelWindow::RecalculateProject() {
+  Recalculate(ds_);
+}
+
+PrinterDialogService& TamrelWindow::PrinterDialog() {
+  return printerDialog_ != nullptr ? *printerDialog_ : qtPrinterDialog_;
 }
 
 }  // namespace tamrel

@@ -1,9 +1,12 @@
 #pragma once
 // The main window `tamrel`: input frames on the left, the geometry sketch on
-// the right, the three result pictures along the bottom. It implements the
-// calculation core's window interface and owns the platform pieces that give
-// its handlers the behaviour they expect (focus/leave binder, option
-// buttons, pick-only and editable lists).
+// the right, the three result pictures along the bottom, the menu bar with
+// File, Profiles, Print and Help. It implements the calculation core's
+// window interface, what the section dialogs, the File commands and the
+// report need of it, and owns the platform pieces that give its handlers
+// the behaviour they expect (focus/leave binder, option buttons, pick-only
+// and editable lists), the twenty section dialogs, the about box and the
+// help window.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,15 +14,26 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "calc/design_state.h"
 #include "calc/window.h"
+#include "dialogs/section_dialog_host.h"
+#include "dialogs/section_dialogs.h"
+#include "files/file_commands.h"
 #include "files/recent_files.h"
+#include "mainwindow/about_box.h"
+#include "mainwindow/help.h"
 #include "mainwindow/input_fields.h"
 #include "mainwindow/layout.h"
+#include "platform/document_opener.h"
+#include "platform/file_dialog.h"
 #include "platform/focus_binder.h"
 #include "platform/pictures.h"
+#include "report/print_report.h"
+#include "report/printer_dialog.h"
 
 class QAction;
 class QCheckBox;
@@ -27,6 +41,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -43,23 +58,25 @@ class SketchBox;
 class InfoTamrelForm;
 class InfoUfForm;
 
-// Shows the section dialog of a member for a profile type code. Until the
-// section dialogs exist, the stand-in does what a dialog's activation does:
-// it records the type, shows its text in the profile list and recalculates.
-class SectionDialogService {
- public:
-  virtual ~SectionDialogService() = default;
-  virtual void ShowStiffDialog(std::int16_t code) = 0;
-  virtual void ShowRingDialog(std::int16_t code) = 0;
-};
-
+// The desktop services the window uses, each replaceable so that tests
+// never block on a modal window or start another program. A service left
+// out is the desktop's own, kept by the window for the whole run.
 struct WindowServices {
   MessageService& messages;
   SettingsStore& settings;
-  SectionDialogService* dialogs = nullptr;  // nullptr: the stand-in
+  FileDialogService* fileDialogs = nullptr;       // the open and save dialogs
+  PrinterDialogService* printerDialog = nullptr;  // the printer dialog
+  DocumentOpener* opener = nullptr;               // theory manual, the about box's links
+  // Ends the program once the main window has closed; empty: leave the
+  // event loop (QCoreApplication::quit).
+  std::function<void()> endProgram = nullptr;
 };
 
-class TamrelWindow : public QMainWindow, public Window {
+class TamrelWindow : public QMainWindow,
+                     public Window,
+                     public SectionDialogHost,
+                     public FileCommandHost,
+                     public ReportHost {
   Q_OBJECT
 
  public:
@@ -74,7 +91,7 @@ class TamrelWindow : public QMainWindow, public Window {
   bool Start();
 
   // Brings every control into line with the design state.
-  void ShowDesignState();
+  void ShowDesignState() override;
 
   DesignState& ds() { return ds_; }
   FocusBinder& binder() { return binder_; }
@@ -85,6 +102,16 @@ class TamrelWindow : public QMainWindow, public Window {
   QWidget* InfoUfWindow() const;
   // How many times the result tables were drawn (once per recalculation).
   int ResultDrawings() const { return resultDrawings_; }
+  // The twenty section dialogs, kept for the whole run.
+  SectionDialogs& SectionDialogSet() { return *sectionDialogs_; }
+  // A menu item by its program name ("mnuopen", "mnustiffrhs",
+  // "mnurecentfile(2)"); a menu's own item for "mnufile", "mnustiff" ...
+  QAction* MenuItem(const char* name) const;
+  AboutBox* AboutWindow() const { return about_.data(); }
+  HelpWindow* HelpViewer() const { return help_.get(); }
+
+  // The Enter key in a box or list of the main window (its key handler).
+  void OnEnterKey(const char* control);
 
   // Window
   TextSurface* ResultPictureSurface(ResultPicture which) override;
@@ -99,14 +126,42 @@ class TamrelWindow : public QMainWindow, public Window {
   void SetCheckIhVisible(bool visible) override;
   void SetWindowCaption(const std::string& caption) override;
 
+  // SectionDialogHost
+  QWidget* DialogOwner() override { return this; }
+  QRect OwnerFrameGeometry() override;
+  void ShowProfileTypeEntry(Member member, int code) override;
+  void SetRingProfileCaption(const std::string& caption) override;
+  void RecalculateProject() override;
+  MessageService& Messages() override { return messages_; }
+  FocusBinder& Binder() override { return binder_; }
+
+  // FileCommandHost (ShowExclamation and ShowDesignState above)
+  std::optional<std::string> ShowOpenDialog(const std::string& initDir) override;
+  std::optional<std::string> ShowSaveDialog(const std::string& initDir,
+                                            const std::string& proposed) override;
+  std::string ProjectNameText() override;
+  std::string IdentificationText() override;
+  void UnloadSectionDialogs() override;
+  void RecentFilesChanged() override;
+
+  // ReportHost
+  QWidget* ReportOwner() override { return this; }
+  PrinterDialogService& PrinterDialog() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
+  // Closing the main window, by Exit, the close box or the system menu:
+  // the program ends at once, without a question, without saving and
+  // without the closing behaviour of any other window.
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class DialogStandIn;
-
   // Construction.
   void BuildMenus();
+  void BindMenus();
+  void BindPopupMenu();
+  void BindEnterKeys();
   void BuildFrames();
   void BuildGeneral(QGroupBox* fr110);
   void BuildControls(QGroupBox* fr111);
@@ -120,8 +175,8 @@ class TamrelWindow : public QMainWindow, public Window {
   QLineEdit* NewField(const char* name, QWidget* parent, double left, double top, double width);
   QLabel* NewLabel(const QString& caption, QWidget* parent, double left, double top, double width,
                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
-  QLabel* Label(QWidget* parent, const char* caption, double left, double top, double width,
-                bool right = false);
+  QLabel* Label(QWidget* parent, const char* name, const char* caption, double left, double top,
+                double width, bool right = false);
   void Place(QWidget* w, double left, double top, double width, double height) const;
   void Place(QWidget* w, const TwipRect& r) const;
   int Px(double twips) const;
@@ -153,19 +208,31 @@ class TamrelWindow : public QMainWindow, public Window {
   void OnStiffProfileType(int index);
   void OnRingProfileType(int index);
   void OnCylinderLengthInfo();
+  void OnProfileItem(Member member, int code);
+  void ShowProfilesMenu(QMouseEvent* event);
+  bool EnterCommit(const FieldSpec& field, QLineEdit* box);
+  QWidget* Control(const char* name) const;
   void RefillRecentFiles();
+  void ApplyRecentFileMenu();
+  FileCommands Files();
+  FileDialogService& FileDialogs();
+  DocumentOpener& Opener();
 
   void ApplyCylinderType();
   void SetText(QLineEdit* box, const std::string& text);
   std::string Show(const Variant& v, const char* pattern) const;
   std::string Show(float v, const char* pattern) const;
-  SectionDialogService& dialogs();
 
   DesignState& ds_;
   MessageService& messages_;
   SettingsStore& settings_;
-  SectionDialogService* dialogs_;
-  std::unique_ptr<DialogStandIn> standIn_;
+  QtFileDialogService qtFileDialogs_;
+  QtPrinterDialogService qtPrinterDialog_;
+  QtDocumentOpener qtOpener_;
+  FileDialogService* fileDialogs_;
+  PrinterDialogService* printerDialog_;
+  DocumentOpener* opener_;
+  std::function<void()> endProgram_;
   std::string programDir_;
   FocusBinder binder_;
   MainLayout layout_;
@@ -209,6 +276,12 @@ class TamrelWindow : public QMainWindow, public Window {
   ProfileCombo* ringCombo_ = nullptr;
   QPointer<InfoTamrelForm> infoTamrel_;
   QPointer<InfoUfForm> infoUf_;
+  QPointer<AboutBox> about_;
+  std::unique_ptr<HelpWindow> help_;
+  std::set<const QObject*> popupCarriers_;
+  // Last of all: the dialogs go first when the window is destroyed, while
+  // everything they use of it still stands.
+  std::unique_ptr<SectionDialogs> sectionDialogs_;
 };
 
 }  // namespace tamrel

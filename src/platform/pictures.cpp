@@ -1,6 +1,7 @@
 #include "platform/pictures.h"
 
 #include <QFontMetricsF>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -619,6 +620,76 @@ void DrawBasicUsageFactorTable(QPainter& p, const QRectF& r) {
   DrawCells(p, {cells.front()}, px + 1, false);
   DrawCells(p, std::vector<Cell>(cells.begin() + 1, cells.end() - 1), px, true);
   DrawCells(p, {cells.back()}, px, false);
+}
+
+// ---- Program icon and about-box logo ----
+
+namespace {
+
+// A ring-stiffened cylinder seen at a slant: the shell in blue-grey with
+// its near end open, orange rings around it.
+void StiffenedCylinder(QPainter& p, const QRectF& body, int rings) {
+  const double rx = body.height() * 0.22;  // half width of the end ellipses
+  const QRectF nearEnd(body.left(), body.top(), 2 * rx, body.height());
+  const QRectF farEnd(body.right() - 2 * rx, body.top(), 2 * rx, body.height());
+  QPainterPath shell;
+  shell.moveTo(nearEnd.center().x(), body.top());
+  shell.lineTo(farEnd.center().x(), body.top());
+  shell.arcTo(farEnd, 90, -180);
+  shell.lineTo(nearEnd.center().x(), body.bottom());
+  shell.arcTo(nearEnd, 270, 180);
+  QLinearGradient shade(body.topLeft(), body.bottomLeft());
+  shade.setColorAt(0, QColor(200, 214, 232));
+  shade.setColorAt(0.45, QColor(120, 146, 180));
+  shade.setColorAt(1, QColor(60, 80, 112));
+  p.setPen(Pen(QColor(30, 45, 70), body.height() * 0.03));
+  p.setBrush(shade);
+  p.drawPath(shell);
+  const double step = (farEnd.center().x() - nearEnd.center().x()) / (rings + 1);
+  p.setPen(Pen(kRingOrange, body.height() * 0.07));
+  p.setBrush(Qt::NoBrush);
+  for (int k = 1; k <= rings; ++k) {
+    const QRectF ring = nearEnd.translated(k * step, 0);
+    p.drawArc(ring, 90 * 16, -180 * 16);
+  }
+  p.setPen(Pen(QColor(30, 45, 70), body.height() * 0.03));
+  p.setBrush(QColor(40, 52, 74));
+  p.drawEllipse(nearEnd);
+  p.setBrush(QColor(90, 108, 136));
+  p.drawEllipse(
+      nearEnd.adjusted(rx * 0.25, body.height() * 0.08, -rx * 0.25, -body.height() * 0.08));
+}
+
+}  // namespace
+
+void DrawProgramIcon(QPainter& p, const QRectF& r) {
+  Canvas canvas(p, r, 48, 48);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 85, 152));
+  p.drawRoundedRect(QRectF(1, 1, 46, 46), 8, 8);
+  StiffenedCylinder(p, QRectF(6, 13, 36, 22), 3);
+}
+
+QPixmap ProgramIconPixmap(int size) {
+  QPixmap pm(size, size);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  DrawProgramIcon(p, QRectF(0, 0, size, size));
+  return pm;
+}
+
+void DrawAboutLogo(QPainter& p, const QRectF& r, const QColor& title) {
+  p.fillRect(r, Qt::white);
+  Canvas canvas(p, r, 150, 59);
+  StiffenedCylinder(p, QRectF(4, 12, 58, 34), 4);
+  p.setPen(title);
+  p.setFont(PixelFont(22, true));
+  p.drawText(QRectF(66, 6, 84, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tamrel"));
+  p.setFont(PixelFont(11, true));
+  p.drawText(QRectF(67, 32, 83, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("DNV-RP-C202"));
+  p.setPen(Pen(kRingOrange, 2));
+  p.drawLine(QPointF(67, 49), QPointF(146, 49));
 }
 
 }  // namespace tamrel

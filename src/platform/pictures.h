@@ -6,6 +6,7 @@
 // loading conditions and basic usage factors). Each drawing fills the
 // rectangle it is given.
 
+#include <QColor>
 #include <QPixmap>
 #include <QRectF>
 #include <cstdint>
@@ -44,5 +45,13 @@ void DrawCylinderLengthInfo(QPainter& p, const QRectF& r);
 // (drawn for 500 x 144), and Table E1, the basic usage factors (500 x 113).
 void DrawLoadingConditionsTable(QPainter& p, const QRectF& r);
 void DrawBasicUsageFactorTable(QPainter& p, const QRectF& r);
+
+// The program's icon (drawn for 48 x 48): a ring-stiffened cylinder on the
+// title colour; also the windows' icon.
+void DrawProgramIcon(QPainter& p, const QRectF& r);
+QPixmap ProgramIconPixmap(int size);
+// The about box's logo (drawn for 150 x 59): the cylinder and the name in
+// the title colour, on white.
+void DrawAboutLogo(QPainter& p, const QRectF& r, const QColor& title);
 
 }  // namespace tamrel

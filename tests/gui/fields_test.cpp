@@ -180,6 +180,7 @@ class FieldsTest : public QObject {
     StartedWindow s;
     QVERIFY(s.active);
     Pick(s.w().cboring, kTBuiltUp);
+    QVERIFY(s.DialogFilled(Member::RingFrame, kTBuiltUp));
     QCOMPARE(s.ds.hg.value(), 200.0);
     QCOMPARE(s.ds.tfg, 12.0f);
     QVERIFY(std::abs(TrippingLengthLimit(s.ds) - 2486.83f) < 0.01f);

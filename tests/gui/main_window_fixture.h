@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "calc/design_state.h"
+#include "dialogs/section_dialog.h"
 #include "files/memory_settings_store.h"
 #include "gui_support.h"
 #include "mainwindow/tamrel_window.h"
@@ -49,6 +50,20 @@ struct StartedWindow {
   void Enter(const char* name) { box(name)->setFocus(Qt::MouseFocusReason); }
   // Moves the focus to another box, as a click on it would.
   void LeaveTo(const char* name) { box(name)->setFocus(Qt::MouseFocusReason); }
+
+  // Waits until the section dialog of a member's code has been activated
+  // and has filled itself (its activation recalculates), then brings the
+  // main window back to the front as the user's click would.
+  bool DialogFilled(Member member, int code) {
+    const bool filled = QTest::qWaitFor([&] {
+      const SectionDialog* d = window->SectionDialogSet().Existing(member, code);
+      return d != nullptr && d->Filled();
+    });
+    window->activateWindow();
+    const bool back = QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); });
+    QCoreApplication::processEvents();
+    return filled && back;
+  }
 };
 
 // A default locale for the lifetime of a test.

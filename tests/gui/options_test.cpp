@@ -156,6 +156,7 @@ class OptionsTest : public QObject {
     QCOMPARE(s.box("ifys")->text(), QString("355"));  // L100x50x6 of S355
     s.ds.stifffb_tw = 45.0f;
     Pick(w.cbostiff, kFlatbarBuiltUp);
+    QVERIFY(s.DialogFilled(Member::Stiffener, kFlatbarBuiltUp));
     QCOMPARE(s.ds.stifftype, kFlatbarBuiltUp);
     QCOMPARE(s.ds.fys.value(), static_cast<double>(YieldForThickness(s.ds.mat, s.ds.mats, 45)));
     QVERIFY(s.ds.fys.value() < 355.0);
@@ -168,10 +169,12 @@ class OptionsTest : public QObject {
     QVERIFY(s.active);
     TamrelWindow& w = s.w();
     Pick(w.cbostiff, kRHS);
+    QVERIFY(s.DialogFilled(Member::Stiffener, kRHS));
     QCOMPARE(s.ds.stifftype, kRHS);
     QCOMPARE(w.stiffprof->text(), QString("RHS200x90x9.0"));
     QCOMPARE(w.cmdpic_stiff->property("profileIcon").toString(), QString("ico_stiff_rhs"));
     Pick(w.cbostiff, kBulbFlat);
+    QVERIFY(s.DialogFilled(Member::Stiffener, kBulbFlat));
     QVERIFY(w.stiffprof->text().startsWith("BF "));
     // Typed text chooses nothing and is never added to the list.
     w.cbostiff->setFocus();
@@ -182,6 +185,7 @@ class OptionsTest : public QObject {
     QCOMPARE(w.cbostiff->count(), 10);
     // The ring-frame button shows the type already chosen.
     Pick(w.cboring, kIBuiltUp);
+    QVERIFY(s.DialogFilled(Member::RingFrame, kIBuiltUp));
     QCOMPARE(w.cboring->currentText(), QString("I-profile"));
     w.cmdpic_gird->click();
     QCOMPARE(s.ds.ringtype, kIBuiltUp);
