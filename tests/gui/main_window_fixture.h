@@ -1,32 +1,94 @@
 #pragma once
 // A started main window over its own design state, with a recording
-// message service and an in-memory settings store.
+// message service, an in-memory settings store and desktop services that
+// answer at once: file dialogs with queued answers, a printer dialog that
+// prints to a PDF file, an opener that records what it was asked to open
+// and an end of the program that is only counted.
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QList>
 #include <QLocale>
 #include <QTest>
+#include <QUrl>
+#include <deque>
 #include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
 
 #include "calc/design_state.h"
 #include "dialogs/section_dialog.h"
 #include "files/memory_settings_store.h"
 #include "gui_support.h"
 #include "mainwindow/tamrel_window.h"
+#include "platform/document_opener.h"
+#include "platform/file_dialog.h"
 #include "platform/picture_box.h"
+#include "report_support.h"
 
 namespace tamrel::testing {
+
+// File dialogs that answer from a queue (nothing queued, or an empty
+// answer: cancelled) and keep what they were asked.
+class FakeFileDialogs : public FileDialogService {
+ public:
+  struct Shown {
+    bool save;
+    FileDialogRequest request;
+  };
+  std::vector<Shown> shown;
+  std::deque<QString> answers;
+
+  std::optional<QString> OpenFile(QWidget* /*owner*/, const FileDialogRequest& r) override {
+    return Answer(false, r);
+  }
+  std::optional<QString> SaveFile(QWidget* /*owner*/, const FileDialogRequest& r) override {
+    return Answer(true, r);
+  }
+
+ private:
+  std::optional<QString> Answer(bool save, const FileDialogRequest& r) {
+    shown.push_back({save, r});
+    if (answers.empty()) return std::nullopt;
+    const QString a = answers.front();
+    answers.pop_front();
+    if (a.isEmpty()) return std::nullopt;
+    return a;
+  }
+};
+
+// Records the addresses; can report failure or throw.
+class FakeOpener : public DocumentOpener {
+ public:
+  QList<QUrl> opened;
+  bool result = true;
+  bool throws = false;
+  bool Open(const QUrl& address) override {
+    opened.push_back(address);
+    if (throws) throw std::runtime_error("no program for this address");
+    return result;
+  }
+};
 
 struct StartedWindow {
   DesignState ds;
   RecordingMessages messages;
   MemorySettingsStore settings;
+  FakeFileDialogs fileDialogs;
+  PdfPrinterDialog printer;
+  FakeOpener opener;
+  int programEnded = 0;
   std::unique_ptr<TamrelWindow> window;
   bool started = false;
   bool active = false;
 
   explicit StartedWindow(const char* dataDir = TAMREL_DATA_DIR, bool show = true) {
-    window = std::make_unique<TamrelWindow>(ds, WindowServices{messages, settings}, dataDir);
+    window =
+        std::make_unique<TamrelWindow>(ds,
+                                       WindowServices{messages, settings, &fileDialogs, &printer,
+                                                      &opener, [this] { ++programEnded; }},
+                                       dataDir);
     started = window->Start();
     if (started && show) {
       window->show();

@@ -1,0 +1,216 @@
+// The File menu through the main window, with file dialogs that answer at
+// once: what the dialogs are asked, a project's round trip through Save,
+// New and Open, Save As, the recent-file entries (also of a deleted file),
+// cancelled dialogs and a file that cannot be read.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "main_window_fixture.h"
+
+namespace tamrel {
+
+using testing::StartedWindow;
+
+namespace {
+
+QString Folder(const QString& path) {
+  return path.left(path.lastIndexOf('/') + 1);
+}
+
+QStringList RecentCaptions(TamrelWindow& w) {
+  QStringList captions;
+  for (int i = 1; i <= kRecentFileCount; ++i) {
+    QAction* a = w.mnurecentfile[static_cast<std::size_t>(i)];
+    if (a->isVisible()) captions << a->text();
+  }
+  return captions;
+}
+
+bool Loaded(TamrelWindow& w, Member m, int code) {
+  const SectionDialog* d = w.SectionDialogSet().Existing(m, code);
+  return d != nullptr && d->Loaded();
+}
+
+}  // namespace
+
+class FileMenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+  // Save of a new project asks for a name; New keeps the caption; Open
+  // reads the project back into every box and closes the section dialogs.
+  void roundTripOfAProjectThroughTheWindow() {
+    QTemporaryDir dir;
+    const QString p1 = dir.filePath("silo.tmr");
+    StartedWindow s;
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    s.Type("icylr", "2500");
+    s.LeaveTo("it");
+    s.Type("iproj", "Silo 7");  // still in its box: Save takes it from there
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnusave")->trigger();
+    QCOMPARE(s.fileDialogs.shown.size(), std::size_t(1));
+    const FileDialogRequest& saveAsked = s.fileDialogs.shown[0].request;
+    QVERIFY(s.fileDialogs.shown[0].save);
+    QCOMPARE(saveAsked.directory, QString());  // where its last use left it
+    QCOMPARE(saveAsked.fileName, QString("*.tmr"));
+    QCOMPARE(saveAsked.filter, QString("*.tmr"));
+    QCOMPARE(saveAsked.defaultSuffix, QString("tmr"));
+    QVERIFY(QFile::exists(p1));
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + p1);
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p1}));
+    QVERIFY(w.mnurecentfile[0]->isVisible());
+    QCOMPARE(QString::fromStdString(s.ds.lastdir), Folder(p1));
+
+    // New: the defaults, the caption still names the file.
+    w.MenuItem("mnunew")->trigger();
+    QCOMPARE(s.ds.filename, std::string("New File"));
+    QCOMPARE(s.box("icylr")->text(), QString("3333"));
+    QCOMPARE(s.box("iproj")->text(), QString("Project"));  // the default name
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + p1);
+
+    // Open, with a built-up dialog open: it is closed.
+    w.MenuItem("mnustifftb")->trigger();
+    QVERIFY(s.DialogFilled(Member::Stiffener, kTBuiltUp));
+    s.fileDialogs.answers = {p1};
+    const int drawings = w.ResultDrawings();
+    w.MenuItem("mnuopen")->trigger();
+    const FileDialogRequest& openAsked = s.fileDialogs.shown[1].request;
+    QVERIFY(!s.fileDialogs.shown[1].save);
+    QCOMPARE(openAsked.directory, Folder(p1));
+    QCOMPARE(openAsked.fileName, QString("*.tmr"));
+    QCOMPARE(s.ds.filename, p1.toStdString());
+    QCOMPARE(s.ds.cylr, 2500.0f);
+    QCOMPARE(s.box("icylr")->text(), QString("2500"));
+    QCOMPARE(s.box("iproj")->text(), QString("Silo 7"));
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + p1);
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p1}));
+    QVERIFY(!Loaded(w, Member::Stiffener, kTBuiltUp));
+    QVERIFY(w.ResultDrawings() > drawings);
+    QVERIFY(s.messages.shown.isEmpty());
+
+    // Save of a project read from a file: in place, no dialog, list untouched.
+    s.Type("iident", "rev B");
+    w.MenuItem("mnusave")->trigger();
+    QCOMPARE(s.fileDialogs.shown.size(), std::size_t(2));
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p1}));
+    w.MenuItem("mnunew")->trigger();
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnuopen")->trigger();
+    QCOMPARE(s.box("iident")->text(), QString("rev B"));
+  }
+
+  // Save As proposes the current path and starts in the last folder; a new
+  // path goes to the front of the list, the current one leaves it alone.
+  void saveAsAndRecentEntries() {
+    QTemporaryDir dir;
+    const QString p1 = dir.filePath("one.tmr");
+    const QString p2 = dir.filePath("two.tmr");
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnusaveas")->trigger();
+    QCOMPARE(s.fileDialogs.shown[0].request.fileName, QString("New File"));
+    QCOMPARE(s.fileDialogs.shown[0].request.directory, QString(TAMREL_DATA_DIR));
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnusaveas")->trigger();  // the same path: list untouched
+    QCOMPARE(s.fileDialogs.shown[1].request.fileName, p1);
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p1}));
+    s.Type("icylr", "4000");
+    s.LeaveTo("it");
+    s.fileDialogs.answers = {p2};
+    w.MenuItem("mnusaveas")->trigger();
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p2, "2. " + p1}));
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + p2);
+
+    // Entry 2 while p2 is current: p1 is read and moves to the front.
+    w.mnurecentfile[2]->trigger();
+    QCOMPARE(s.ds.filename, p1.toStdString());
+    QCOMPARE(s.ds.cylr, 3333.0f);
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p1, "2. " + p2}));
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + p1);
+    // Entry 1, the current project: read again, the list unchanged.
+    w.mnurecentfile[1]->trigger();
+    QCOMPARE(RecentCaptions(w), QStringList({"1. " + p1, "2. " + p2}));
+    w.mnurecentfile[2]->trigger();
+    QCOMPARE(s.ds.cylr, 4000.0f);
+    QCOMPARE(s.box("icylr")->text(), QString("4000"));
+    QCOMPARE(QString::fromStdString(s.ds.lastdir), Folder(p2));
+    QVERIFY(s.messages.shown.isEmpty());
+    // The list lives in the settings store.
+    QCOMPARE(s.settings.GetSetting("Tamrel DNV", "Recent Files", "RecentFile1"), p2.toStdString());
+  }
+
+  // A recent entry whose file has gone: the message with its path; the
+  // program and the project go on as they were.
+  void recentEntryOfADeletedFile() {
+    QTemporaryDir dir;
+    const QString p1 = dir.filePath("gone.tmr");
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnusave")->trigger();
+    w.MenuItem("mnunew")->trigger();
+    s.Type("icylr", "1500");
+    s.LeaveTo("it");
+    QVERIFY(QFile::remove(p1));
+    w.mnurecentfile[1]->trigger();
+    QCOMPARE(s.messages.shown, QStringList({"can't find file - " + p1}));
+    QCOMPARE(s.ds.cylr, 1500.0f);
+    QCOMPARE(s.box("icylr")->text(), QString("1500"));
+    QVERIFY(w.isVisible());
+    s.messages.shown.clear();
+    w.cylinder1->click();  // still working
+    QCOMPARE(s.ds.cyltype, std::int16_t(kRingStiffened));
+    QVERIFY(s.messages.shown.isEmpty());
+  }
+
+  // A cancelled dialog does nothing; a file that cannot be read leaves the
+  // current project, its name and the caption as they were.
+  void cancelledDialogsAndAnUnreadableFile() {
+    QTemporaryDir dir;
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    for (const char* item : {"mnuopen", "mnusave", "mnusaveas"}) {
+      w.MenuItem(item)->trigger();
+    }
+    QCOMPARE(s.fileDialogs.shown.size(), std::size_t(3));
+    QCOMPARE(w.windowTitle(), QString("Tamrel DNV: New File"));
+    QVERIFY(RecentCaptions(w).isEmpty());
+    QVERIFY(s.messages.shown.isEmpty());
+
+    const QString bad = dir.filePath("bad.tmr");
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("this is no project\n");
+    f.close();
+    s.fileDialogs.answers = {bad};
+    w.MenuItem("mnuopen")->trigger();
+    QCOMPARE(s.messages.shown.size(), 1);
+    QCOMPARE(s.ds.filename, std::string("New File"));
+    QCOMPARE(w.windowTitle(), QString("Tamrel DNV: New File"));
+    QVERIFY(RecentCaptions(w).isEmpty());
+    QCOMPARE(s.box("icylr")->text(), QString("3333"));
+
+    const QString missing = dir.filePath("missing.tmr");
+    s.fileDialogs.answers = {missing};
+    w.MenuItem("mnuopen")->trigger();
+    QCOMPARE(s.messages.shown.back(), "can't find file - " + missing);
+    QCOMPARE(s.ds.filename, std::string("New File"));
+  }
+};
+
+TAMREL_GUI_TEST(FileMenuTest);
+
+}  // namespace tamrel
+
+#include "file_menu_test.moc"
