@@ -4,11 +4,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "calc/design_state.h"
 #include "mainwindow/tamrel_window.h"
 #include "platform/message_service.h"
+#include "platform/pictures.h"
 #include "platform/qsettings_store.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
     QApplication::setStyle(fusion);
   }
+  QApplication::setWindowIcon(QIcon(tamrel::ProgramIconPixmap(48)));
   tamrel::DesignState ds;
   tamrel::QtMessageService messages;
   tamrel::QSettingsStore settings;

@@ -132,6 +132,8 @@ HelpWindow::HelpWindow(QString folder) : QWidget(nullptr), folder_(std::move(fol
   connect(index, &QPushButton::clicked, this, &HelpWindow::ShowIndex);
   connect(search, &QPushButton::clicked, this, &HelpWindow::ShowSearch);
   connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+  back->setEnabled(false);
+  connect(browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(listTopics, &QPushButton::clicked, this, &HelpWindow::RunSearch);
   connect(query, &QLineEdit::returnPressed, this, &HelpWindow::RunSearch);
   // A link followed from any page is a topic.

@@ -1,14 +1,21 @@
 // The main window on a real X server (Xvfb): screenshots of the started
 // window written to the build folder's screenshots directory (the default
-// project and the column type), and range messages shown in real modal
-// message boxes.
+// project, the column type, the pop-up Profiles menu, the about box and the
+// help window), and range messages shown in real modal message boxes.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMenu>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "main_window_fixture.h"
+#include "mainwindow/about_box.h"
+#include "mainwindow/help.h"
 
 namespace tamrel {
 
@@ -33,6 +40,53 @@ class ScreenshotTest : public QObject {
     Shoot(s.w(), "main_window_default.png");
     s.w().cylinder3->click();
     Shoot(s.w(), "main_window_column.png");
+  }
+
+  void popUpMenuAboutBoxAndHelp() {
+    // A program folder with the tables and the help pages.
+    QTemporaryDir dir;
+    for (const QString& f : QDir(TAMREL_DATA_DIR).entryList({"*.dat"}, QDir::Files)) {
+      QFile::copy(QDir(TAMREL_DATA_DIR).filePath(f), dir.filePath(f));
+    }
+    QDir(dir.path()).mkdir("help");
+    const QDir help(QString(TAMREL_SOURCE_DIR) + "/resources/help");
+    for (const QString& f : help.entryList(QDir::Files)) {
+      QFile::copy(help.filePath(f), dir.filePath("help/" + f));
+    }
+    const QByteArray folder = dir.path().toLocal8Bit();
+    StartedWindow s(folder.constData());
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    QWidget* label = w.findChild<QWidget*>("Label26");
+    QTest::mouseClick(label, Qt::RightButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(w.mnuprofiles->isVisible());
+    w.mnustiff->popup(w.mnuprofiles->geometry().topRight());
+    QTRY_VERIFY(w.mnustiff->isVisible());
+    QTest::qWait(100);
+    Shoot(*w.mnuprofiles, "popup_profiles.png");
+    Shoot(*w.mnustiff, "popup_stiffener_items.png");
+    w.mnustiff->hide();
+    w.mnuprofiles->hide();
+
+    w.MenuItem("mnuabout")->trigger();
+    AboutBox* about = w.AboutWindow();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    Shoot(*about, "about_box.png");
+    about->close();
+
+    w.MenuItem("mnuhelpcont")->trigger();
+    HelpWindow* viewer = w.HelpViewer();
+    QVERIFY(viewer);
+    QVERIFY(QTest::qWaitForWindowExposed(viewer));
+    Shoot(*viewer, "help_contents.png");
+    w.MenuItem("mnuindex")->trigger();
+    Shoot(*viewer, "help_index.png");
+    w.MenuItem("mnuhelpsearch")->trigger();
+    QTest::keyClicks(viewer->query, "usage factor");
+    QTest::keyClick(viewer->query, Qt::Key_Return);
+    Shoot(*viewer, "help_search.png");
+    viewer->hide();
   }
 
   // A real message box takes the focus away and gives it back: it is no

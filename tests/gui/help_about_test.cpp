@@ -1,0 +1,337 @@
+// The Help menu: the help window at its contents, index and search page,
+// nothing when the help folder is missing, the theory manual through the
+// desktop's opener; and the about box: layout, texts, the clicks that close
+// it and those that do not, its links and their error message.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "main_window_fixture.h"
+#include "mainwindow/about_box.h"
+#include "mainwindow/help.h"
+#include "mainwindow/info_forms.h"
+#include "platform/desktop.h"
+
+namespace tamrel {
+
+using testing::StartedWindow;
+
+namespace {
+
+// A program folder: the data tables and the help pages, as the build lays
+// them beside the executable.
+struct ProgramFolder {
+  QTemporaryDir dir;
+  ProgramFolder() {
+    for (const QString& f : QDir(TAMREL_DATA_DIR).entryList({"*.dat"}, QDir::Files)) {
+      QFile::copy(QDir(TAMREL_DATA_DIR).filePath(f), dir.filePath(f));
+    }
+    QDir(dir.path()).mkdir("help");
+    const QDir help(QString(TAMREL_SOURCE_DIR) + "/resources/help");
+    for (const QString& f : help.entryList(QDir::Files)) {
+      QFile::copy(help.filePath(f), dir.filePath("help/" + f));
+    }
+  }
+  QByteArray path() const { return dir.path().toLocal8Bit(); }
+  QString helpPage(const char* page) const { return QDir(dir.filePath("help")).filePath(page); }
+};
+
+QRect Twips(double left, double top, double width, double height, int dpiX, int dpiY) {
+  const int x = TwipsToPixels(left, dpiX);
+  const int y = TwipsToPixels(top, dpiY);
+  return {x, y, TwipsToPixels(left + width, dpiX) - x, TwipsToPixels(top + height, dpiY) - y};
+}
+
+QColor TextColour(const QLabel* label) {
+  return label->palette().color(QPalette::WindowText);
+}
+
+AboutBox* OpenAbout(StartedWindow& s) {
+  s.w().MenuItem("mnuabout")->trigger();
+  return s.w().AboutWindow();
+}
+
+// The box closes at once, inside the click; once closed it is deleted.
+bool Closed(const QPointer<AboutBox>& box) {
+  return box.isNull() || !box->isVisible();
+}
+
+}  // namespace
+
+class HelpAboutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+  // The three entry points open the help window of the program folder, also
+  // while the current directory is another folder; the same window each time.
+  void helpContentsIndexAndSearch() {
+    ProgramFolder folder;
+    StartedWindow s(folder.path().constData());
+    QVERIFY(s.started);
+    TamrelWindow& w = s.w();
+    QDir::setCurrent(QDir::tempPath());
+    QVERIFY(w.HelpViewer() == nullptr);
+
+    w.MenuItem("mnuhelpcont")->trigger();
+    HelpWindow* help = w.HelpViewer();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->parentWidget() == nullptr);  // no owner
+    QCOMPARE(help->windowTitle(), QString("Tamrel DNV Help"));
+    QCOMPARE(help->CurrentPage(), HelpWindow::Page::Contents);
+    QCOMPARE(help->browser->source(), QUrl::fromLocalFile(folder.helpPage("contents.html")));
+    QVERIFY(help->browser->toPlainText().contains("Reading the result tables"));
+    QVERIFY(!help->searchBar->isVisible());
+
+    // The index: the keywords of index.txt in alphabetical order, each a
+    // link to its page.
+    w.MenuItem("mnuindex")->trigger();
+    QCOMPARE(w.HelpViewer(), help);
+    QCOMPARE(help->CurrentPage(), HelpWindow::Page::Index);
+    const QString index = help->browser->toPlainText();
+    for (const char* keyword : {"axial stress", "Enter key", "tripping length", "WSD"}) {
+      QVERIFY2(index.contains(keyword), keyword);
+    }
+    QVERIFY(index.indexOf("design format") < index.indexOf("Enter key"));
+    QVERIFY(index.indexOf("Enter key") < index.indexOf("external pressure"));
+    QVERIFY(index.indexOf("usage factor") < index.indexOf("WSD"));
+    QVERIFY(help->browser->toHtml().contains(
+        QUrl::fromLocalFile(folder.helpPage("inputs.html")).toString()));
+
+    // Search: opened with an empty query, no search started.
+    help->query->setText("left over");
+    w.MenuItem("mnuhelpsearch")->trigger();
+    QCOMPARE(help->CurrentPage(), HelpWindow::Page::Search);
+    QVERIFY(help->searchBar->isVisible());
+    QCOMPARE(help->query->text(), QString());
+    QVERIFY(!help->browser->toPlainText().contains("found"));
+    QTest::keyClicks(help->query, "tripping length");
+    QTest::keyClick(help->query, Qt::Key_Return);
+    const QString found = help->browser->toPlainText();
+    QVERIFY(found.contains("found"));
+    QVERIFY(found.contains("Inputs, units and signs"));
+    QVERIFY(!found.contains("Printing the calculation report"));
+
+    // Any number of times, one window.
+    for (int i = 0; i < 3; ++i) w.MenuItem("mnuhelpcont")->trigger();
+    QCOMPARE(w.HelpViewer(), help);
+    QCOMPARE(help->CurrentPage(), HelpWindow::Page::Contents);
+    // F1 opens the contents too.
+    w.MenuItem("mnuindex")->trigger();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }));
+    QTest::keyClick(&w, Qt::Key_F1);
+    QCOMPARE(help->CurrentPage(), HelpWindow::Page::Contents);
+    QVERIFY(s.messages.shown.isEmpty());
+    QVERIFY(s.opener.opened.isEmpty());
+    QDir::setCurrent(QString(TAMREL_SOURCE_DIR));
+  }
+
+  // The search over the pages: every word, case ignored; nothing for no words.
+  void helpSearchMatchesEveryWord() {
+    const QString help = QString(TAMREL_SOURCE_DIR) + "/resources/help";
+    struct Case {
+      const char* query;
+      QStringList pages;  // at least these
+      QStringList notPages;
+    };
+    const Case cases[] = {
+        {"", {}, {"contents.html", "inputs.html"}},
+        {"   ", {}, {"inputs.html"}},
+        {"TRIPPING", {"inputs.html"}, {"printing.html"}},
+        {"tripping printer", {}, {"inputs.html", "printing.html"}},
+        {"four Files", {"files.html"}, {"inputs.html"}},
+    };
+    for (const Case& c : cases) {
+      QStringList pages;
+      for (const HelpHit& h : SearchHelp(help, c.query)) pages << h.page;
+      for (const QString& p : c.pages) QVERIFY2(pages.contains(p), c.query);
+      for (const QString& p : c.notPages) QVERIFY2(!pages.contains(p), c.query);
+      if (QString(c.query).trimmed().isEmpty()) QVERIFY(pages.isEmpty());
+    }
+  }
+
+  // Without the help folder nothing opens and nothing is said.
+  void missingHelpFolderShowsNothing() {
+    StartedWindow s;  // the data folder has no help pages
+    TamrelWindow& w = s.w();
+    const int before = int(QApplication::topLevelWidgets().size());
+    for (const char* item : {"mnuhelpcont", "mnuindex", "mnuhelpsearch"}) {
+      w.MenuItem(item)->trigger();
+    }
+    QVERIFY(w.HelpViewer() == nullptr);
+    QCOMPARE(int(QApplication::topLevelWidgets().size()), before);
+    QVERIFY(s.messages.shown.isEmpty());
+  }
+
+  // The theory manual: Documentation/"Tamrel DNV Theory Manual.pdf" of the
+  // program folder, handed to the desktop; no message whatever it answers.
+  void theoryManualThroughTheOpener() {
+    ProgramFolder folder;
+    StartedWindow s(folder.path().constData());
+    TamrelWindow& w = s.w();
+    const QUrl manual =
+        QUrl::fromLocalFile(folder.dir.path() + "/Documentation/Tamrel DNV Theory Manual.pdf");
+    w.MenuItem("mnuTheory")->trigger();
+    QCOMPARE(s.opener.opened, QList<QUrl>({manual}));
+    s.opener.result = false;
+    w.MenuItem("mnuTheory")->trigger();
+    s.opener.throws = true;
+    w.MenuItem("mnuTheory")->trigger();
+    QCOMPARE(s.opener.opened.size(), 3);
+    QVERIFY(s.messages.shown.isEmpty());
+  }
+
+  // The layout in twips, the texts, the fonts and the title colour.
+  void aboutBoxLayoutAndTexts() {
+    StartedWindow s;
+    AboutBox* box = OpenAbout(s);
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->parentWidget(), &s.w());
+    QVERIFY(box->isWindow());
+    QVERIFY(!box->isModal());
+    QCOMPARE(box->windowTitle(), QString("About Tamrel DNV"));
+    const ScreenInfo screen = QueryScreen(&s.w());
+    const int dx = screen.dpiX, dy = screen.dpiY;
+    QCOMPARE(box->size(), QSize(TwipsToPixels(6690, dx), TwipsToPixels(3390, dy)));
+    QCOMPARE(box->minimumSize(), box->maximumSize());
+    QVERIFY(!(box->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(box->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    const QColor title(0, 85, 152);
+    struct Element {
+      QWidget* w;
+      QRect at;
+      const char* text;  // nullptr: a picture or the line
+      double points;
+      bool bold;
+      QColor colour;
+    };
+    const Element elements[] = {
+        {box->ab1, Twips(1440, 180, 4380, 780, dx, dy), "Tamrel DNV", 27.75, true, title},
+        {box->ab2, Twips(1485, 900, 5085, 240, dx, dy),
+         "Cylinder shell buckling based on DNV-RP-C202", 9.75, false, Qt::black},
+        {box->ab3, Twips(1485, 1170, 4635, 540, dx, dy), kAboutVersion, 9.75, false, Qt::black},
+        {box->ab4, Twips(2880, 2295, 3675, 270, dx, dy), kAboutFurtherLine, 9.75, false, Qt::black},
+        {box->ab5, Twips(2880, 2610, 1515, 225, dx, dy), nullptr, 9.75, false, title},
+        {box->ab6, Twips(2880, 2880, 1515, 270, dx, dy), nullptr, 9.75, false, title},
+        {box->Picture1, Twips(135, 2205, 2250, 885, dx, dy), nullptr, 0, false, {}},
+        {box->Picture5, Twips(315, 495, 750, 750, dx, dy), nullptr, 0, false, {}},
+    };
+    for (const Element& e : elements) {
+      const QByteArray name = e.w->objectName().toLatin1();
+      QCOMPARE(e.w->geometry(), e.at);
+      auto* label = qobject_cast<QLabel*>(e.w);
+      if (label == nullptr) continue;
+      if (e.text != nullptr) QCOMPARE(label->text(), QString(e.text));
+      QCOMPARE(label->font().family(), QString("Arial"));
+      QCOMPARE(label->font().pointSizeF(), e.points);
+      QCOMPARE(label->font().bold(), e.bold);
+      QVERIFY2(!label->font().underline(), name.constData());
+      QCOMPARE(TextColour(label), e.colour);
+      // The text fits its label.
+      const QSize need = QFontMetrics(label->font()).size(0, label->text());
+      QVERIFY2(need.width() <= label->width() && need.height() <= label->height() + 2,
+               name.constData());
+    }
+    QVERIFY(!box->ab5->text().isEmpty());
+    QVERIFY(!box->ab6->text().isEmpty());
+    QCOMPARE(box->Line1->geometry().top(), TwipsToPixels(1800, dy));
+    QVERIFY(box->Line1->geometry().left() <= 0);
+    QVERIFY(box->Line1->geometry().right() >= box->width() - 1);
+    QCOMPARE(box->font().pointSizeF(), 9.0);
+    box->close();
+  }
+
+  // Centred on the screen, not on the main window; one instance: asking
+  // again while it is open only shows it again, where it is.
+  void aboutBoxCentredAndOnce() {
+    StartedWindow s;
+    s.w().move(20, 15);
+    AboutBox* box = OpenAbout(s);
+    const QRect screen = s.w().screen()->geometry();
+    const QRect frame = box->frameGeometry();
+    QVERIFY(std::abs(frame.center().x() - screen.center().x()) <= 1);
+    QVERIFY(std::abs(frame.center().y() - screen.center().y()) <= 1);
+    box->move(frame.topLeft() + QPoint(30, 20));
+    const QPoint moved = box->pos();
+    QCOMPARE(OpenAbout(s), box);
+    QCOMPARE(box->pos(), moved);
+    QCOMPARE(s.w().findChildren<AboutBox*>().size(), 1);
+    // Closed and asked for again: a new box, centred again.
+    box->close();
+    QTRY_VERIFY(s.w().AboutWindow() == nullptr);
+    AboutBox* again = OpenAbout(s);
+    QVERIFY(std::abs(again->frameGeometry().center().x() - screen.center().x()) <= 1);
+  }
+
+  // A click on the name, the description, the version line or the icon
+  // closes the box; the further line, the logo and the background do not.
+  void aboutBoxClicks() {
+    struct Case {
+      const char* element;
+      bool closes;
+    };
+    const Case cases[] = {{"ab1", true},  {"ab2", true},       {"ab3", true},    {"Picture5", true},
+                          {"ab4", false}, {"Picture1", false}, {"about", false}, {"Line1", false}};
+    for (const Case& c : cases) {
+      StartedWindow s;
+      QPointer<AboutBox> box = OpenAbout(s);
+      QWidget* target = QString(c.element) == "about"
+                            ? static_cast<QWidget*>(box)
+                            : box->findChild<QWidget*>(QString(c.element));
+      QVERIFY2(target, c.element);
+      QPoint at = target->rect().center();
+      if (target == box) at = QPoint(box->width() - 4, 4);  // the background
+      QTest::mouseClick(target, Qt::LeftButton, {}, at);
+      QCOMPARE(Closed(box), c.closes);
+      QTest::qWait(20);
+      QCOMPARE(s.w().AboutWindow() == nullptr, c.closes);
+      QVERIFY(s.messages.shown.isEmpty());
+      QVERIFY(s.opener.opened.isEmpty());
+    }
+  }
+
+  // The links open their addresses; an opener that throws gives the
+  // message, one that only answers "no" gives none.
+  void aboutBoxLinks() {
+    StartedWindow s;
+    AboutBox* box = OpenAbout(s);
+    QTest::mouseClick(box->ab5, Qt::LeftButton);
+    QTest::mouseClick(box->ab6, Qt::LeftButton);
+    QCOMPARE(s.opener.opened,
+             QList<QUrl>({QUrl("https://example.com/tamrel"), QUrl("mailto:tamrel@example.com")}));
+    QVERIFY(s.messages.shown.isEmpty());
+    s.opener.result = false;
+    QTest::mouseClick(box->ab5, Qt::LeftButton);
+    QVERIFY(s.messages.shown.isEmpty());
+    s.opener.throws = true;
+    QTest::mouseClick(box->ab6, Qt::LeftButton);
+    QTest::mouseClick(box->ab5, Qt::LeftButton);
+    QCOMPARE(s.messages.shown,
+             QStringList({" There was an error when trying to open a default browser ",
+                          " There was an error when trying to open a default browser "}));
+    QVERIFY(box->isVisible());
+  }
+};
+
+TAMREL_GUI_TEST(HelpAboutTest);
+
+}  // namespace tamrel
+
+#include "help_about_test.moc"
