@@ -25,8 +25,12 @@ std::optional<QString> QtFileDialogService::Run(QWidget* owner, const FileDialog
   dialog.setDefaultSuffix(request.defaultSuffix);
   const QString folder = request.directory.isEmpty() ? lastFolder_ : request.directory;
   if (!folder.isEmpty()) dialog.setDirectory(folder);
-  if (!request.fileName.isEmpty()) {
-    // A proposed full path opens its own folder with its name selected.
+  // A proposed name that is a pattern ("*.tmr") is what the name filter
+  // already does; a proposed full path opens its own folder with its name
+  // selected.
+  const bool pattern =
+      request.fileName.contains(QLatin1Char('*')) || request.fileName.contains(QLatin1Char('?'));
+  if (!request.fileName.isEmpty() && !pattern) {
     const QFileInfo proposed(request.fileName);
     if (proposed.isAbsolute()) {
       dialog.setDirectory(proposed.absolutePath());

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "main_window_fixture.h"
 #include "mainwindow/about_box.h"
@@ -139,6 +140,34 @@ class HelpAboutTest : public QObject {
     QVERIFY(s.messages.shown.isEmpty());
     QVERIFY(s.opener.opened.isEmpty());
     QDir::setCurrent(QString(TAMREL_SOURCE_DIR));
+  }
+
+  // Closing the main window leaves the event loop at once, also while the
+  // help window (which has no owner) and the about box are open.
+  void closingEndsTheProgramWithTheHelpOpen() {
+    ProgramFolder folder;
+    DesignState ds;
+    testing::RecordingMessages messages;
+    MemorySettingsStore settings;
+    testing::FakeOpener opener;
+    TamrelWindow w(ds, WindowServices{messages, settings, nullptr, nullptr, &opener},
+                   folder.path().constData());
+    QVERIFY(w.Start());
+    w.show();
+    w.MenuItem("mnuhelpcont")->trigger();
+    w.MenuItem("mnuabout")->trigger();
+    QVERIFY(w.HelpViewer() && w.HelpViewer()->isVisible());
+    bool timedOut = false;
+    QTimer::singleShot(50, &w, [&] { w.MenuItem("mnuexit")->trigger(); });
+    QTimer::singleShot(5000, qApp, [&] {
+      timedOut = true;
+      QCoreApplication::exit(1);
+    });
+    const int rc = QApplication::exec();
+    QVERIFY(!timedOut);
+    QCOMPARE(rc, 0);
+    QVERIFY(!w.isVisible());
+    QVERIFY(messages.shown.isEmpty());
   }
 
   // The search over the pages: every word, case ignored; nothing for no words.
