@@ -304,13 +304,22 @@ class MenusTest : public QObject {
       }
       return open;
     };
+    // Every element that carries the pop-up, but the column length.
     const char* carriers[] = {
-        "client",  "fr10",     "Label26",  "iproj",    "fr111",     "cylinder0",    "Outside_ch",
-        "fr1111",  "opt_lrfd", "cmd_lrfd", "fr112",    "Label84",   "ie",           "ifyp",
-        "Label29", "fr120",    "is1",      "prof",     "stiffprof", "cmdpic_stiff", "Label17",
-        "fr121",   "igilt",    "Picture",  "ringfab1", "ringprof",  "Label16",      "fr123",
-        "ipp",     "Label45",  "fr20",     "pic20",    "fr30",      "pic30",        "fr31",
-        "Pic31",   "fr32",     "pic32"};
+        "client",   "fr10",      "fr110",       "iproj",        "iident",     "Label26",  "Label25",
+        "fr111",    "cylinder0", "cylinder1",   "cylinder2",    "Outside_ch", "ring_ch",  "fr1111",
+        "opt_lrfd", "opt_wsd",   "cmd_lrfd",    "cmd_wsd",      "fr112",      "icylr",    "il",
+        "it",       "ie",        "ifyp",        "Label84",      "Label9",     "Label12",  "Label7",
+        "Label2",   "Label3",    "Label24",     "Label27",      "Label8",     "Label29",  "fr120",
+        "is1",      "ilt",       "ifys",        "cmdpic_stiff", "Label10",    "Label5",   "Label4",
+        "Label21",  "Label18",   "Label17",     "prof",         "stiffprof",  "fr121",    "icyll",
+        "igilt",    "ifyg",      "cmdpic_gird", "Picture",      "ringfab0",   "ringfab1", "Label11",
+        "Label15",  "Label13",   "Label16",     "Label14",      "ringprof",   "Label23",  "Label20",
+        "Label19",  "fr123",     "isigx",       "isigy",        "itau",       "ipp",      "Label46",
+        "Label44",  "Label74",   "Label45",     "fr20",         "pic20",      "fr30",     "pic30",
+        "fr31",     "Pic31",     "fr32",        "pic32"};
+    // The background and 80 controls; with icolL, the 82 elements.
+    QCOMPARE(std::size(carriers), std::size_t(81));
     for (const char* name : carriers) QVERIFY2(rightClickOpens(name), name);
     // Only the right button: the left and middle buttons open nothing (on
     // elements whose left click does nothing else).
