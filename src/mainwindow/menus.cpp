@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -16,7 +15,6 @@
 #include <map>
 #include <string>
 
-#include "calc/sections.h"
 #include "mainwindow/help.h"
 #include "mainwindow/tamrel_window.h"
 #include "report/print_report.h"

@@ -67,8 +67,9 @@ class FileDialogTest : public QObject {
   }
 
   // A proposed full path opens its folder with its name; a name typed
-  // without extension gets "tmr"; without a start folder the dialog opens
-  // where its last use left it.
+  // without extension gets "tmr"; an existing file is not replaced without
+  // a question; without a start folder the dialog opens where its last use
+  // left it.
   void saveDialogProposesTheNameAndRemembersTheFolder() {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("sub");
@@ -79,9 +80,11 @@ class FileDialogTest : public QObject {
     request.fileName = sub + "/proposed.tmr";
     QString folder;
     QStringList selected;
+    bool asksBeforeReplacing = false;
     Answer([&](QFileDialog* d) {
       folder = d->directory().absolutePath();
       selected = d->selectedFiles();
+      asksBeforeReplacing = !d->testOption(QFileDialog::DontConfirmOverwrite);
       d->selectFile("New File");
       static_cast<QDialog*>(d)->accept();  // the OK button
     });
@@ -90,6 +93,7 @@ class FileDialogTest : public QObject {
     QCOMPARE(selected, QStringList({sub + "/proposed.tmr"}));
     QVERIFY(chosen.has_value());
     QCOMPARE(*chosen, sub + "/New File.tmr");
+    QVERIFY(asksBeforeReplacing);
 
     FileDialogRequest again;  // no start folder, the pattern as name
     again.fileName = "*.tmr";
