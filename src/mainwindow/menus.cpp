@@ -3,6 +3,7 @@
 // a right click; Exit and the closing of the main window.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -170,6 +171,14 @@ void TamrelWindow::BuildMenus() {
   }
 }
 
+// A menu is not a leave, so a number still being typed in its box would be
+// neither saved nor printed while the box shows it: commit an edited box
+// first, as leaving it would.
+void TamrelWindow::CommitPendingInput() {
+  auto* box = qobject_cast<QLineEdit*>(binder_.Entered(this));
+  if (box != nullptr && box->isModified()) binder_.CommitEntered(this);
+}
+
 QAction* TamrelWindow::MenuItem(const char* name) const {
   return findChild<QAction*>(QString::fromLatin1(name));
 }
@@ -178,10 +187,19 @@ void TamrelWindow::BindMenus() {
   const std::map<std::string, std::function<void()>> commands = {
       {"mnunew", [this] { Files().New(); }},
       {"mnuopen", [this] { Files().Open(); }},
-      {"mnusave", [this] { Files().Save(); }},
-      {"mnusaveas", [this] { Files().SaveAs(); }},
+      {"mnusave", [this] {
+         CommitPendingInput();
+         Files().Save();
+       }},
+      {"mnusaveas", [this] {
+         CommitPendingInput();
+         Files().SaveAs();
+       }},
       {"mnuexit", [this] { close(); }},
-      {"mnuprint", [this] { tamrel_mnuprint_Click(ds_, *this); }},
+      {"mnuprint", [this] {
+         CommitPendingInput();
+         tamrel_mnuprint_Click(ds_, *this);
+       }},
       {"mnuhelpcont", [this] { ShowHelpContents(help_, ds_.apppath); }},
       {"mnuindex", [this] { ShowHelpIndex(help_, ds_.apppath); }},
       {"mnuhelpsearch", [this] { ShowHelpSearch(help_, ds_.apppath); }},

@@ -107,6 +107,8 @@ class TamrelWindow : public QMainWindow,
   // A menu item by its program name ("mnuopen", "mnustiffrhs",
   // "mnurecentfile(2)"); a menu's own item for "mnufile", "mnustiff" ...
   QAction* MenuItem(const char* name) const;
+  // Commits the edited input box that has the focus (Save, Save As, Print).
+  void CommitPendingInput();
   AboutBox* AboutWindow() const { return about_.data(); }
   HelpWindow* HelpViewer() const { return help_.get(); }
 

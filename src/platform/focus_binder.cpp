@@ -40,6 +40,25 @@ void FocusBinder::MoveFocus(QWidget* target) {
   Settle(window, /*quiet=*/true);
 }
 
+bool FocusBinder::CommitEntered(const QWidget* w) {
+  if (!w) return false;
+  QWidget* window = const_cast<QWidget*>(w)->window();
+  Track& track = TrackOf(window);
+  if (track.leaving || !track.entered) return false;
+  QPointer<QWidget> box = track.entered.data();
+  QPointer<QWidget> guard(window);
+  track.leaving = true;
+  Run(box, &Hooks::leave);
+  if (!guard) return true;
+  Track& after = TrackOf(window);
+  after.leaving = false;
+  // The leave may have moved the focus; whatever holds it is entered now.
+  QWidget* focused = BoundFor(window->focusWidget());
+  after.entered = focused;
+  if (focused) Run(focused, &Hooks::enter);
+  return true;
+}
+
 QWidget* FocusBinder::Entered(const QWidget* w) const {
   if (!w) return nullptr;
   const auto it = tracks_.find(w->window());

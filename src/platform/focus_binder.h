@@ -59,6 +59,12 @@ class FocusBinder : public QObject {
   // without its leave handler; the target gets its focus handler.
   void MoveFocus(QWidget* target);
 
+  // Runs the leave handler of the box the user has entered in the window of
+  // w as if it were left, while it keeps the focus: a command chosen from a
+  // menu (Save, Print) commits a value still being typed. The box stays
+  // entered with its focus look. True when a leave handler ran.
+  bool CommitEntered(const QWidget* w);
+
   // The bound box the user has entered in the window of w, or nullptr.
   QWidget* Entered(const QWidget* w) const;
   bool LeaveRunning(const QWidget* w) const;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "files/project_file.h"
 #include "main_window_fixture.h"
 
 namespace tamrel {
@@ -107,6 +108,38 @@ class FileMenuTest : public QObject {
     s.fileDialogs.answers = {p1};
     w.MenuItem("mnuopen")->trigger();
     QCOMPARE(s.box("iident")->text(), QString("rev B"));
+  }
+
+  // A number still being typed when Save is chosen from the menu is
+  // committed first (a menu is no leave): the file holds what the box shows,
+  // the box keeps the focus, and an edited range warning is shown once.
+  void saveCommitsTheNumberStillBeingTyped() {
+    QTemporaryDir dir;
+    const QString p1 = dir.filePath("typed.tmr");
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    s.Type("icylr", "2750");
+    QCOMPARE(s.ds.cylr, 3333.0f);  // not yet committed
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnusave")->trigger();
+    QCOMPARE(s.ds.cylr, 2750.0f);
+    QCOMPARE(s.box("icylr")->text(), QString("2750"));
+    QVERIFY(s.box("icylr")->hasFocus());
+    DesignState back = s.ds;
+    ReadProjectFile(back, p1.toStdString());
+    QCOMPARE(back.cylr, 2750.0f);
+
+    // Unedited: Save commits nothing (no second recalculation, no message).
+    const int drawings = w.ResultDrawings();
+    w.MenuItem("mnusave")->trigger();
+    QCOMPARE(w.ResultDrawings(), drawings);
+
+    // An edited value out of range warns as leaving the box would, and is saved.
+    s.Type("it", "0.05");
+    w.MenuItem("mnusave")->trigger();
+    QCOMPARE(s.messages.shown, QStringList({" 0.1 <= t "}));
+    ReadProjectFile(back, p1.toStdString());
+    QCOMPARE(back.cylt.value(), static_cast<double>(0.05f));
   }
 
   // Save As proposes the current path and starts in the last folder; a new
