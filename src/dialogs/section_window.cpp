@@ -31,7 +31,8 @@ void SectionWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-ProfileSketchBox::ProfileSketchBox(ProfileSketch sketch, QWidget* parent) : QWidget(parent), sketch_(sketch) {
+ProfileSketchBox::ProfileSketchBox(ProfileSketch sketch, QWidget* parent)
+    : QWidget(parent), sketch_(sketch) {
   setObjectName(QStringLiteral("pic1"));
   setFocusPolicy(Qt::NoFocus);
 }

@@ -3,10 +3,10 @@
 // a right click; Exit and the closing of the main window.
 
 #include <QAction>
-#include <QLineEdit>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -187,16 +187,19 @@ void TamrelWindow::BindMenus() {
   const std::map<std::string, std::function<void()>> commands = {
       {"mnunew", [this] { Files().New(); }},
       {"mnuopen", [this] { Files().Open(); }},
-      {"mnusave", [this] {
+      {"mnusave",
+       [this] {
          CommitPendingInput();
          Files().Save();
        }},
-      {"mnusaveas", [this] {
+      {"mnusaveas",
+       [this] {
          CommitPendingInput();
          Files().SaveAs();
        }},
       {"mnuexit", [this] { close(); }},
-      {"mnuprint", [this] {
+      {"mnuprint",
+       [this] {
          CommitPendingInput();
          tamrel_mnuprint_Click(ds_, *this);
        }},
