@@ -57,13 +57,14 @@ inline double ColumnStrength(double lamda, double fak) {
   return lamda <= 1.34 ? (1 - 0.28 * lamda * lamda) * fak : 0.9 / (lamda * lamda) * fak;
 }
 
-// Material factor, permitted usage factor, design strength fksd (returned,
-// single precision) and usage factor of the shell or curved-panel check from
-// lamdas, fks and sigj; the usage factor is NaN when the shell is not defined.
-float ShellUsageFactor(DesignState& ds, bool betaUnderLRFD, bool defined);
+// Material factor, permitted usage factor and usage factor (with the design
+// strength fksd = fks / gM rounded to single) of the shell or curved-panel
+// check from lamdas, fks and sigj; the usage factor is NaN when the shell is
+// not defined.
+void ShellUsageFactor(DesignState& ds, bool betaUnderLRFD, bool defined);
 
 // Rows 4 to 10 of the shell table, common to the shell and curved-panel checks.
-void FillShellTableTail(DesignState& ds, float fksd);
+void FillShellTableTail(DesignState& ds);
 
 // Ring-frame requirement pieces shared by the panel-ring and heavy-ring checks.
 void RaiseTorsionalStrength(DesignState& ds);

@@ -54,7 +54,7 @@ void CalcPanelShellBuckling(DesignState& ds) {
   ds.eta = sigj / static_cast<double>(ds.fks);
   const bool defined = PositiveFinite(t) && PositiveFinite(r) && PositiveFinite(l) &&
                        PositiveFinite(s) && PositiveFinite(E) && PositiveFinite(fy);
-  const float fksd = ShellUsageFactor(ds, /*betaUnderLRFD=*/true, defined);
+  ShellUsageFactor(ds, /*betaUnderLRFD=*/true, defined);
 
   // 7. Result rows.
   ResultTable& tab = ds.shellTable;
@@ -62,7 +62,7 @@ void CalcPanelShellBuckling(DesignState& ds) {
   SetRow(tab, 1, "fEa = ", Fmt(ds, ds.fEa, "0.0"), "  MPa");
   SetRow(tab, 2, "fEtau = ", Fmt(ds, fEtau, "0.0"), "  MPa");
   SetRow(tab, 3, "fEh = ", Fmt(ds, ds.fEh, "0.0"), "  MPa");
-  FillShellTableTail(ds, fksd);
+  FillShellTableTail(ds);
 }
 
 }  // namespace tamrel

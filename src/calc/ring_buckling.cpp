@@ -76,9 +76,13 @@ double ShearInertia(const DesignState& ds, double len) {
          r0 * static_cast<double>(ds.cylt) * len;
 }
 
-// Stiffener area ratio a = As / (s t); 0 for the ring-stiffened cylinder.
+// Stiffener area ratio a = As / (s t) of the stringers that the ring frames
+// also carry. Only the stringer-stiffened cylinder has stringers: for the
+// other types no stiffener section is computed in the recalculation, and the
+// area left by an earlier stiffener computation (another cylinder type, a
+// project opened before) must not change their results.
 float StiffenerAreaRatio(const DesignState& ds) {
-  if (ds.cyltype == kRingStiffened) return 0.0f;
+  if (ds.cyltype != kStringerStiffened) return 0.0f;
   return Sng(ds.As / ds.stiffspacing / ds.cylt);
 }
 
@@ -132,12 +136,16 @@ void CalcPanelRingBuckling(DesignState& ds) {
   ds.IR = ds.Ix + ds.Ixh + ds.Ih;
   ds.UFinertia = Sng(ds.IR / I);
 
-  const bool defined = PositiveFinite(r) && PositiveFinite(t) && PositiveFinite(l) &&
-                       PositiveFinite(L) && PositiveFinite(E);
-  if (!defined) {
-    ds.UFarea = kNaN;
-    ds.UFinertia = std::numeric_limits<float>::quiet_NaN();
-  }
+  // Undefined inputs never pass: the area requirement needs r, t and l; the
+  // inertia requirement also L and E. A ring frame whose flange would lie at
+  // or beyond the cylinder axis cannot exist, so neither of its usage
+  // factors passes.
+  const bool ringExists = rf > 0;
+  const bool areaDefined =
+      PositiveFinite(r) && PositiveFinite(t) && PositiveFinite(l) && ringExists;
+  const bool defined = areaDefined && PositiveFinite(L) && PositiveFinite(E);
+  if (!areaDefined) ds.UFarea = kNaN;
+  if (!defined) ds.UFinertia = std::numeric_limits<float>::quiet_NaN();
 
   // 14. Result rows.
   ResultTable& tab = ds.ringTable;

@@ -15,7 +15,7 @@ using namespace detail;
 
 namespace detail {
 
-float ShellUsageFactor(DesignState& ds, bool betaUnderLRFD, bool defined) {
+void ShellUsageFactor(DesignState& ds, bool betaUnderLRFD, bool defined) {
   const double lam = ds.lamdas;
   if (ds.lrfd == kLRFD) {
     ds.gM = MaterialFactorLRFD(lam);
@@ -32,19 +32,20 @@ float ShellUsageFactor(DesignState& ds, bool betaUnderLRFD, bool defined) {
   // The shell table shows this permitted value; it is coloured against it
   // even when a later check (the column check) rewrites UFperm.
   ds.UFpermShell = ds.UFperm;
-  return fksd;
 }
 
-void FillShellTableTail(DesignState& ds, float fksd) {
+void FillShellTableTail(DesignState& ds) {
   ResultTable& tab = ds.shellTable;
   SetRow(tab, 4, "SighSd = ", Fmt(ds, ds.shp, "0.0"), "  MPa (only lateral pressure)");
   SetRow(tab, 5, "SigjSd = ", Fmt(ds, ds.sigj, "0.0"), "  MPa ");
   SetRow(tab, 6, "lamdas = ", Fmt(ds, ds.lamdas, "0.00"), " ");
   SetRow(tab, 7, "fks = ", Fmt(ds, ds.fks, "0.0"), "  MPa");
   SetRow(tab, 8, "gm = ", Fmt(ds, ds.gM, "0.00"), " ");
-  SetRow(tab, 9, "fksd = ", Fmt(ds, fksd, "0.0"), "  MPa");
+  // The rows show fks / gM as formed; the usage factor uses it rounded to single.
+  const double fksdShown = static_cast<double>(ds.fks) / ds.gM;
+  SetRow(tab, 9, "fksd = ", Fmt(ds, fksdShown, "0.0"), "  MPa");
   SetRow(tab, 10,
-         "UF = SigjSd/fksd = " + Fmt(ds, ds.sigj, "0.0") + "/" + Fmt(ds, fksd, "0.0") + " = ",
+         "UF = SigjSd/fksd = " + Fmt(ds, ds.sigj, "0.0") + "/" + Fmt(ds, fksdShown, "0.0") + " = ",
          Fmt(ds, ds.UFshell, "0.00"), " <= " + Fmt(ds, ds.UFperm, "0.00"));
   tab.last = 10;
 }
@@ -100,7 +101,7 @@ void CalcShellBuckling(DesignState& ds) {
   // 7, 8. Material factor, permitted usage factor, design strength, usage factor.
   const bool defined = PositiveFinite(t) && PositiveFinite(r) && PositiveFinite(l) &&
                        PositiveFinite(E) && PositiveFinite(fy);
-  const float fksd = ShellUsageFactor(ds, /*betaUnderLRFD=*/false, defined);
+  ShellUsageFactor(ds, /*betaUnderLRFD=*/false, defined);
 
   // 9. Result rows.
   ResultTable& tab = ds.shellTable;
@@ -112,7 +113,7 @@ void CalcShellBuckling(DesignState& ds) {
   } else {
     SetRow(tab, 3, "fEtau = ", Fmt(ds, fEtau, "0.0"), "  MPa");
   }
-  FillShellTableTail(ds, fksd);
+  FillShellTableTail(ds);
 }
 
 }  // namespace tamrel

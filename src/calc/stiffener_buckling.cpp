@@ -103,9 +103,10 @@ void CalcStiffenerBuckling(DesignState& ds) {
   SetRow(tab, 9, "lamdas = ", Fmt(ds, lam, "0.00"), " ");
   SetRow(tab, 10, "fks = ", Fmt(ds, ds.fks, "0.0"), "  MPa");
   SetRow(tab, 11, "gm = ", Fmt(ds, ds.gM, "0.00"), " ");
-  SetRow(tab, 12, "fksd = ", Fmt(ds, fksd, "0.0"), "  MPa");
+  const double fksdShown = static_cast<double>(ds.fks) / ds.gM;
+  SetRow(tab, 12, "fksd = ", Fmt(ds, fksdShown, "0.0"), "  MPa");
   SetRow(tab, 13,
-         "UF = SigjSd/fksd = " + Fmt(ds, ds.sigj, "0.0") + "/" + Fmt(ds, fksd, "0.0") + " = ",
+         "UF = SigjSd/fksd = " + Fmt(ds, ds.sigj, "0.0") + "/" + Fmt(ds, fksdShown, "0.0") + " = ",
          Fmt(ds, ds.UFst, "0.00"), " <= " + Fmt(ds, ds.UFpermst, "0.00"));
   tab.last = 13;
 }

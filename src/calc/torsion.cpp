@@ -53,7 +53,9 @@ float ElasticTorsion(const DesignState& ds, const TorsionInput& in) {
               std::pow(in.tw / webHeight, 2) +
           kPi * kPi * E * in.Iz / ((in.Af + in.Aw / 3) * in.lT * in.lT);
   }
-  if (!std::isfinite(fEt) || fEt < 0) return 0.0f;
+  // Undefined (a zero web thickness): no torsional strength. An infinite
+  // strength (no tripping length) is the formula's own limit, lambda_T = 0.
+  if (std::isnan(fEt) || fEt < 0) return 0.0f;
   return Sng(fEt);
 }
 

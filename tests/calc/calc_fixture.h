@@ -66,6 +66,11 @@ inline DesignState Project(std::int16_t cyltype) {
   return ds;
 }
 
+// A value under "0.0" with a decimal point.
+inline std::string Format1(double v) {
+  return FormatNumber(v, "0.0", '.', Precision::Double);
+}
+
 // A value under "0.00" with a decimal point.
 inline std::string Format2(double v) {
   return FormatNumber(v, "0.00", '.', Precision::Double);

@@ -217,6 +217,27 @@ TEST(CalcShellBuckling, PermittedUsageFactorByFormat) {
   EXPECT_EQ(ds.shellTable.unit[10], " <= 1.15");
 }
 
+// The fksd row and the usage-factor label show fks / gM as formed; only
+// the usage factor divides by it rounded to single. Sweep the yield strength
+// (typed yield strength) until the two differ in the shown digit, then
+// check what is shown.
+TEST(CalcShellBuckling, DesignStrengthShownUnrounded) {
+  int checked = 0;
+  DesignState ds = Project(kCylinder);
+  ds.matp = 5;  // typed yield strength
+  for (int i = 0; i <= 40000 && checked == 0; ++i) {
+    ds.fyp = static_cast<float>(200 + 0.0137 * i);
+    Recalculate(ds);
+    const double exact = static_cast<double>(ds.fks) / ds.gM;
+    const std::string shown = testing::Format1(exact);
+    if (shown == FormatNumber(static_cast<float>(exact), "0.0", '.')) continue;
+    EXPECT_EQ(ds.shellTable.val[9], shown);
+    EXPECT_NE(ds.shellTable.txt[10].find("/" + shown + " = "), std::string::npos);
+    ++checked;
+  }
+  EXPECT_EQ(checked, 1) << "no axial stress of the sweep separates the two roundings";
+}
+
 TEST(CalcShellBuckling, UsageFactorRowText) {
   DesignState ds = Project(kCylinder);
   Recalculate(ds);

@@ -173,6 +173,25 @@ TEST(CalcRingTorsion, IRingIsChecked) {
   EXPECT_GT(ds.fTors, 0.0f);
 }
 
+// No tripping length: the elastic torsional strength is unbounded, lambda_T
+// is 0 and fT = fy (capped at the plate's yield strength); not "no strength".
+TEST(Torsion, ZeroTrippingLengthGivesTheYieldStrength) {
+  DesignState ds = SmallProject();
+  ds.fyp = 355.0f;
+  ds.eta = 0.5;
+  ds.stifflt = Variant::Int(0);
+  ds.stifftype = kTBuiltUp;
+  CalcStiffSection(ds, kTBuiltUp);
+  CalcStiffTorsion(ds);
+  EXPECT_EQ(ds.fTors, 355.0f);
+  ds.ringlt = 0.0f;
+  ds.ringtype = kTBuiltUp;
+  ds.le = 400.0;
+  CalcRingSection(ds, kTBuiltUp);
+  CalcRingTorsion(ds);
+  EXPECT_EQ(ds.fTors, 355.0f);
+}
+
 TEST(Torsion, DegenerateProfilesGiveNoStrengthNotNaN) {
   DesignState ds = SmallProject();
   ds.fyp = 355.0f;

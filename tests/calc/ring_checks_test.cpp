@@ -85,6 +85,50 @@ TEST(CalcPanelRingBuckling, RingStiffenedTypeUsesEffectiveLengthAndNoStiffeners)
               1e-9 * ds.Ix.value());
 }
 
+// The stringers' area counts only where there are stringers: an unstiffened
+// cylinder or a column gets the same ring results whatever stiffener was
+// computed before (another cylinder type, a project opened earlier).
+TEST(CalcPanelRingBuckling, ResultsDoNotDependOnAnEarlierStiffener) {
+  for (std::int16_t type : {kCylinder, kColumnBuckling}) {
+    SCOPED_TRACE(type);
+    DesignState fresh = Project(type);
+    Recalculate(fresh);
+    DesignState visited = Project(kStringerStiffened);
+    visited.stifftype = kRHS;
+    Recalculate(visited);  // leaves the RHS stiffener's area in As
+    ASSERT_GT(visited.As.value(), 0);
+    visited.cyltype = type;
+    Recalculate(visited);
+    EXPECT_EQ(visited.ringTable.val, fresh.ringTable.val);
+    EXPECT_DOUBLE_EQ(visited.Ix.value(), fresh.Ix.value());
+  }
+}
+
+// A ring frame whose flange would lie at or beyond the cylinder axis
+// cannot exist: neither of its usage factors passes.
+TEST(CalcPanelRingBuckling, RingThatDoesNotFitNeverPasses) {
+  DesignState ds = Project(kStringerStiffened);
+  ds.cylr = 150.0f;
+  ds.ringtype = kTBuiltUp;
+  Recalculate(ds);
+  EXPECT_TRUE(std::isnan(ds.UFarea.value()));
+  EXPECT_TRUE(std::isnan(ds.UFinertia));
+  ds.outside = 1;  // outside the shell it fits
+  Recalculate(ds);
+  EXPECT_TRUE(std::isfinite(ds.UFarea.value()));
+  EXPECT_TRUE(std::isfinite(ds.UFinertia));
+}
+
+// The area requirement does not use the cylinder length: a zero L makes
+// only the inertia requirement undefined.
+TEST(CalcPanelRingBuckling, ZeroLengthLeavesTheAreaRequirement) {
+  DesignState ds = Project(kStringerStiffened);
+  ds.cyll = Variant::Int(0);
+  Recalculate(ds);
+  EXPECT_TRUE(std::isfinite(ds.UFarea.value()));
+  EXPECT_TRUE(std::isnan(ds.UFinertia));
+}
+
 TEST(CalcPanelRingBuckling, SmallRingSpacingCutsTheEffectiveWidth) {
   DesignState ds = Project(kStringerStiffened);
   ds.ringspacing = Variant::Int(300);

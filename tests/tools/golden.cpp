@@ -19,7 +19,9 @@
 #include "calc/checks.h"
 #include "calc/defaults.h"
 #include "calc/recording_surface.h"
+#include "calc/sections.h"
 #include "calc/window.h"
+#include "calc/yield.h"
 #include "files/project_file.h"
 #include "files/table_loaders.h"
 #include "state_vars.h"
@@ -125,8 +127,16 @@ int Run(int argc, char** argv) {
         return 2;
       }
       ReadProjectFile(ds, arg);
+      // What File Open does after reading, before it refills the window.
+      GetShellYield(ds, ds.matp);
+      CalcStiffSection(ds, ds.stifftype);
+      GetStiffenerYield(ds, ds.mats);
     }
   }
+  // The window's refill shows the captions of the current dimensions; the
+  // section routines of the recalculation rewrite those they compute.
+  w.stiffCaption = ProfileCaption(ds.stifftype, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds));
+  w.ringCaption = ProfileCaption(ds.ringtype, ds.hg, ds.bg, ds.twg, ds.tfg, DecimalSign(ds));
   ds.mainfrm = &w;
   Recalculate(ds);
   const bool column = ds.cyltype == kColumnBuckling;
