@@ -1,5 +1,7 @@
 #include "files/file_commands.h"
 
+#include <exception>
+
 #include "calc/checks.h"
 #include "calc/defaults.h"
 #include "calc/sections.h"
@@ -57,6 +59,19 @@ void FileCommands::AfterRead() {
   Recalculate(ds);
 }
 
+// The recent-file list is a convenience: when the settings store cannot be
+// written the list stays as it was and the command goes on.
+template <class Update>
+void FileCommands::UpdateRecent(Update update) {
+  try {
+    update();
+    ShowRecentFiles(store, menu);
+  } catch (const std::exception&) {
+    return;
+  }
+  host.RecentFilesChanged();
+}
+
 void FileCommands::New() {
   SetDefaults(ds);
   host.ShowDesignState();
@@ -72,11 +87,7 @@ void FileCommands::Open() {
   // once it has been read: a failed read must not leave the old project
   // under the new name, where a Save would overwrite the file with it.
   if (!Read(path)) return;
-  if (!current) {
-    AddRecentFileOnOpen(store, menu, path);
-    ShowRecentFiles(store, menu);
-    host.RecentFilesChanged();
-  }
+  if (!current) UpdateRecent([&] { AddRecentFileOnOpen(store, menu, path); });
   ds.lastdir = FolderOf(path);
   AfterRead();
 }
@@ -87,9 +98,7 @@ void FileCommands::OpenRecent(int index) {
       RecentFileCaptionPath(menu.mnurecentfile[static_cast<std::size_t>(index)].caption);
   const std::string dir = FolderOf(path);
   if (path != ds.filename) {
-    PromoteRecentFile(store, path, static_cast<std::int16_t>(index));
-    ShowRecentFiles(store, menu);
-    host.RecentFilesChanged();
+    UpdateRecent([&] { PromoteRecentFile(store, path, static_cast<std::int16_t>(index)); });
   }
   if (!Read(path)) return;
   ds.lastdir = dir;
@@ -107,9 +116,7 @@ void FileCommands::Save() {
   if (!chosen) return;
   if (!Write(*chosen)) return;
   ds.lastdir = FolderOf(*chosen);
-  AddRecentFileOnSave(store, *chosen);
-  ShowRecentFiles(store, menu);
-  host.RecentFilesChanged();
+  UpdateRecent([&] { AddRecentFileOnSave(store, *chosen); });
 }
 
 void FileCommands::SaveAs() {
@@ -121,11 +128,7 @@ void FileCommands::SaveAs() {
   const bool samePath = path == ds.filename;
   if (!Write(path)) return;
   ds.lastdir = FolderOf(path);
-  if (!samePath) {
-    AddRecentFileOnSave(store, path);
-    ShowRecentFiles(store, menu);
-    host.RecentFilesChanged();
-  }
+  if (!samePath) UpdateRecent([&] { AddRecentFileOnSave(store, path); });
 }
 
 }  // namespace tamrel

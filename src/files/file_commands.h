@@ -55,6 +55,8 @@ struct FileCommands {
   bool Read(const std::string& path);
   bool Write(const std::string& path);
   void AfterRead();
+  template <class Update>
+  void UpdateRecent(Update update);
 };
 
 // The folder of a path, with its trailing separator ("" when it has none).

@@ -226,6 +226,10 @@ std::string ReadWholeFile(const std::string& path) {
   if (fs::is_directory(st)) {
     throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is a folder, not a file");
   }
+  // A pipe or a device would block the read or never end.
+  if (!fs::is_regular_file(st)) {
+    throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is not a file");
+  }
   std::ifstream in(p, std::ios::binary);
   if (!in) throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
   std::string content;

@@ -53,13 +53,20 @@ void TamrelWindow::BindFields() {
       SetBoxColour(b, kFocusedBoxColour);
       if (numeric) SelectAllQueued(b);
     };
-    hooks.abandon = [b] { SetBoxColour(b, kLeftBoxColour); };
     if (numeric) {
       const FieldSpec* spec = FindField(name);
       hooks.leave = [this, spec, b] { CommitField(*spec, b); };
+      // A program focus move (a recalculation asking for another field)
+      // commits nothing: text typed and not committed is put back to the
+      // value calculated with, so the box never shows what is not used.
+      hooks.abandon = [this, spec, b] {
+        SetBoxColour(b, kLeftBoxColour);
+        if (b->isModified()) SetText(b, Display(ds_, spec->variable, spec->pattern));
+      };
     } else {
       std::string DesignState::*text = name == "iproj" ? &DesignState::proj : &DesignState::ident;
       hooks.leave = [this, b, text] { CommitText(b, text); };
+      hooks.abandon = [b] { SetBoxColour(b, kLeftBoxColour); };
     }
     binder_.Bind(box, std::move(hooks));
   }
@@ -213,6 +220,7 @@ void TamrelWindow::Recalc() {
 }
 
 void TamrelWindow::RefreshLockedYields() {
+  if (refillDepth_ > 0) return;
   const char sign = DecimalSign(ds_);
   const std::pair<const char*, const Variant*> yields[] = {
       {"ifyp", &ds_.fyp}, {"ifys", &ds_.fys}, {"ifyg", &ds_.fyg}};

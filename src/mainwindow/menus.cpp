@@ -12,12 +12,14 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <string>
 
 #include "mainwindow/help.h"
 #include "mainwindow/tamrel_window.h"
+#include "platform/message_service.h"
 #include "report/print_report.h"
 
 namespace tamrel {
@@ -209,12 +211,23 @@ void TamrelWindow::BindMenus() {
       {"mnuTheory", [this] { OpenTheoryManual(Opener(), ds_.apppath); }},
       {"mnuabout", [this] { ShowAboutBox(about_, ds_, Opener(), messages_, this); }},
   };
+  // A failure escaping a menu command would end the program with the
+  // project unsaved: it ends the command with its message instead.
+  auto guarded = [this](std::function<void()> run) {
+    return [this, run] {
+      try {
+        run();
+      } catch (const std::exception& e) {
+        messages_.ShowExclamation(this, QString::fromStdString(e.what()));
+      }
+    };
+  };
   for (const auto& [name, run] : commands) {
-    connect(MenuItem(name.c_str()), &QAction::triggered, this, run);
+    connect(MenuItem(name.c_str()), &QAction::triggered, this, guarded(run));
   }
   for (int i = 1; i <= kRecentFileCount; ++i) {
     connect(mnurecentfile[static_cast<std::size_t>(i)], &QAction::triggered, this,
-            [this, i] { Files().OpenRecent(i); });
+            guarded([this, i] { Files().OpenRecent(i); }));
   }
   for (int code = 0; code < 10; ++code) {
     const ProfileItem& item = kProfileItems[code];
@@ -259,6 +272,13 @@ void TamrelWindow::ShowProfilesMenu(QMouseEvent* event) {
 
 // ---- Exit and closing ----
 
+// Leaves the event loop without closing the other windows first (quit()
+// would close them, and a built-up dialog would then run its closing
+// checks and messages); they are destroyed with the main window.
+void TamrelWindow::EndProgram() {
+  QCoreApplication::exit(0);
+}
+
 void TamrelWindow::closeEvent(QCloseEvent* event) {
   // Never cancelled, nothing asked, nothing saved. The other windows end
   // with the program, without their own closing behaviour.
@@ -267,7 +287,7 @@ void TamrelWindow::closeEvent(QCloseEvent* event) {
   if (endProgram_) {
     endProgram_();
   } else {
-    QCoreApplication::quit();
+    EndProgram();
   }
 }
 

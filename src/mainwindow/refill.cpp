@@ -32,6 +32,17 @@ void TamrelWindow::ShowDesignState() {
   // Focus moves the refill causes (a frame hidden, a box disabled) run no
   // handlers: the old project's text is never stored into the new one.
   const FocusBinder::QuietScope quiet(binder_);
+  // The recalculations that the refill's own settings run must not rewrite
+  // the yield boxes while their enabled state is still the old project's
+  // (a typed-grade box would lose its "#000" text); they follow the
+  // strengths used once the outermost refill is done.
+  struct RefillDepth {
+    TamrelWindow& w;
+    explicit RefillDepth(TamrelWindow& window) : w(window) { ++w.refillDepth_; }
+    ~RefillDepth() {
+      if (--w.refillDepth_ == 0) w.RefreshLockedYields();
+    }
+  } depth(*this);
 
   // 1. Identification.
   SetText(field("iproj"), ds_.proj);

@@ -406,6 +406,9 @@ bool TamrelWindow::Start() {
   ds_.mainfrm = this;
   ds_.apppath = programDir_;
   ds_.lastdir = programDir_;
+  // The tables are read by full path, so the process's current directory is
+  // left alone; the file dialogs start in the program directory instead.
+  qtFileDialogs_.SetFirstFolder(QString::fromStdString(programDir_));
   // 3. The locale's decimal sign.
   DetectDecimalSeparator();
   // 4, 5. Size for the screen's dots per inch, centred.
@@ -497,7 +500,11 @@ void TamrelWindow::RefillRecentFiles() {
 void TamrelWindow::ApplyRecentFileMenu() {
   for (std::size_t i = 0; i < mnurecentfile.size(); ++i) {
     const RecentFileItem& item = recentMenu_.mnurecentfile[i];
-    if (i > 0) mnurecentfile[i]->setText(QString::fromStdString(item.caption));
+    // A "&" in a path is text, not an access key.
+    if (i > 0) {
+      mnurecentfile[i]->setText(
+          QString::fromStdString(item.caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
     mnurecentfile[i]->setVisible(item.visible);
   }
 }

@@ -107,6 +107,8 @@ class TamrelWindow : public QMainWindow,
   // A menu item by its program name ("mnuopen", "mnustiffrhs",
   // "mnurecentfile(2)"); a menu's own item for "mnufile", "mnustiff" ...
   QAction* MenuItem(const char* name) const;
+  // Ends the program: the event loop ends; no window runs its own closing.
+  static void EndProgram();
   // Commits the edited input box that has the focus (Save, Save As, Print).
   void CommitPendingInput();
   AboutBox* AboutWindow() const { return about_.data(); }
@@ -191,6 +193,7 @@ class TamrelWindow : public QMainWindow,
   // Handlers.
   void Recalc();
   void RefreshLockedYields();
+  int refillDepth_ = 0;  // ShowDesignState nesting
   void CommitField(const FieldSpec& field, QLineEdit* box);
   void CommitText(QLineEdit* box, std::string DesignState::*text);
   void FocusBack(QLineEdit* box);

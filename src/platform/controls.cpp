@@ -57,10 +57,27 @@ void SelectAllQueued(QLineEdit* box) {
   });
 }
 
+namespace {
+// A wheel turned over a list the user has not entered (scrolling over the
+// form) must not choose an item: the list only takes it while it has the focus.
+bool WheelWithoutFocus(const QComboBox* combo, const QEvent* event) {
+  return event->type() == QEvent::Wheel && !combo->hasFocus();
+}
+}  // namespace
+
 PickList::PickList(QComboBox* combo, std::function<void(int)> handler)
     : QObject(combo), combo_(combo), handler_(std::move(handler)) {
   combo_->setEditable(false);
+  combo_->installEventFilter(this);
   connect(combo_, &QComboBox::activated, this, &PickList::OnActivated);
+}
+
+bool PickList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combo_ && WheelWithoutFocus(combo_, event)) {
+    event->ignore();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void PickList::Fill(const QStringList& items) {
@@ -121,6 +138,10 @@ void ProfileCombo::SetText(const QString& text) {
 }
 
 bool ProfileCombo::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == combo_ && WheelWithoutFocus(combo_, event)) {
+    event->ignore();
+    return true;
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

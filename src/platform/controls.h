@@ -60,6 +60,9 @@ class PickList : public QObject {
   void Select(int i);
   int Selected() const { return selected_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void OnActivated(int i);
 

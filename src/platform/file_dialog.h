@@ -35,6 +35,11 @@ class QtFileDialogService : public FileDialogService {
  public:
   std::optional<QString> OpenFile(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<QString> SaveFile(QWidget* owner, const FileDialogRequest& request) override;
+  // Where a dialog asked for no folder starts before any dialog was used:
+  // the program directory.
+  void SetFirstFolder(const QString& folder) {
+    if (lastFolder_.isEmpty()) lastFolder_ = folder;
+  }
 
  private:
   std::optional<QString> Run(QWidget* owner, const FileDialogRequest& request, bool save);

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -267,6 +270,40 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheNameAndSaysSo) {
   EXPECT_EQ(host.messages[0], "can't save file - " + bad);
   EXPECT_EQ(ds.filename, p1);
   EXPECT_EQ(Recent(), (std::vector<std::string>{p1, "", "", ""}));
+}
+
+// A settings store that cannot be written (a read-only or full home folder)
+// costs the recent-file list, never the command or the program.
+TEST_F(FileCommandsTest, UnwritableSettingsStoreKeepsTheCommandsWorking) {
+  struct ThrowingStore : MemorySettingsStore {
+    void SaveSetting(const std::string&, const std::string&, const std::string&,
+                     const std::string&) override {
+      throw std::runtime_error("the settings store cannot be written");
+    }
+  } broken;
+  FileCommands commands{ds, host, broken, menu};
+  const std::string p1 = MakeProject("P1", kColumnBuckling);
+  const std::string saved = dir.File("saved.tmr");
+  host.answers = {p1, saved};
+  EXPECT_NO_THROW(commands.Open());
+  EXPECT_EQ(ds.filename, p1);
+  EXPECT_EQ(ds.stiffTable.txt[0], "Global Buckling: (Ch 3.8)");  // refilled and recalculated
+  EXPECT_NO_THROW(commands.SaveAs());
+  EXPECT_EQ(ds.filename, saved);
+  EXPECT_TRUE(std::filesystem::exists(saved));
+  EXPECT_FALSE(menu.mnurecentfile[1].visible);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+// A pipe given as the project file is refused at once instead of blocking.
+TEST_F(FileCommandsTest, PipeIsNotReadAsAProject) {
+  const std::string fifo = dir.File("pipe.tmr");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  host.answers = {fifo};
+  Commands().Open();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("is not a file"), std::string::npos);
+  EXPECT_EQ(ds.filename, "New File");
 }
 
 TEST(FolderOf, KeepsTheTrailingSeparator) {

@@ -215,6 +215,21 @@ class FieldsTest : public QObject {
     QCOMPARE(s.ds.ringspacing.value(), 3000.0);  // il was never committed
   }
 
+  // A recalculation that does not come from a leave (a section dialog's)
+  // and moves the focus commits nothing of the box being typed in: the box
+  // shows again the value calculated with.
+  void focusMoveOutsideALeaveRestoresTheBoxBeingTyped() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    s.Type("il", "2000");
+    s.ds.ringlt = 5000;
+    s.w().RecalculateProject();
+    QCOMPARE(QApplication::focusWidget(), s.box("igilt"));
+    QCOMPARE(s.ds.ringspacing.value(), 3000.0);
+    QCOMPARE(s.box("il")->text(), QString("3000"));
+    QCOMPARE(BoxColour(s.box("il")), QColor(Qt::white));
+  }
+
   // Two out-of-range boxes in a row: one message, the focus back on the
   // first, no alternation.
   void twoOutOfRangeBoxesGiveOneMessage() {

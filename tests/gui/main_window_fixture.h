@@ -84,11 +84,14 @@ struct StartedWindow {
   bool active = false;
 
   explicit StartedWindow(const char* dataDir = TAMREL_DATA_DIR, bool show = true) {
-    window =
-        std::make_unique<TamrelWindow>(ds,
-                                       WindowServices{messages, settings, &fileDialogs, &printer,
-                                                      &opener, [this] { ++programEnded; }},
-                                       dataDir);
+    window = std::make_unique<TamrelWindow>(
+        ds,
+        WindowServices{messages, settings, &fileDialogs, &printer, &opener,
+                       [this] {
+                         ++programEnded;
+                         TamrelWindow::EndProgram();
+                       }},
+        dataDir);
     started = window->Start();
     if (started && show) {
       window->show();

@@ -408,6 +408,7 @@ class MenusTest : public QObject {
       } else {
         w.close();
       }
+      QTest::qWait(100);  // whatever the end of the program posted has run
       QCOMPARE(s.programEnded, 1);
       QVERIFY(!w.isVisible());
       QVERIFY(s.messages.shown.isEmpty());

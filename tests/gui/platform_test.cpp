@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <memory>
 
 #include "box_window.h"
@@ -218,6 +219,40 @@ class PlatformTest : public QObject {
     combo.setFocus();
     QTest::keyClick(&combo, Qt::Key_Down);
     QCOMPARE(chosen, QList<int>({2, 2, 1, 2}));
+  }
+
+  // A wheel turned over a list the user has not entered chooses nothing
+  // (scrolling over the form must not change a steel grade or open a dialog).
+  void wheelOverAListWithoutFocusChoosesNothing() {
+    QWidget form;
+    auto* layout = new QVBoxLayout(&form);
+    auto* grades = new QComboBox;
+    auto* profiles = new QComboBox;
+    auto* other = new QLineEdit;
+    layout->addWidget(grades);
+    layout->addWidget(profiles);
+    layout->addWidget(other);
+    QList<int> chosen;
+    PickList list(grades, [&](int i) { chosen << i; });
+    ProfileCombo combo(profiles, [&](int i) { chosen << 100 + i; });
+    list.Fill({"S235", "S275", "S355", "User defined"});
+    combo.Fill({"L-table", "L-built up", "T-table"});
+    list.Select(2);
+    chosen.clear();
+    form.show();
+    other->setFocus();
+    QCoreApplication::processEvents();
+    auto wheel = [](QWidget* w) {
+      const QPointF at(w->width() / 2.0, w->height() / 2.0);
+      QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(w, &e);
+    };
+    wheel(grades);
+    wheel(profiles);
+    QVERIFY(chosen.isEmpty());
+    QCOMPARE(grades->currentIndex(), 2);
+    QCOMPARE(list.Selected(), 2);
   }
 
   void profileComboNeverTakesTypedText() {

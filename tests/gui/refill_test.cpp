@@ -206,6 +206,29 @@ class RefillTest : public QObject {
     QVERIFY(s.w().ringprof->text().startsWith("I200x90x9.0x12.0"));
   }
 
+  // Every yield box of a typed grade shows its strength in "#000" after the
+  // refill, also the stiffener's and ring frame's, which were locked before
+  // it and are released by their lists only after the plate's list has
+  // recalculated.
+  void typedGradesOfAllMembersAfterAProjectWithTableGrades() {
+    StartedWindow s;
+    QVERIFY(!s.box("ifys")->isEnabled());
+    s.ds.matp = s.ds.mats = s.ds.matg = s.ds.mat.matlast;
+    s.ds.fyp = Variant(50.4f);
+    s.ds.fys = Variant(60.4f);
+    s.ds.fyg = Variant(70.4f);
+    s.w().ShowDesignState();
+    QCOMPARE(s.box("ifyp")->text(), QString("050"));
+    QCOMPARE(s.box("ifys")->text(), QString("060"));
+    QCOMPARE(s.box("ifyg")->text(), QString("070"));
+    // And back to table grades: the boxes are locked and show what is used.
+    s.ds.matp = s.ds.mats = s.ds.matg = 2;
+    s.w().ShowDesignState();
+    QVERIFY(!s.box("ifys")->isEnabled());
+    QCOMPARE(s.box("ifys")->text(), QString("355"));
+    QCOMPARE(s.box("ifyp")->text(), QString("345"));
+  }
+
   void ringFrameControlOffAndOn() {
     StartedWindow s;
     TamrelWindow& w = s.w();
