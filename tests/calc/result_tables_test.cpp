@@ -240,6 +240,8 @@ TEST(ColumnResults, ScreenAndPrintedLayout) {
     const Text uf1 = Find(s, "13.00");
     const Text uf2 = Find(s, "14.00");
     ExpectAt(Find(s, "L13"), kX, kY0 + 13.1);
+    ExpectAt(Find(s, "L14"), kX, kY0 + 14.1);
+    ExpectAt(Find(s, " u13"), kX + c.ufStart + Width("13.00"), kY0 + 13.1);
     ExpectAt(uf1, kX + c.ufStart, kY0 + 13.1);
     ExpectAt(uf2, kX + c.ufStart, kY0 + 14.1);
     ExpectAt(Find(s, " u14"), kX + c.ufStart + Width("14.00"), kY0 + 14.1);
@@ -371,15 +373,25 @@ TEST(RingResults, LayoutFontsAndTheYLeft) {
   const Text uf11 = Find(s, "11.00");
   ExpectAt(uf11, kX + Width("L11"), kY0 + 11.1);
   EXPECT_TRUE(uf11.bold);
+  EXPECT_EQ(uf11.colour, Colour::Green);
+  EXPECT_EQ(Count(s, " u11"), 0);  // the row's own unit is not drawn
+  // " <= " and UF follow each usage factor directly, plain.
   EXPECT_EQ(Count(s, " <= 1.00"), 2);
-  for (const auto& t : s.TextsAt(kY0 + 11.1)) {
-    if (t.text == " <= 1.00") ExpectPlain(t);
+  for (const double rowY : {kY0 + 2.1, kY0 + 11.1}) {
+    const auto row = s.TextsAt(rowY);
+    ASSERT_EQ(row.size(), 3U);
+    EXPECT_EQ(row[2].text, " <= 1.00");
+    ExpectAt(row[2], row[1].x + Width(row[1].text), rowY);
+    ExpectPlain(row[2]);
   }
-  ExpectAt(Find(s, "Heavy ringframe Ihr>= 1.234E+8  mm4"), kX, kY0 + 12.1);
+  const Text note = Find(s, "Heavy ringframe Ihr>= 1.234E+8  mm4");
+  ExpectAt(note, kX, kY0 + 12.1);
+  ExpectPlain(note);
   EXPECT_TRUE(s.ops().back().text.lineBreak);
 
   EXPECT_NEAR(y, kY0 + 0.1 + 12, 1e-9);
   EXPECT_EQ(s.Rows().size(), 13U);
+  ExpectSurfaceReset(s);
 }
 
 // A ring-frame row's value ends 18 units right of the labels in row 1.

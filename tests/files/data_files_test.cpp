@@ -115,5 +115,27 @@ TEST(ShippedData, MaterialTableHoldsGradesAndTheTypedValueEntry) {
   }
 }
 
+// The first three grades are the EN 10025-2 structural steels, S355 third:
+// new projects use grade 2 for the plate, the stiffener and the ring frame.
+TEST(ShippedData, FirstGradesAreTheEn10025Steels) {
+  const DesignState ds = Shipped();
+  struct Grade {
+    const char* name;
+    float fy[7];
+  };
+  const Grade grades[] = {
+      {"S235", {235, 225, 215, 215, 215, 195, 185}},
+      {"S275", {275, 265, 255, 245, 235, 225, 215}},
+      {"S355", {355, 345, 335, 325, 315, 295, 285}},
+  };
+  const float limits[6] = {16, 40, 63, 80, 100, 150};
+  for (int g = 0; g < 3; ++g) {
+    SCOPED_TRACE(grades[g].name);
+    EXPECT_EQ(ds.mat.matname[g], grades[g].name);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(ds.mat.mattab[g][1 + 2 * i], grades[g].fy[i]) << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(ds.mat.mattab[g][2 + 2 * i], limits[i]) << i;
+  }
+}
+
 }  // namespace
 }  // namespace tamrel

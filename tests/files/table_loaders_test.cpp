@@ -131,6 +131,7 @@ TEST(ParseProfileTable, HoldsItsCapacityAndFailsOnTheNextRow) {
   const CapacityCase cases[] = {
       {"L 41", ds.lprof, 41, true},     {"L 42", ds.lprof, 42, false},
       {"T 41", ds.tprof, 41, true},     {"T 42", ds.tprof, 42, false},
+      {"flat 41", ds.fprof, 41, true},  {"flat 42", ds.fprof, 42, false},
       {"bulb 61", ds.bfprof, 61, true}, {"bulb 62", ds.bfprof, 62, false},
   };
   for (const auto& c : cases) {
