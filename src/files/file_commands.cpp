@@ -13,11 +13,27 @@ namespace tamrel {
 
 namespace {
 constexpr const char* kNewFile = "New File";
+
+bool IsSeparator(char c) {
+  return c == '/' || c == '\\';
 }
+}  // namespace
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of("/\\");
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string RecentEntryFolder(const std::string& path) {
+  // Drop the last four characters (UTF-8 sequences count as one).
+  std::size_t end = path.size();
+  for (int dropped = 0; dropped < 4 && end > 0; ++dropped) {
+    do {
+      --end;
+    } while (end > 0 && (static_cast<unsigned char>(path[end]) & 0xC0) == 0x80);
+  }
+  while (end > 0 && !IsSeparator(path[end - 1])) --end;
+  return path.substr(0, end);
 }
 
 // Reads a project; a file that is not there says so, any other failure shows
@@ -47,11 +63,10 @@ bool FileCommands::Write(const std::string& path) {
   }
 }
 
-// After a project was read: close the section dialogs (a built-up dialog
-// writes its fields into its set), then look up the yield strengths, compute
-// the stiffener section, refill the window and recalculate.
+// After a project was read and the section dialogs were closed: look up the
+// yield strengths, compute the stiffener section, refill the window and
+// recalculate.
 void FileCommands::AfterRead() {
-  host.UnloadSectionDialogs();
   GetShellYield(ds, ds.matp);
   CalcStiffSection(ds, ds.stifftype);
   GetStiffenerYield(ds, ds.mats);
@@ -88,6 +103,7 @@ void FileCommands::Open() {
   // under the new name, where a Save would overwrite the file with it.
   if (!Read(path)) return;
   if (!current) UpdateRecent([&] { AddRecentFileOnOpen(store, menu, path); });
+  host.UnloadSectionDialogs();
   ds.lastdir = FolderOf(path);
   AfterRead();
 }
@@ -96,12 +112,13 @@ void FileCommands::OpenRecent(int index) {
   if (index < 1 || index > kRecentFileCount) return;
   const std::string path =
       RecentFileCaptionPath(menu.mnurecentfile[static_cast<std::size_t>(index)].caption);
-  const std::string dir = FolderOf(path);
+  const std::string dir = RecentEntryFolder(path);
   if (path != ds.filename) {
     UpdateRecent([&] { PromoteRecentFile(store, path, static_cast<std::int16_t>(index)); });
   }
   if (!Read(path)) return;
   ds.lastdir = dir;
+  host.UnloadSectionDialogs();
   AfterRead();
 }
 

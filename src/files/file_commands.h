@@ -62,4 +62,9 @@ struct FileCommands {
 // The folder of a path, with its trailing separator ("" when it has none).
 std::string FolderOf(const std::string& path);
 
+// The folder a recent-file entry opens in: the path less its last four
+// characters (the extension ".tmr"), then cut back to its last separator,
+// which it keeps ("" when none is left).
+std::string RecentEntryFolder(const std::string& path);
+
 }  // namespace tamrel

@@ -65,7 +65,7 @@ void ShowRecentFiles(const SettingsStore& store, RecentFileMenu& menu) {
   if (Get(store, 1).empty()) return;
   for (const auto& [key, value] : store.GetAllSettings(kRecentFilesApp, kRecentFilesSection)) {
     const int k = EntryOfKey(key);
-    if (k == 0 || value.empty()) continue;
+    if (k == 0) continue;
     menu.mnurecentfile[0].visible = true;
     RecentFileItem& item = menu.mnurecentfile[static_cast<std::size_t>(k)];
     item.caption = NumberText(k) + ". " + value;

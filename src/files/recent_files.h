@@ -38,8 +38,9 @@ struct RecentFileMenu {
 std::string RecentFileCaptionPath(const std::string& caption);
 
 // Fills the menu from the store. Nothing when "RecentFile1" is empty; else
-// the separator and entry k for each non-empty key "RecentFile" k are shown
-// (keys are read by name, whatever order the store keeps). Entries without a
+// the separator and entry k for each key "RecentFile" k the section holds
+// are shown, an empty value too (keys are read by name, whatever order the
+// store keeps; other keys are passed over). Entries without a
 // key keep their caption and visibility: nothing is ever hidden again.
 void ShowRecentFiles(const SettingsStore& store, RecentFileMenu& menu);
 

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,6 +33,9 @@ class FakeHost : public FileCommandHost {
   std::vector<std::string> messages;
   std::string projText = "Project", identText = "Test";
   std::string lastInitDir, lastProposed;
+  // Called with the event's name when the window is refilled, the section
+  // dialogs are unloaded or a dialog is shown, to look at the state then.
+  std::function<void(const std::string&)> observe = [](const std::string&) {};
 
   std::optional<std::string> Next() {
     if (answers.empty()) return std::nullopt;
@@ -41,12 +45,14 @@ class FakeHost : public FileCommandHost {
   }
   std::optional<std::string> ShowOpenDialog(const std::string& initDir) override {
     events.push_back("open dialog");
+    observe("open dialog");
     lastInitDir = initDir;
     return Next();
   }
   std::optional<std::string> ShowSaveDialog(const std::string& initDir,
                                             const std::string& proposed) override {
     events.push_back("save dialog");
+    observe("save dialog");
     lastInitDir = initDir;
     lastProposed = proposed;
     return Next();
@@ -57,8 +63,14 @@ class FakeHost : public FileCommandHost {
   }
   std::string ProjectNameText() override { return projText; }
   std::string IdentificationText() override { return identText; }
-  void ShowDesignState() override { events.push_back("refill"); }
-  void UnloadSectionDialogs() override { events.push_back("unload dialogs"); }
+  void ShowDesignState() override {
+    events.push_back("refill");
+    observe("refill");
+  }
+  void UnloadSectionDialogs() override {
+    events.push_back("unload dialogs");
+    observe("unload dialogs");
+  }
   void RecentFilesChanged() override { events.push_back("recent"); }
 };
 
@@ -121,6 +133,89 @@ TEST_F(FileCommandsTest, OpenReadsMakesCurrentAndRefreshes) {
   EXPECT_EQ(ds.stiffTable.txt[0], "Global Buckling: (Ch 3.8)");  // recalculated
 }
 
+// Open and a recent entry run their steps in order: read (filename and
+// caption), recent list, unload the section dialogs, lastdir (Open after the
+// unload, a recent entry before it), shell-plate yield, stiffener section,
+// stiffener yield, refill, recalculation.
+TEST_F(FileCommandsTest, OpenAndRecentEntryStepsInOrder) {
+  for (const bool recent : {false, true}) {
+    SCOPED_TRACE(recent ? "recent entry" : "open");
+    TempDir folder;
+    // The file holds yield strengths that the lookup by grade replaces:
+    // S355 gives 345 for the 20 mm plate and 355 for the 6 mm L 100x50x6.
+    DesignState other = ds;
+    other.mainfrm = nullptr;
+    other.proj = "Ordered";
+    other.fyp = Variant::Int(123);
+    other.fys = Variant::Int(456);
+    const std::string path = folder.File("ordered.tmr");
+    WriteProjectFile(other, path);
+    const std::string p0 = MakeProject("P0");
+    host.answers = {p0};
+    Commands().Open();  // another project is current; the list holds P0
+
+    std::vector<std::string> seen;
+    ds.lastdir = "/start/";
+    ds.tmat = 200;  // before the section is computed the stiffener lookup would give 285
+    ds.shellTable = ResultTable{};
+    const std::string dirOfPath = folder.path().string() + "/";
+    host.observe = [&](const std::string& event) {
+      if (event == "unload dialogs") {
+        EXPECT_EQ(ds.proj, "Ordered");
+        EXPECT_EQ(ds.filename, path);
+        EXPECT_EQ(window.captions.back(), "Tamrel DNV: " + path);
+        EXPECT_EQ(Recent()[0], path);
+        EXPECT_EQ(menu.mnurecentfile[1].caption, "1. " + path);
+        EXPECT_EQ(ds.lastdir, recent ? dirOfPath : "/start/");
+        EXPECT_TRUE(ds.fyp.SameAs(Variant::Int(123)));  // not yet looked up
+        EXPECT_TRUE(ds.fys.SameAs(Variant::Int(456)));
+      } else if (event == "refill") {
+        EXPECT_EQ(ds.lastdir, dirOfPath);
+        EXPECT_EQ(ds.fyp.value(), 345.0);
+        EXPECT_EQ(ds.fys.value(), 355.0);
+        EXPECT_EQ(ds.tmat, 6.0f);
+        EXPECT_NE(ds.As.value(), 0.0);              // the stiffener section is computed
+        EXPECT_TRUE(ds.shellTable.txt[0].empty());  // not yet recalculated
+      }
+      seen.push_back(event);
+    };
+    if (recent) {
+      store.SaveSetting(kRecentFilesApp, kRecentFilesSection, RecentFileKey(2), path);
+      ShowRecentFiles(store, menu);
+      Commands().OpenRecent(2);
+    } else {
+      host.answers = {path};
+      Commands().Open();
+    }
+    host.observe = [](const std::string&) {};
+    const std::vector<std::string> expected =
+        recent ? std::vector<std::string>{"unload dialogs", "refill"}
+               : std::vector<std::string>{"open dialog", "unload dialogs", "refill"};
+    EXPECT_EQ(seen, expected);
+    EXPECT_FALSE(ds.shellTable.txt[0].empty());  // recalculated last
+    EXPECT_TRUE(host.messages.empty());
+    store = MemorySettingsStore{};
+    menu = RecentFileMenu{};
+  }
+}
+
+TEST(RecentEntryFolder, DropsFourCharactersThenCutsBackToTheSeparator) {
+  const struct {
+    const char* path;
+    const char* folder;
+  } cases[] = {
+      {"/home/eng/a.tmr", "/home/eng/"},
+      {"C:\\work\\b.tmr", "C:\\work\\"},
+      {"/home/eng/ab", "/home/"},  // a name shorter than four characters
+      {"/home/\xC3\x86r\xC3\xB8/\xC3\x86r\xC3\xB8.tmr", "/home/\xC3\x86r\xC3\xB8/"},
+      {"/d/e/\xC3\x86\xC3\x86", "/d/"},  // "e/ÆÆ" are four characters, six bytes
+      {"/a.tmr", "/"},
+      {"plain.tmr", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RecentEntryFolder(c.path), c.folder) << c.path;
+}
+
 TEST_F(FileCommandsTest, OpeningTheCurrentFileReadsAgainWithoutTouchingTheList) {
   const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2");
   host.answers = {p1, p2, p2};
@@ -141,6 +236,29 @@ TEST_F(FileCommandsTest, CancelChangesNothing) {
   EXPECT_EQ(ds.filename, before.filename);
   EXPECT_TRUE(dir.Entries().empty());
   EXPECT_TRUE(host.messages.empty());
+}
+
+// Save and Save As take the project name and identification from their
+// boxes before the dialog, so a cancelled dialog leaves them taken.
+TEST_F(FileCommandsTest, SaveTakesNameAndIdentificationBeforeTheDialog) {
+  for (auto cmd : {&FileCommands::Save, &FileCommands::SaveAs}) {
+    ds.proj = "old name";
+    ds.ident = "old ident";
+    host.projText = "typed name";
+    host.identText = "typed ident";
+    std::string projAtDialog, identAtDialog;
+    host.observe = [&](const std::string&) {
+      projAtDialog = ds.proj;
+      identAtDialog = ds.ident;
+    };
+    host.answers = {std::nullopt};
+    (Commands().*cmd)();
+    EXPECT_EQ(projAtDialog, "typed name");
+    EXPECT_EQ(identAtDialog, "typed ident");
+    EXPECT_EQ(ds.proj, "typed name");
+    EXPECT_EQ(ds.filename, "New File");
+  }
+  EXPECT_TRUE(dir.Entries().empty());
 }
 
 // A file that cannot be read leaves the project, its name and the list alone.

@@ -1,6 +1,9 @@
 // A read that fails changes nothing; a save that fails keeps the old file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +12,8 @@
 #include "files/project_test_support.h"
 
 #if defined(__unix__)
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +29,71 @@ bool RunningAsRoot() {
 #else
   return false;
 #endif
+}
+
+// What a body run without root reports.
+enum Outcome : int {
+  kAsExpected = 0,
+  kUnexpected = 1,
+  kCannotTest = 2,  // the scratch folder is out of reach of an ordinary user
+};
+
+// Runs body where file permissions hold: in the test process, or, when the
+// tests run as root (who may write anything), in a child process that has
+// given up root for the user and group "nobody" (65534). Returns kCannotTest
+// when that cannot be arranged.
+int RunWithoutRoot(const std::function<int()>& body) {
+  if (!RunningAsRoot()) return body();
+#if defined(__unix__)
+  std::fflush(nullptr);
+  const pid_t pid = ::fork();
+  if (pid < 0) return kCannotTest;
+  if (pid == 0) {
+    int code = kCannotTest;
+    if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+        ::geteuid() != 0) {
+      try {
+        code = body();
+      } catch (...) {
+        code = kUnexpected;
+      }
+    }
+    std::_Exit(code);
+  }
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return kUnexpected;
+  return WEXITSTATUS(status);
+#else
+  return kCannotTest;
+#endif
+}
+
+bool CanOpenForWriting(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "r+b");
+  if (f == nullptr) return false;
+  std::fclose(f);
+  return true;
+}
+
+bool CanCreateFileIn(const TempDir& dir) {
+  const std::string probe = dir.File("probe");
+  std::FILE* f = std::fopen(probe.c_str(), "wb");
+  if (f == nullptr) return false;
+  std::fclose(f);
+  return std::remove(probe.c_str()) == 0;
+}
+
+// The save fails as CannotSave and leaves filename and the caption alone.
+int SaveFailsCleanly(DesignState& ds, const RecordingWindow& window, const std::string& path) {
+  const std::string filename = ds.filename;
+  try {
+    WriteProjectFile(ds, path);
+    return kUnexpected;
+  } catch (const ProjectFileError& e) {
+    const bool clean = e.kind() == ErrKind::CannotSave && e.path() == path &&
+                       ds.filename == filename && window.captions.empty();
+    return clean ? kAsExpected : kUnexpected;
+  }
 }
 
 // The open project before each failing read: a file of its own, read in.
@@ -146,36 +216,54 @@ TEST(ProjectFileFailure, SaveIntoAFolderThatDoesNotExist) {
   EXPECT_EQ(ReadBytes(dir.File("a file")), "x");
 }
 
+// A folder the user may not write: the old file (which itself could be
+// written) stays as it was, and no temporary file is left.
 TEST(ProjectFileFailure, SaveIntoAReadOnlyFolderKeepsTheOldFile) {
-  if (RunningAsRoot()) GTEST_SKIP() << "root may write into a read-only folder";
   RecordingWindow window;
   DesignState ds = OpenProject(window);
   TempDir dir;
   const std::string path = dir.File("p.tmr");
   WriteBytes(path, "the old project");
-  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-  ExpectSaveFails(ds, window, path);
+  constexpr auto kAllReadWrite = fs::perms::owner_read | fs::perms::owner_write |
+                                 fs::perms::group_read | fs::perms::group_write |
+                                 fs::perms::others_read | fs::perms::others_write;
+  fs::permissions(path, kAllReadWrite);
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  const int outcome = RunWithoutRoot([&] {
+    if (!CanOpenForWriting(path) || CanCreateFileIn(dir)) return int{kCannotTest};
+    return SaveFailsCleanly(ds, window, path);
+  });
   fs::permissions(dir.path(), fs::perms::owner_all);
+  if (outcome == kCannotTest) GTEST_SKIP() << "no user without root can reach the folder";
+  EXPECT_EQ(outcome, kAsExpected);
   EXPECT_EQ(ReadBytes(path), "the old project");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
 }
 
+// A read-only file in a folder the user may write is not replaced behind
+// the user's back either.
 TEST(ProjectFileFailure, AReadOnlyFileIsNotReplaced) {
-  if (RunningAsRoot()) GTEST_SKIP() << "root may write a read-only file";
   RecordingWindow window;
   DesignState ds = OpenProject(window);
   TempDir dir;
   const std::string path = dir.File("p.tmr");
   WriteBytes(path, "the old project");
-  fs::permissions(path, fs::perms::owner_read);
-  ExpectSaveFails(ds, window, path);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(dir.path(), fs::perms::all);
+  const int outcome = RunWithoutRoot([&] {
+    if (CanOpenForWriting(path) || !CanCreateFileIn(dir)) return int{kCannotTest};
+    return SaveFailsCleanly(ds, window, path);
+  });
+  if (outcome == kCannotTest) GTEST_SKIP() << "no user without root can reach the folder";
+  EXPECT_EQ(outcome, kAsExpected);
   EXPECT_EQ(ReadBytes(path), "the old project");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
 }
 
-// A file that cannot be read: not a missing file.
+// A file that cannot be read: not a missing file, and nothing changes.
 TEST(ProjectFileFailure, AnUnreadableFile) {
-  if (RunningAsRoot()) GTEST_SKIP() << "root may read any file";
   RecordingWindow window;
   DesignState ds = OpenProject(window);
   const DesignState before = ds;
@@ -183,12 +271,20 @@ TEST(ProjectFileFailure, AnUnreadableFile) {
   const std::string path = dir.File("p.tmr");
   WriteBytes(path, ReadBytes(FixturePath("new_project_170.tmr")));
   fs::permissions(path, fs::perms::none);
-  try {
-    ReadProjectFile(ds, path);
-    ADD_FAILURE() << "the read succeeded";
-  } catch (const ProjectFileError& e) {
-    EXPECT_EQ(e.kind(), ErrKind::ReadFailed);
-  }
+  const int outcome = RunWithoutRoot([&] {
+    if (!fs::exists(path)) return int{kCannotTest};
+    try {
+      ReadProjectFile(ds, path);
+      return int{kUnexpected};
+    } catch (const ProjectFileError& e) {
+      if (e.kind() != ErrKind::ReadFailed) return int{kUnexpected};
+    }
+    return ds.filename == before.filename && ds.proj == before.proj && window.captions.empty()
+               ? int{kAsExpected}
+               : int{kUnexpected};
+  });
+  if (outcome == kCannotTest) GTEST_SKIP() << "no user without root can reach the folder";
+  EXPECT_EQ(outcome, kAsExpected);
   ExpectSameProject(before, ds);
 }
 

@@ -110,6 +110,19 @@ TEST(RecentFiles, KeysAreShownByName) {
   EXPECT_FALSE(menu.mnurecentfile[4].visible);
 }
 
+// Every key the section holds is shown, an empty value as its number alone.
+TEST(RecentFiles, AnEmptyValueIsShownToo) {
+  MemorySettingsStore store;
+  store.SaveSetting("Tamrel DNV", "Recent Files", "RecentFile1", P1);
+  store.SaveSetting("Tamrel DNV", "Recent Files", "RecentFile2", "");
+  RecentFileMenu menu;
+  ShowRecentFiles(store, menu);
+  EXPECT_TRUE(menu.mnurecentfile[2].visible);
+  EXPECT_EQ(menu.mnurecentfile[2].caption, "2. ");
+  EXPECT_EQ(RecentFileCaptionPath(menu.mnurecentfile[2].caption), "");
+  EXPECT_FALSE(menu.mnurecentfile[3].visible);
+}
+
 // Without "RecentFile1" nothing is shown; shown entries are never hidden again.
 TEST(RecentFiles, MenuOnlyGrows) {
   MemorySettingsStore store;

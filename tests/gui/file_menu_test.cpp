@@ -110,6 +110,36 @@ class FileMenuTest : public QObject {
     QCOMPARE(s.box("iident")->text(), QString("rev B"));
   }
 
+  // Opening a project while a built-up dialog of its stiffener type is open:
+  // the dialog closes without writing the previous project's dimensions into
+  // the set just read, so the project is calculated as the file holds it.
+  void openWithABuiltUpDialogOfTheProjectsTypeKeepsTheFile() {
+    QTemporaryDir dir;
+    const QString p1 = dir.filePath("tee.tmr");
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    {
+      DesignState file = s.ds;
+      file.mainfrm = nullptr;
+      file.stifftype = kTBuiltUp;
+      file.hs = Variant::Int(260), file.bs = Variant::Int(110), file.tws = Variant::Int(11);
+      file.tfs = 15;
+      WriteProjectFile(file, p1.toStdString());
+    }
+    w.MenuItem("mnustifftb")->trigger();
+    QVERIFY(s.DialogFilled(Member::Stiffener, kTBuiltUp));
+    QCOMPARE(s.ds.stifftb_h.value(), 200.0);  // the dialog shows the defaults
+    s.fileDialogs.answers = {p1};
+    w.MenuItem("mnuopen")->trigger();
+    QVERIFY(!Loaded(w, Member::Stiffener, kTBuiltUp));
+    QCOMPARE(s.ds.stifftype, std::int16_t(kTBuiltUp));
+    QCOMPARE(s.ds.stifftb_h.value(), 260.0);
+    QCOMPARE(s.ds.stifftb_tf, 15.0f);
+    QCOMPARE(s.ds.hs.value(), 260.0);  // the section computed from the set read
+    QCOMPARE(s.ds.tfs, 15.0f);
+    QVERIFY(s.messages.shown.isEmpty());
+  }
+
   // A number still being typed when Save is chosen from the menu is
   // committed first (a menu is no leave): the file holds what the box shows,
   // the box keeps the focus, and an edited range warning is shown once.
