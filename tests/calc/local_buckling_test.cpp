@@ -51,6 +51,12 @@ TEST(StiffenerLocalBuckling, LinesPerProfileType) {
        "bf <= 117 (Eq 3.10.9) ==> OK"},
       // flat bar 100x10: H 100 > 0.4*10*24.32 = 97.3
       {"flat bar", kFlatbarBuiltUp, [](DesignState&) {}, "h <= 97 (Eq 3.10.6) ==> NOK", kKept},
+      // flat bar row 200x12: 200 > 0.4*12*24.32 = 116.7
+      {"flat bar table", kFlatbarTable, [](DesignState& ds) { ds.stifffidx = 1; },
+       "h <= 117 (Eq 3.10.6) ==> NOK", kKept},
+      // T row 100x100x5.6x8.5: hw 91.5 <= 1.35*5.6*24.32 = 183.9; bf 47.2 <= 0.4*8.5*24.32 = 82.7
+      {"T table", kTTable, [](DesignState& ds) { ds.stifftidx = 0; }, "h <= 184 (Eq 3.10.7) ==> OK",
+       "bf <= 83 (Eq 3.10.9) ==> OK"},
       // bulb flat: web line only
       {"bulb flat", kBulbFlat, [](DesignState&) {}, "h <= 328 (Eq 3.10.7) ==> OK", kKept},
       {"RHS", kRHS, [](DesignState&) {}, kKept, kKept},

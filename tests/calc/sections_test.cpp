@@ -58,6 +58,8 @@ TEST(CalcStiffSection, PropertiesAndCaptionPerProfileType) {
     FakeWindow w;
     ds.mainfrm = &w;
     ds.Izs = -1.0;  // marks "not written"
+    ds.Aws = -2.0;
+    ds.Afs = -3.0f;
     c.setup(ds);
     CalcStiffSection(ds, c.type);
     ExpectRel(ds.As, c.A, "A");
@@ -65,6 +67,8 @@ TEST(CalcStiffSection, PropertiesAndCaptionPerProfileType) {
     ExpectRel(ds.Iys, c.Iy, "Iy");
     if (std::isnan(c.Iz)) {
       EXPECT_EQ(ds.Izs.value(), -1.0) << "Iz is not written for this type";
+      EXPECT_EQ(ds.Aws.value(), -2.0) << "nor the web area";
+      EXPECT_EQ(ds.Afs, -3.0f) << "nor the flange area";
     } else {
       ExpectRel(ds.Izs, c.Iz, "Iz");
     }
