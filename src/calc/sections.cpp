@@ -189,7 +189,7 @@ void ComputeProperties(Member& m, const ProfileGeometry& g) {
     m.zc = zc;
     m.Iy = (tw * hw * hw * hw + B * tf * tf * tf) / 12 + B * tf * std::pow(H - tf / 2 - zc, 2) +
            hw * tw * std::pow(hw / 2 - zc, 2);
-    SetIz(m, Af * B * B / 12 + g.ef * g.ef * Af / (1 + SafeDiv(Af, Aw)));
+    SetIz(m, Af * B * B / 12 + SafeDiv(g.ef * g.ef * Af, 1 + SafeDiv(Af, Aw)));
   } else if (detail::IsFlatBar(g.type)) {
     const double Aw = hw * tw;
     m.Aw = Aw;

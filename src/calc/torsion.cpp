@@ -5,6 +5,7 @@
 // the characteristic strength through the slenderness lambda_T.
 
 #include <cmath>
+#include <limits>
 
 #include "calc/numeric.h"
 #include "calc/sections.h"
@@ -37,24 +38,33 @@ float ElasticTorsion(const DesignState& ds, const TorsionInput& in) {
   if (eta < 1) {
     const double hc = (in.type <= kTBuiltUp) ? in.H - in.tf : in.H;
     Cr = (hc / in.b) * std::pow(t / in.tw, 3) * std::sqrt(1 - eta);
-    // No plate width (or no web) leaves no restraint worth counting.
-    if (!std::isfinite(Cr)) Cr = 0;
+    // No plate width (or no web) leaves no restraint worth counting, and a
+    // negative one (a negative spacing or thickness) is no restraint either:
+    // it would make beta exceed its upper bound of 3 or divide by zero.
+    if (!std::isfinite(Cr) || Cr < 0) Cr = 0;
   }
   const double beta = (3 * Cr + 0.2) / (Cr + 0.2);
 
+  using detail::SafeDiv;
   double fEt = 0;
   if (detail::IsFlatBar(in.type)) {
-    fEt = G * (beta + 0.2 * in.H / r) * std::pow(in.tw / in.H, 2);
+    fEt = G * (beta + SafeDiv(0.2 * in.H, r)) * std::pow(SafeDiv(in.tw, in.H), 2);
   } else {
     // Flanged profiles (L, T, bulb flat; for ring frames also I, whose web
     // height is H - 2 tf).
     const double webHeight = (in.type == kIBuiltUp) ? in.H - 2 * in.tf : in.H - in.tf;
-    fEt = beta * (in.Aw + in.Af * std::pow(in.tf / in.tw, 2)) / (in.Aw + 3 * in.Af) * G *
-              std::pow(in.tw / webHeight, 2) +
-          kPi * kPi * E * in.Iz / ((in.Af + in.Aw / 3) * in.lT * in.lT);
+    const double webArm = in.Af + in.Aw / 3;
+    // The tripping length alone is left unguarded: lT = 0 gives the
+    // formula's own limit.
+    const double flexural = webArm == 0 ? std::numeric_limits<double>::quiet_NaN()
+                                        : kPi * kPi * E * in.Iz / (webArm * in.lT * in.lT);
+    fEt = SafeDiv(beta * (in.Aw + in.Af * std::pow(SafeDiv(in.tf, in.tw), 2)), in.Aw + 3 * in.Af) *
+              G * std::pow(SafeDiv(in.tw, webHeight), 2) +
+          flexural;
   }
-  // Undefined (a zero web thickness): no torsional strength. An infinite
-  // strength (no tripping length) is the formula's own limit, lambda_T = 0.
+  // Undefined (a zero web thickness or web height, no section): no torsional
+  // strength. An infinite strength (no tripping length) is the formula's own
+  // limit, lambda_T = 0.
   if (std::isnan(fEt) || fEt < 0) return 0.0f;
   return Sng(fEt);
 }

@@ -89,6 +89,84 @@ TEST(CalcStiffTorsion, BelowAndAboveTheSlendernessLimit) {
   }
 }
 
+// Flanged stiffener, T 300x90x8x12 on 600 mm spacing, lT 3000, fy 355,
+// against a hand calculation: G = E/2.6, Cr = (H - tf)/s (t/tw)^3
+// sqrt(1 - eta), beta = (3 Cr + 0.2)/(Cr + 0.2), fEt = beta (Aw + Af
+// (tf/tw)^2)/(Aw + 3 Af) G (tw/(H - tf))^2 + pi^2 E Iz/((Af + Aw/3) lT^2).
+// A spacing that gives no restraint (zero or negative) is the same as a
+// fully used plate.
+TEST(CalcStiffTorsion, FlangedProfileAgainstHandCalculation) {
+  struct Case {
+    const char* name;
+    double eta;
+    Variant spacing;
+    float expected;
+  };
+  const Case cases[] = {
+      {"eta 0.5: lambda_T 1.20", 0.5, Variant::Int(600), 188.20828247070312f},
+      {"eta 1: no restraint, lambda_T 1.57", 1.0, Variant::Int(600), 119.30902862548828f},
+      {"no spacing: no restraint", 0.5, Variant::Int(0), 119.30902862548828f},
+      {"negative spacing: no restraint", 0.5, Variant::Int(-600), 119.30902862548828f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = SmallProject();
+    ds.stifftype = kTBuiltUp;
+    ds.stifftb_h = Variant::Int(300);
+    ds.stifftb_tw = Variant::Int(8);
+    CalcStiffSection(ds, ds.stifftype);
+    ds.fyp = 420.0f;  // no cap
+    ds.eta = c.eta;
+    ds.stiffspacing = c.spacing;
+    CalcStiffTorsion(ds);
+    EXPECT_FLOAT_EQ(ds.fTors, c.expected);
+  }
+}
+
+// Ring frames: the restraint's plate width is the effective shell length
+// le, and a cold-formed ring frame gets 0.9 fT also above lambda_T 0.6.
+TEST(CalcRingTorsion, AgainstHandCalculation) {
+  struct Case {
+    const char* name;
+    std::int16_t type;
+    double eta, le;
+    std::int16_t ringfab;
+    float expected;
+  };
+  // L 400x100x6x10 with lT 3000: lambda_T 0.99; I 500x90x6x12 (web height
+  // H - 2 tf) with lT 3000: lambda_T 1.91 at eta 1, 1.67 at eta 0.5.
+  const Case cases[] = {
+      {"L, le 400", kLBuiltUp, 0.5, 400, 0, 248.06735229492188f},
+      {"L, le 800", kLBuiltUp, 0.5, 800, 0, 247.94720458984375f},
+      {"L cold-formed", kLBuiltUp, 0.5, 400, 1, 223.2606201171875f},
+      {"I, eta 1", kIBuiltUp, 1.0, 400, 0, 83.90155792236328f},
+      {"I, eta 1, cold-formed", kIBuiltUp, 1.0, 400, 1, 75.51140594482422f},
+      {"I, eta 0.5", kIBuiltUp, 0.5, 400, 0, 107.13493347167969f},
+      {"I, eta 0.5, cold-formed", kIBuiltUp, 0.5, 400, 1, 96.42144012451172f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = SmallProject();
+    ds.girdlb_h = Variant::Int(400);
+    ds.girdlb_b = Variant::Int(100);
+    ds.girdlb_tw = Variant::Int(6);
+    ds.girdlb_tf = 10.0f;
+    ds.girdib_h = Variant::Int(500);
+    ds.girdib_tw = Variant::Int(6);
+    ds.ringtype = c.type;
+    ds.ringlt = 3000.0f;
+    ds.ringfab = c.ringfab;
+    CalcRingSection(ds, c.type);
+    ds.fyp = 420.0f;
+    ds.eta = c.eta;
+    ds.le = c.le;
+    ds.stiffspacing = Variant::Int(1);  // not the ring frame's plate width
+    ds.sp = 1.0;
+    CalcRingTorsion(ds);
+    EXPECT_FLOAT_EQ(ds.fTors, c.expected);
+  }
+}
+
 TEST(CalcStiffTorsion, PlateRestraintGrowsAsTheShellIsLessUsed) {
   DesignState ds = SmallProject();
   ds.stifftype = kTBuiltUp;
@@ -206,6 +284,45 @@ TEST(Torsion, DegenerateProfilesGiveNoStrengthNotNaN) {
   CalcStiffSection(ds, kTBuiltUp);
   CalcStiffTorsion(ds);
   EXPECT_TRUE(std::isfinite(ds.fTors));
+}
+
+// A profile without web height or height never divides by zero into a full
+// strength: it has no torsional strength. Each member, each formula.
+TEST(Torsion, NoWebHeightGivesNoStrength) {
+  struct Case {
+    const char* name;
+    bool ring;
+    std::int16_t type;
+  };
+  const Case cases[] = {
+      {"I ring, H = 2 tf", true, kIBuiltUp},
+      {"T ring, H = tf", true, kTBuiltUp},
+      {"T stiffener, H = tf", false, kTBuiltUp},
+      {"flat bar ring, H = 0", true, kFlatbarBuiltUp},
+      {"flat bar stiffener, H = 0", false, kFlatbarBuiltUp},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = SmallProject();
+    ds.fyp = 355.0f;
+    ds.eta = 0.5;
+    ds.le = 400.0;
+    ds.girdib_h = Variant::Int(24);
+    ds.girdtb_h = Variant::Int(12);
+    ds.stifftb_h = Variant::Int(12);
+    ds.girdfb_h = Variant::Int(0);
+    ds.stifffb_h = Variant::Int(0);
+    if (c.ring) {
+      ds.ringtype = c.type;
+      CalcRingSection(ds, c.type);
+      CalcRingTorsion(ds);
+    } else {
+      ds.stifftype = c.type;
+      CalcStiffSection(ds, c.type);
+      CalcStiffTorsion(ds);
+    }
+    EXPECT_EQ(ds.fTors, 0.0f);
+  }
 }
 
 }  // namespace

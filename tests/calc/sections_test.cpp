@@ -58,6 +58,8 @@ TEST(CalcStiffSection, PropertiesAndCaptionPerProfileType) {
     FakeWindow w;
     ds.mainfrm = &w;
     ds.Izs = -1.0;  // marks "not written"
+    ds.Aws = -2.0;
+    ds.Afs = -3.0f;
     c.setup(ds);
     CalcStiffSection(ds, c.type);
     ExpectRel(ds.As, c.A, "A");
@@ -65,6 +67,8 @@ TEST(CalcStiffSection, PropertiesAndCaptionPerProfileType) {
     ExpectRel(ds.Iys, c.Iy, "Iy");
     if (std::isnan(c.Iz)) {
       EXPECT_EQ(ds.Izs.value(), -1.0) << "Iz is not written for this type";
+      EXPECT_EQ(ds.Aws.value(), -2.0) << "nor the web area";
+      EXPECT_EQ(ds.Afs, -3.0f) << "nor the flange area";
     } else {
       ExpectRel(ds.Izs, c.Iz, "Iz");
     }
@@ -74,20 +78,151 @@ TEST(CalcStiffSection, PropertiesAndCaptionPerProfileType) {
   }
 }
 
+// A bulb flat is an equivalent angle: B = tw + c - 0.45 r, tf from the
+// table's area, so that hw tw + B tf gives the area back. Expected values by
+// the parallel-axis theorem on web and flange rectangles.
 TEST(CalcStiffSection, BulbFlatIsAnEquivalentAngleWithTheTableArea) {
-  DesignState ds = SmallProject();
-  FakeWindow w;
-  ds.mainfrm = &w;
-  ds.stiffhpidx = 0;  // 200 x 10, c 28, r 8, A 2566
-  CalcStiffSection(ds, kBulbFlat);
-  EXPECT_DOUBLE_EQ(ds.bs.value(), 10 + 28 - 0.45 * 8);  // B = tw + c - 0.45 r
-  EXPECT_FLOAT_EQ(ds.tfs, static_cast<float>(566 / 24.4));
-  EXPECT_NEAR(ds.As.value(), 2566, 1e-3);  // hw tw + B tf gives back the table's area
-  EXPECT_EQ(ds.cs.value(), 28);
-  EXPECT_EQ(ds.Ros.value(), 8);
-  EXPECT_EQ(w.stiffCaption, "BF 200x10.0");
-  EXPECT_EQ(w.stiffIcon, ProfileIcon::stiff_hp);
-  EXPECT_EQ(ds.tmat, 10.0f);  // web thickness for a bulb flat
+  struct Case {
+    int row;
+    double B;
+    float tf;
+    double A, zc, Iy, Iz, g;
+    const char* caption;
+  };
+  const Case cases[] = {
+      // 200 x 10, c 28, r 8, A 2566
+      {0, 34.4, 23.19672203063965f, 2566.0000038146973, 119.49934874294597, 10139595.256702349,
+       160525.07369532643, 20.143100029945373, "BF 200x10.0"},
+      // 220 x 9, c 31, r 9, A 2678
+      {1, 35.95, 25.89981460571289f, 2677.9999961853027, 135.29535659546028, 12885753.29401759,
+       210563.0959321218, 21.022299970054625, "BF 220x9.0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    DesignState ds = SmallProject();
+    testing::SetRowValues(ds.bfprof, 1, {220, 9, 31, 9, 2678});
+    FakeWindow w;
+    ds.mainfrm = &w;
+    ds.stiffhpidx = static_cast<std::int16_t>(c.row);
+    CalcStiffSection(ds, kBulbFlat);
+    EXPECT_DOUBLE_EQ(ds.bs.value(), c.B);
+    EXPECT_EQ(ds.tfs, c.tf);
+    EXPECT_NEAR(ds.As.value(), c.A, 1e-9);  // the table's area, up to the single flange area
+    EXPECT_NEAR(ds.zcs.value(), c.zc, 1e-7 * c.zc);
+    EXPECT_NEAR(ds.Iys.value(), c.Iy, 1e-7 * c.Iy);
+    EXPECT_NEAR(ds.Izs.value(), c.Iz, 1e-7 * c.Iz);
+    EXPECT_NEAR(ds.gstiff.value(), c.g, 1e-9);
+    EXPECT_EQ(ds.cs.value(), c.row == 0 ? 28 : 31);
+    EXPECT_EQ(ds.Ros.value(), c.row == 0 ? 8 : 9);
+    EXPECT_EQ(w.stiffCaption, c.caption);
+    EXPECT_EQ(w.stiffIcon, ProfileIcon::stiff_hp);
+    EXPECT_EQ(ds.tmat, c.row == 0 ? 10.0f : 9.0f);  // web thickness for a bulb flat
+  }
+}
+
+// The ring-frame routine reads the ring frame's own rows and built-up sets
+// (each differs here from the stiffener's), holds Iz in single precision and
+// gives a flat bar no flange.
+TEST(CalcRingSection, PropertiesCaptionAndIconPerProfileType) {
+  const float none = std::nanf("");
+  struct Case {
+    const char* name;
+    std::int16_t type;
+    std::function<void(DesignState&)> setup;
+    double A, zc, Iy;
+    float Iz;  // NaN: not written for this type
+    double g;
+    float tf;
+    const char* caption;
+    ProfileIcon icon;
+  };
+  const Case cases[] = {
+      {"L table", kLTable, [](DesignState& ds) { ds.girdlidx = 1; }, 2900, 129.48275862068965,
+       12275890.8045977, 2160057.5f, 22.765, 10.0f, "L200x100x10.0x10.0", ProfileIcon::gird_l},
+      {"L built up", kLBuiltUp,
+       [](DesignState& ds) {
+         ds.girdlb_h = Variant::Int(250);
+         ds.girdlb_b = Variant::Int(80);
+         ds.girdlb_tw = Variant::Int(8);
+         ds.girdlb_tf = 14.0f;
+       },
+       3008, 164.54255319148936, 19765173.219858155, 1508393.75f, 23.6128, 14.0f,
+       "L250x80x8.0x14.0", ProfileIcon::gird_l},
+      {"T table", kTTable, [](DesignState& ds) { ds.girdtidx = 0; }, 1362.39999127388,
+       76.94495028788232, 1161827.3900102295, 708333.3125f, 10.694839931499958, 8.5f,
+       "T100x100x5.6x8.5", ProfileIcon::gird_t},
+      {"T built up", kTBuiltUp,
+       [](DesignState& ds) {
+         ds.girdtb_h = Variant::Int(300);
+         ds.girdtb_b = Variant::Int(150);
+         ds.girdtb_tw = Variant::Int(10);
+         ds.girdtb_tf = 16.0f;
+       },
+       5240, 210.70229007633588, 48406962.23918575, 4500000.0f, 41.134, 16.0f, "T300x150x10.0x16.0",
+       ProfileIcon::gird_t},
+      {"flat bar table", kFlatbarTable, [](DesignState& ds) { ds.girdfidx = 1; }, 2400, 100,
+       8000000, 28800.0f, 18.84, 0.0f, "Fb200x12.0", ProfileIcon::gird_f},
+      {"flat bar built up", kFlatbarBuiltUp,
+       [](DesignState& ds) {
+         ds.girdfb_h = Variant::Int(150);
+         ds.girdfb_tw = 8.0f;
+       },
+       1200, 75, 2250000, 6400.0f, 9.42, 0.0f, "Fb150x8.0", ProfileIcon::gird_f},
+      {"bulb flat", kBulbFlat, [](DesignState& ds) { ds.girdhpidx = 0; }, 2566.0000038146973,
+       119.49934874294597, 10139595.256702349, 160525.078125f, 20.143100029945373,
+       23.19672203063965f, "BF 200x10.0", ProfileIcon::gird_hp},
+      {"RHS", kRHS,
+       [](DesignState& ds) {
+         ds.girdrhs_h = Variant::Int(160);
+         ds.girdrhs_b = Variant::Int(80);
+         ds.girdrhs_tw = 6.0f;
+       },
+       2736, 80, 8936512, none, 21.4776, 6.0f, "RHS160x80x6.0", ProfileIcon::gird_rhs},
+      {"trapezoid", kTrapezProfile,
+       [](DesignState& ds) {
+         ds.girdusp_h = Variant::Int(150);
+         ds.girdusp_b = Variant::Int(120);
+         ds.girdusp_a = Variant::Int(40);
+         ds.girdusp_tw = 6.0f;
+       },
+       2508.384925009155, 93.52779641657388, 5979988.143920831, none, 19.690821661321863, 6.0f,
+       "U150x120x6.0", ProfileIcon::gird_u},
+      {"I built up", kIBuiltUp,
+       [](DesignState& ds) {
+         ds.girdib_h = Variant::Int(300);
+         ds.girdib_b = Variant::Int(120);
+         ds.girdib_tw = Variant::Int(8);
+         ds.girdib_tf = 10.0f;
+       },
+       4640, 150, 65114666.666666664, 1440000.0f, 36.424, 10.0f, "I300x120x8.0x10.0",
+       ProfileIcon::gird_i},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = SmallProject();
+    FakeWindow w;
+    ds.mainfrm = &w;
+    ds.Izg = -1.0f;  // marks "not written"
+    c.setup(ds);
+    CalcStiffSection(ds, ds.stifftype);
+    const double stiffA = ds.As;
+    const std::string stiffCaption = w.stiffCaption;
+    CalcRingSection(ds, c.type);
+    EXPECT_NEAR(ds.Ag.value(), c.A, 1e-9 * c.A);
+    EXPECT_NEAR(ds.zcg.value(), c.zc, 1e-7 * c.zc);
+    EXPECT_NEAR(ds.Iyg.value(), c.Iy, 1e-7 * c.Iy);
+    if (std::isnan(c.Iz)) {
+      EXPECT_EQ(ds.Izg, -1.0f) << "Iz is not written for this type";
+    } else {
+      EXPECT_EQ(ds.Izg, c.Iz);  // single precision
+    }
+    EXPECT_NEAR(ds.ggird.value(), c.g, 1e-9 * c.g);
+    EXPECT_EQ(ds.tfg, c.tf);
+    EXPECT_EQ(w.ringCaption, c.caption);
+    EXPECT_EQ(w.ringIcon, c.icon);
+    EXPECT_EQ(ds.As.value(), stiffA);  // the stiffener is left alone
+    EXPECT_EQ(w.stiffCaption, stiffCaption);
+  }
 }
 
 TEST(ProfileCaption, PatternsAndDecimalSign) {
@@ -172,17 +307,47 @@ TEST(CalcStiffSection, OutOfRangeRowsAndCodesKeepTheDimensions) {
     EXPECT_EQ(ds.tws.value(), 9);
     EXPECT_EQ(ds.tfs, 12.0f);
   }
+  const Case ringCases[] = {
+      {"ring L row past the loaded rows", kLTable, [](DesignState& ds) { ds.girdlidx = 2; }},
+      {"ring T row beyond capacity", kTTable, [](DesignState& ds) { ds.girdtidx = 41; }},
+      {"ring flat bar row negative", kFlatbarTable, [](DesignState& ds) { ds.girdfidx = -5; }},
+      {"ring bulb row past", kBulbFlat, [](DesignState& ds) { ds.girdhpidx = 60; }},
+  };
+  for (const auto& c : ringCases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = SmallProject();
+    c.setup(ds);
+    CalcRingSection(ds, c.type);
+    EXPECT_EQ(ds.hg.value(), 200);
+    EXPECT_EQ(ds.bg.value(), 90);
+    EXPECT_EQ(ds.twg.value(), 9);
+    EXPECT_EQ(ds.tfg, 12.0f);
+    EXPECT_EQ(ds.cg.value(), 1);  // a bulb's c and r are dimensions too
+    EXPECT_EQ(ds.Rog.value(), 10);
+    EXPECT_TRUE(std::isfinite(ds.Ag.value()));
+  }
   DesignState ds = SmallProject();
   FakeWindow w;
   ds.mainfrm = &w;
   ds.As = 123.0;
+  ds.Ag = 321.0;
   ds.tmat = 7.0f;
+  ds.fys = 1.0f;
+  ds.fyg = 2.0f;
+  ds.stiffclass[1] = "kept";
+  ds.girdclass[2] = "kept";
   for (std::int16_t code : {std::int16_t{-1}, std::int16_t{10}, std::int16_t{32767}}) {
     CalcStiffSection(ds, code);
     CalcRingSection(ds, code);
   }
   EXPECT_EQ(ds.As.value(), 123.0);
+  EXPECT_EQ(ds.Ag.value(), 321.0);
   EXPECT_EQ(ds.tmat, 7.0f);
+  EXPECT_EQ(ds.fys.value(), 1.0);  // no yield lookup either
+  EXPECT_EQ(ds.fyg.value(), 2.0);
+  EXPECT_EQ(ds.stiffclass[1], "kept");
+  EXPECT_EQ(ds.girdclass[2], "kept");
+  EXPECT_TRUE(w.messages.empty());
   EXPECT_EQ(w.stiffCaption, "");
   EXPECT_EQ(w.ringCaption, "");
 }
