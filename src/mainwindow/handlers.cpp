@@ -170,7 +170,9 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
     // usage factor.
     if (!usageFactor || inRange) Recalc();
   } catch (const std::exception&) {
-    // Any other failure ends the commit quietly.
+    // Any other failure ends the commit quietly; the usage-factor box then
+    // keeps its colour, as after a type mismatch.
+    if (usageFactor) return;
   }
   if (!usageFactor || inRange) SetBoxColour(box, kLeftBoxColour);
 }

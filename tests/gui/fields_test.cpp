@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <cmath>
+#include <stdexcept>
 
 #include "calc/checks.h"
 #include "calc/numeric.h"
@@ -295,6 +296,36 @@ class FieldsTest : public QObject {
     QCOMPARE(s.messages.shown, QStringList({"Input string mismatch "}));
     QCOMPARE(s.ds.cylr, 3333.0f);
     QCOMPARE(s.box("icylr")->text(), QString("1e40"));
+  }
+
+  // Any other failure while a box is committed ends its handler quietly:
+  // the value stays stored and rewritten, nothing is recalculated, and the
+  // colour is reset, except the usage factor's.
+  void failureWhileCommittingEndsQuietly() {
+    struct Case {
+      const char* box;
+      const char* typed;
+      float stored;
+      const char* shown;
+      bool colourReset;
+    };
+    const Case cases[] = {
+        {"it", "0.05", 0.05f, "0.1", true},
+        {"iufb", "1.6", 1.6f, "1.60", false},
+    };
+    for (const Case& c : cases) {
+      StartedWindow s;
+      QVERIFY(s.active);
+      s.messages.onShow = [](const QString&) { throw std::runtime_error("no message box"); };
+      s.Type(c.box, c.typed);
+      const int drawings = s.w().ResultDrawings();
+      s.LeaveTo("isigy");
+      QCOMPARE(Stored(s.ds, c.box), static_cast<double>(c.stored));
+      QCOMPARE(s.box(c.box)->text(), QString(c.shown));
+      QCOMPARE(s.w().ResultDrawings(), drawings);
+      QCOMPARE(QApplication::focusWidget(), s.box("isigy"));
+      QCOMPARE(BoxColour(s.box(c.box)) == QColor(Qt::white), c.colourReset);
+    }
   }
 
   // Values that make the formulas undefined never stop the program: the

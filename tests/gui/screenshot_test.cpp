@@ -1,10 +1,12 @@
 // The main window on a real X server (Xvfb): screenshots of the started
 // window written to the build folder's screenshots directory (the default
-// project, the column type, the pop-up Profiles menu, the about box and the
-// help window), and range messages shown in real modal message boxes.
+// project and every other cylinder type, the two information forms, the
+// pop-up Profiles menu, the about box and the help window), and range
+// messages shown in real modal message boxes.
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include "main_window_fixture.h"
 #include "mainwindow/about_box.h"
@@ -40,6 +43,37 @@ class ScreenshotTest : public QObject {
     Shoot(s.w(), "main_window_default.png");
     s.w().cylinder3->click();
     Shoot(s.w(), "main_window_column.png");
+  }
+
+  // The other cylinder types, and the stringer-stiffened type with every
+  // ring-frame row of its table (heavy ring-frame control) and outside
+  // stiffening.
+  void everyCylinderType() {
+    StartedWindow s;
+    QVERIFY(s.started);
+    TamrelWindow& w = s.w();
+    w.cylinder0->click();
+    Shoot(w, "main_window_cylinder.png");
+    w.cylinder1->click();
+    Shoot(w, "main_window_ring_stiffened.png");
+    w.cylinder2->click();
+    w.Outside_ch->click();
+    w.hring_ch->click();
+    Shoot(w, "main_window_stringer_outside_heavy_ring.png");
+  }
+
+  // The two information forms, as their buttons open them.
+  void informationForms() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    w.Picture->click();
+    QVERIFY(QTest::qWaitForWindowExposed(w.InfoTamrelWindow()));
+    Shoot(*w.InfoTamrelWindow(), "info_cylinder_length.png");
+    w.opt_wsd->click();
+    w.cmd_wsd->click();
+    QVERIFY(QTest::qWaitForWindowExposed(w.InfoUfWindow()));
+    Shoot(*w.InfoUfWindow(), "info_usage_factor.png");
   }
 
   void popUpMenuAboutBoxAndHelp() {
@@ -87,6 +121,36 @@ class ScreenshotTest : public QObject {
     QTest::keyClick(viewer->query, Qt::Key_Return);
     Shoot(*viewer, "help_search.png");
     viewer->hide();
+  }
+
+  // A message that does not put the focus back: after the real box closes
+  // the focus is where the user sent it, highlighted with its whole text
+  // selected, and the value left was stored and calculated with.
+  void realMessageBoxLeavesTheFocusWhereTheUserSentIt() {
+    struct Case {
+      const char* box;
+      const char* typed;
+      const char* message;
+    };
+    const Case cases[] = {{"il", "40", " l >= 50 "}, {"is1", "4000", " s  <= r  "}};
+    for (const Case& c : cases) {
+      StartedWindow s;
+      QVERIFY(s.active);
+      s.messages.realBoxes = true;
+      s.Type(c.box, c.typed);
+      const int drawings = s.w().ResultDrawings();
+      QTest::mouseClick(s.box("isigy"), Qt::LeftButton);
+      QTRY_VERIFY(s.w().isActiveWindow());
+      QTRY_COMPARE(QApplication::focusWidget(), s.box("isigy"));
+      QTRY_COMPARE(s.box("isigy")->selectedText(), QString("-10.0"));
+      QTest::qWait(200);
+      QCOMPARE(s.messages.shown, QStringList({c.message}));
+      QCOMPARE(s.box(c.box)->text(), QString(c.typed));
+      QCOMPARE(s.w().ResultDrawings(), drawings + 1);
+      QCOMPARE(s.box(c.box)->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+      QCOMPARE(s.box("isigy")->palette().color(QPalette::Active, QPalette::Base),
+               QColor(255, 255, 192));
+    }
   }
 
   // A real message box takes the focus away and gives it back: it is no
