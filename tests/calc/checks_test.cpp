@@ -674,6 +674,26 @@ TEST(CalcStiffenerBuckling, NoTorsionalStrengthUsesTheWholeSpacing) {
   EXPECT_FALSE(UsageFactorPasses(ds.UFst, ds.UFpermst));
 }
 
+// An unloaded stiffener without torsional strength (a zero or negative
+// typed yield strength) does not pass either.
+TEST(CalcStiffenerBuckling, NoTorsionalStrengthNeverPassesUnloaded) {
+  for (double fys : {0.0, -355.0}) {
+    SCOPED_TRACE(fys);
+    DesignState ds = Project(kStringerStiffened);
+    ds.Sigx = Variant::Int(0);
+    ds.Sigy = 0.0f;
+    ds.Tau = 0.0f;
+    ds.pd = 0.0f;
+    ds.mats = 5;  // typed stiffener yield strength
+    ds.fys = fys;
+    Recalculate(ds);
+    EXPECT_EQ(ds.sigj.value(), 0);
+    EXPECT_LE(std::stod(ds.stiffTable.val[6]), 0.0);  // fT of the stiffener
+    EXPECT_FALSE(UsageFactorPasses(ds.UFst, ds.UFpermst)) << ds.UFst.value();
+    EXPECT_EQ(ds.stiffTable.val[13], "n/a");
+  }
+}
+
 // Under compression se = s fks |Sigx| / sigj / fT with the panel check's
 // fks and sigj, stored in single precision.
 TEST(CalcStiffenerBuckling, EffectiveWidthUnderCompression) {
