@@ -56,7 +56,7 @@ void CalcColumnBuckling(DesignState& ds) {
   const double A = kTwoPi * r * t;
   const double I = kPi * (std::pow(Do, 4) - std::pow(Di, 4)) / 64;
   const double i = std::sqrt(I / A);
-  const double W = kPi * r * r * t;
+  const double W = kPi * (r * r) * t;  // pi r^2 t, r^2 formed first
 
   // 3, 4. End bending stresses (MPa) per axis.
   const AxisStress ax1 = EndStresses(ds.M1a / W * 1000000, ds.M1b / W * 1000000);
