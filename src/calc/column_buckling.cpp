@@ -56,7 +56,7 @@ void CalcColumnBuckling(DesignState& ds) {
   const double A = kTwoPi * r * t;
   const double I = kPi * (std::pow(Do, 4) - std::pow(Di, 4)) / 64;
   const double i = std::sqrt(I / A);
-  const double W = kPi * r * r * t;
+  const double W = kPi * (r * r) * t;  // pi r^2 t, r^2 formed first
 
   // 3, 4. End bending stresses (MPa) per axis.
   const AxisStress ax1 = EndStresses(ds.M1a / W * 1000000, ds.M1b / W * 1000000);
@@ -117,12 +117,13 @@ void CalcColumnBuckling(DesignState& ds) {
                                                 std::pow(sm2 / (1 - sa0 / a2.fE), 2));
   double UF1 = sa0 / a1.fkcd + bending;
   double UF2 = sa0 / a2.fkcd + bending;
-  // No real or no positive local strength, an axial stress at the Euler
-  // strength, or a tube that is not defined: the column fails outright.
+  // No real or no positive local strength, an axial stress at or beyond an
+  // Euler strength (where the amplification 1 / (1 - sa0 / fE) is infinite or
+  // negative), or a tube that is not defined: the column fails outright.
   const bool defined = PositiveFinite(r) && PositiveFinite(t) && PositiveFinite(L) &&
                        PositiveFinite(E) && PositiveFinite(fy) && PositiveFinite(ds.k1) &&
                        PositiveFinite(ds.k2);
-  if (!defined || !PositiveFinite(fak) || sa0 == a1.fE || sa0 == a2.fE) {
+  if (!defined || !PositiveFinite(fak) || !(sa0 < a1.fE) || !(sa0 < a2.fE)) {
     UF1 = kInf;
     UF2 = kInf;
   }

@@ -54,11 +54,12 @@ void CalcStiffenerBuckling(DesignState& ds) {
   ds.Z = l * l / r / t * std::sqrt(OneMinusNu2());
   const double Z = ds.Z;
 
-  // 8. Elastic buckling strengths of the stiffened shell, evaluated as
-  // C * pi^2 * E / 12 / (1 - nu^2) * (t / l)^2.
+  // 8. Elastic buckling strengths of the stiffened shell, evaluated from
+  // left to right as C * pi^2 * E / 12 / (1 - nu^2) * (t / l)^2, pi^2 formed
+  // first.
+  const double pi2 = kPi * kPi;
   auto fE = [&](double psi, double xi, double rho) {
-    return BucklingCoefficient(psi, xi, rho) * kPi * kPi * E / 12 / OneMinusNu2() *
-           std::pow(t / l, 2);
+    return BucklingCoefficient(psi, xi, rho) * pi2 * E / 12 / OneMinusNu2() * std::pow(t / l, 2);
   };
   const double fEa = fE((1 + gamma) / (1 + As / (les * t)), 0.702 * Z, 0.5);
   const double fEtau = fE(5.34 + 1.82 * std::pow(l / s, 4.0 / 3.0) * std::pow(gamma, 1.0 / 3.0),
@@ -84,9 +85,12 @@ void CalcStiffenerBuckling(DesignState& ds) {
   ds.UFpermst = (ds.lrfd == kLRFD) ? ds.UF : Variant(ds.UF * static_cast<double>(ds.beta) * ds.gM);
   const float fksd = Sng(ds.fks / ds.gM);
   ds.UFst = sigj / static_cast<double>(fksd);
+  // The stiffened shell is not defined, or the stiffener has no torsional
+  // strength (a zero or negative yield strength): never a pass, even
+  // unloaded.
   if (!(PositiveFinite(t) && PositiveFinite(r) && PositiveFinite(l) && PositiveFinite(s) &&
-        PositiveFinite(E))) {
-    ds.UFst = kNaN;  // the stiffened shell is not defined: never a pass
+        PositiveFinite(E) && PositiveFinite(fT))) {
+    ds.UFst = kNaN;
   }
 
   // 15. Result rows.

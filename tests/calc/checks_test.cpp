@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
 
 #include "calc/checks.h"
 #include "calc/checks_internal.h"
+#include "calc/recording_surface.h"
 #include "calc/result_tables.h"
+#include "calc/yield.h"
 #include "calc_fixture.h"
 #include "fake_window.h"
 
@@ -462,6 +465,391 @@ TEST(Checks, BadInputsNeverPass) {
         EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF)) << ds.UFinertia;
       }
     }
+  }
+}
+
+// ---- Tripping length and design stresses ----
+
+// A tripping length exactly at the single-precision limit passes.
+TEST(CheckTrippingLength, ExactlyAtTheLimitPasses) {
+  DesignState ds = SmallProject();
+  FakeWindow w;
+  ds.mainfrm = &w;
+  ds.ringlt = static_cast<float>(kPi * std::sqrt(3333.0 * 188.0));
+  const float atLimit = ds.ringlt;
+  CheckTrippingLength(ds);
+  EXPECT_EQ(ds.ringlt, atLimit);
+  EXPECT_TRUE(w.messages.empty());
+  ds.ringlt = std::nextafter(atLimit, 1e9f);  // one step above: corrected
+  CheckTrippingLength(ds);
+  EXPECT_NEAR(ds.ringlt, atLimit - 1, 1e-3);
+  EXPECT_EQ(w.messages.size(), 1u);
+}
+
+// Hoop stress of the ring-stiffened cylinder midway between rings:
+// pr/t - alpha zeta / (alpha + 1) (pr/t - 0.3 Sigx), alpha = A_R / (le t),
+// beta = l / (1.56 sqrt(r t)) from the uncapped length.
+TEST(CalcDesignStresses, RingStiffenedHoopStress) {
+  struct Case {
+    const char* name;
+    double l;
+    float pd;
+  };
+  const Case cases[] = {
+      {"defaults", 3000, -0.3f},
+      {"no pressure", 3000, 0.0f},
+      {"rings closer than le", 300, -0.3f},
+      {"internal pressure", 1000, 0.5f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = Project(kRingStiffened);
+    ds.ringspacing = c.l;
+    ds.pd = c.pd;
+    CalcDesignStresses(ds);
+    const double a = 1.56 * std::sqrt(3333.0 * 20);
+    const double le = std::min(a, c.l);
+    const double b = c.l / a;
+    const double zeta =
+        std::max(0.0, 2 * (std::sinh(b) * std::cos(b) + std::cosh(b) * std::sin(b)) /
+                          (std::sinh(2 * b) + std::sin(2 * b)));
+    const double alpha = ds.Ag.value() / le / 20;
+    const double prt = static_cast<float>(static_cast<float>(c.pd * 3333.0) / 20.0);
+    const double expected = prt - alpha * zeta / (alpha + 1) * (prt + 0.3 * 100);
+    EXPECT_GT(ds.Ag.value(), 0);
+    EXPECT_NEAR(ds.le.value(), le, 1e-9);
+    EXPECT_NEAR(ds.shp.value(), expected, 1e-9);
+    EXPECT_NEAR(ds.sh.value(), expected - 10, 1e-9);
+  }
+  // The unstiffened and stringer-stiffened cylinders take the full p r / t.
+  for (std::int16_t type : {kCylinder, kStringerStiffened}) {
+    DesignState ds = Project(type);
+    CalcDesignStresses(ds);
+    EXPECT_DOUBLE_EQ(ds.shp.value(), static_cast<double>(-0.3f * 3333.0f) / 20);
+  }
+}
+
+// ---- Shell and curved-panel checks ----
+
+// Types a plate yield strength that makes the shell slenderness exactly
+// `target` (lamdas^2 is proportional to fy); false when none does.
+bool TuneSlenderness(DesignState& ds, float target) {
+  ds.matp = 5;  // typed yield strength
+  ds.fyp = 355.0f;
+  Recalculate(ds);
+  float fy = static_cast<float>(355.0 * std::pow(target / ds.lamdas, 2));
+  for (int i = 0; i < 1000; ++i) {
+    ds.fyp = fy;
+    Recalculate(ds);
+    if (ds.lamdas == target) return true;
+    fy = std::nextafter(fy, ds.lamdas < target ? 1e9f : 0.0f);
+  }
+  return false;
+}
+
+// Material factor and permitted usage factor by slenderness, both formats,
+// both checks: 1.15 below 0.5, 0.85 + 0.6 lamdas from 0.5 to 1.0 inclusive,
+// 1.45 above (LRFD); beta 1.0, 1.2 - 0.4 lamdas, 0.8 and gM 1.15 (WSD).
+TEST(CalcShellBuckling, MaterialFactorAndPermittedValueBySlenderness) {
+  struct Case {
+    float lamdas;
+    double gM;   // LRFD
+    float beta;  // WSD
+    const char* gmText;
+  };
+  const Case cases[] = {
+      {0.3f, 1.15, 1.0f, "1.15"}, {0.5f, 1.15, 1.0f, "1.15"}, {0.75f, 1.30, 0.9f, "1.30"},
+      {1.0f, 1.45, 0.8f, "1.45"}, {1.3f, 1.45, 0.8f, "1.45"},
+  };
+  for (std::int16_t type : {kCylinder, kStringerStiffened}) {
+    for (std::int16_t format : {kLRFD, kWSD}) {
+      for (const auto& c : cases) {
+        SCOPED_TRACE("type " + std::to_string(type) + " format " + std::to_string(format) +
+                     " lamdas " + std::to_string(c.lamdas));
+        DesignState ds = Project(type);
+        ds.lrfd = format;
+        ds.UF = Variant::Int(1);
+        ASSERT_TRUE(TuneSlenderness(ds, c.lamdas));
+        const ResultTable& t = ds.shellTable;
+        const double gM = format == kLRFD ? c.gM : 1.15;
+        const double permitted = format == kLRFD ? 1.0 : static_cast<double>(c.beta) * 1.15;
+        EXPECT_EQ(t.val[6], testing::Format2(c.lamdas));
+        EXPECT_EQ(t.val[8], format == kLRFD ? c.gmText : "1.15");
+        EXPECT_NEAR(ds.UFpermShell.value(), permitted, 1e-12);
+        EXPECT_EQ(t.unit[10], " <= " + testing::Format2(permitted));
+        if (type == kCylinder) {  // the stiffener check has not overwritten them
+          EXPECT_NEAR(ds.gM.value(), gM, 1e-12);
+          if (format == kWSD) {
+            EXPECT_EQ(ds.beta, c.beta);
+          }
+          const float fksd = static_cast<float>(ds.fks / ds.gM);
+          EXPECT_NEAR(ds.UFshell.value(), ds.sigj.value() / static_cast<double>(fksd), 1e-12);
+        }
+      }
+    }
+  }
+}
+
+// Tension and no load in the curved panel: slenderness 0, fks = fy.
+TEST(CalcPanelShellBuckling, TensionAndNoLoad) {
+  struct Case {
+    const char* name;
+    double sigx;
+    float sigy, tau, pd;
+    std::int16_t lrfd;
+  };
+  const Case cases[] = {
+      {"pure tension LRFD", 100, 10, 0, 0.3f, kLRFD},
+      {"pure tension WSD", 100, 10, 0, 0.3f, kWSD},
+      {"no load at all", 0, 0, 0, 0, kLRFD},
+      {"no load at all WSD", 0, 0, 0, 0, kWSD},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = Project(kStringerStiffened);
+    ds.Sigx = c.sigx;
+    ds.Sigy = c.sigy;
+    ds.Tau = c.tau;
+    ds.pd = c.pd;
+    ds.lrfd = c.lrfd;
+    Recalculate(ds);
+    const ResultTable& t = ds.shellTable;
+    EXPECT_EQ(t.txt[0], "Shell Buckling: (Ch 3.3.2)");
+    EXPECT_EQ(ds.lamdas, 0.0f);
+    EXPECT_EQ(t.val[7], "355.0");  // fks
+    EXPECT_EQ(t.val[8], "1.15");   // gm
+    EXPECT_TRUE(UsageFactorPasses(ds.UFshell, ds.UFpermShell));
+    EXPECT_EQ(t.unit[10], c.lrfd == kLRFD ? " <= 1.00" : " <= 1.15");
+    if (c.sigx == 0) {
+      EXPECT_EQ(ds.UFshell.value(), 0);
+      EXPECT_EQ(t.val[10], "0.00");
+    }
+  }
+}
+
+// The curved-panel check sets beta to 1.0 under LRFD; the unstiffened-shell
+// check leaves it; neither reads a bending stress left by a column check,
+// and the panel check does not write sa0.
+TEST(CalcPanelShellBuckling, BetaBendingAndSa0) {
+  DesignState ds = Project(kStringerStiffened);
+  ds.matp = 5;
+  ds.fyp = Variant::Int(355);
+  CalcDesignStresses(ds);
+  ds.sp = ds.stiffspacing;
+  ds.beta = 0.8f;
+  ds.sa0 = 12.5;
+  ds.sm = 0.0f;
+  CalcPanelShellBuckling(ds);
+  EXPECT_EQ(ds.beta, 1.0f);
+  EXPECT_EQ(ds.sa0.value(), 12.5);
+  const ResultTable unbent = ds.shellTable;
+  ds.sm = -100.0f;
+  CalcPanelShellBuckling(ds);
+  EXPECT_EQ(ds.shellTable.val, unbent.val);
+  EXPECT_EQ(ds.shellTable.txt, unbent.txt);
+
+  ds = Project(kCylinder);
+  ds.Z = 128.8;
+  ds.matp = 5;
+  ds.fyp = Variant::Int(355);
+  CalcDesignStresses(ds);
+  ds.beta = 0.8f;
+  CalcShellBuckling(ds);
+  EXPECT_EQ(ds.beta, 0.8f);
+  EXPECT_DOUBLE_EQ(ds.sa0.value(), 100);
+}
+
+// ---- Stiffener check ----
+
+// No torsional strength (stiffener yield 0): the effective width is the
+// spacing and the check fails.
+TEST(CalcStiffenerBuckling, NoTorsionalStrengthUsesTheWholeSpacing) {
+  DesignState ds = Project(kStringerStiffened);
+  ds.mats = 5;  // typed stiffener yield strength
+  ds.fys = Variant::Int(0);
+  Recalculate(ds);
+  EXPECT_EQ(ds.stiffTable.val[6], "0.0");  // fT
+  EXPECT_EQ(ds.les, 600.0f);
+  EXPECT_EQ(ds.stiffTable.val[1], "600.0");
+  EXPECT_FALSE(UsageFactorPasses(ds.UFst, ds.UFpermst));
+}
+
+// An unloaded stiffener without torsional strength (a zero or negative
+// typed yield strength) does not pass either.
+TEST(CalcStiffenerBuckling, NoTorsionalStrengthNeverPassesUnloaded) {
+  for (double fys : {0.0, -355.0}) {
+    SCOPED_TRACE(fys);
+    DesignState ds = Project(kStringerStiffened);
+    ds.Sigx = Variant::Int(0);
+    ds.Sigy = 0.0f;
+    ds.Tau = 0.0f;
+    ds.pd = 0.0f;
+    ds.mats = 5;  // typed stiffener yield strength
+    ds.fys = fys;
+    Recalculate(ds);
+    EXPECT_EQ(ds.sigj.value(), 0);
+    EXPECT_LE(std::stod(ds.stiffTable.val[6]), 0.0);  // fT of the stiffener
+    EXPECT_FALSE(UsageFactorPasses(ds.UFst, ds.UFpermst)) << ds.UFst.value();
+    EXPECT_EQ(ds.stiffTable.val[13], "n/a");
+  }
+}
+
+// Under compression se = s fks |Sigx| / sigj / fT with the panel check's
+// fks and sigj, stored in single precision.
+TEST(CalcStiffenerBuckling, EffectiveWidthUnderCompression) {
+  DesignState ds = Project(kStringerStiffened);
+  CalcDesignStresses(ds);
+  GetShellYield(ds, ds.matp);
+  ds.sp = ds.stiffspacing;
+  CalcPanelShellBuckling(ds);
+  const double fks = ds.fks, sigj = ds.sigj;
+  GetStiffenerYield(ds, ds.mats);
+  CalcStiffenerBuckling(ds);
+  const double fT = ds.fTors;
+  ASSERT_GT(fT, 0);
+  const float se = static_cast<float>(600 * fks * 100 / sigj / fT);
+  ASSERT_LT(se, 600.0f);
+  EXPECT_EQ(ds.les, se);
+  EXPECT_EQ(ds.stiffTable.val[1], FormatNumber(se, "0.0", '.'));
+}
+
+// ---- Column check ----
+
+// A tensile axial force: no axial term, the usage factors are the bending
+// term alone; with no moments they are 0.
+TEST(CalcColumnBuckling, TensileAxialForce) {
+  DesignState ds = Project(kColumnBuckling);
+  ds.naxial = Variant::Int(1000);
+  Recalculate(ds);
+  EXPECT_EQ(ds.sa0.value(), 0);
+  EXPECT_EQ(ds.stiffTable.val[9], "0.0");
+  EXPECT_GT(ds.UF1.value(), 0);
+  EXPECT_DOUBLE_EQ(ds.UF1.value(), ds.UF2.value());  // the shared bending term
+
+  ds.M1a = ds.M1b = ds.M2a = Variant::Int(0);
+  ds.M2b = 0.0f;
+  Recalculate(ds);
+  EXPECT_EQ(ds.UF1.value(), 0);
+  EXPECT_EQ(ds.stiffTable.val[13], "0.00");
+  EXPECT_EQ(ds.stiffTable.val[14], "0.00");
+}
+
+// Local strength fak of DNV-RP-C202 eq. 3.8.x from the shell check's fEa,
+// fEh and the hoop stress.
+double LocalStrength(const DesignState& ds) {
+  const double fy = ds.fyp, fEa = ds.fEa, fEh = ds.fEh, sh = ds.sh;
+  const double a = 1 + fy * fy / (fEa * fEa);
+  const double b = (2 * fy * fy / fEa / fEh - 1) * sh;
+  const double c = sh * sh + fy * fy * sh * sh / (fEh * fEh) - fy * fy;
+  return (b + std::sqrt(b * b - 4 * a * c)) / (2 * a);
+}
+
+// The column strength just below and just above lamdak = 1.34: the
+// parabola below, 0.9 / lamdak^2 above (which is slightly higher there).
+TEST(CalcColumnBuckling, ColumnSlendernessBoundary) {
+  DesignState ds = Project(kColumnBuckling);
+  ds.M1a = ds.M1b = ds.M2a = Variant::Int(0);
+  ds.M2b = 0.0f;
+  Recalculate(ds);
+  const double fak = LocalStrength(ds);
+  const double gM = ds.gM;
+  const double Do = 2 * 3333.0 + 20, Di = 2 * 3333.0 - 20;
+  const double i = std::sqrt(kPi * (std::pow(Do, 4) - std::pow(Di, 4)) / 64 / (kTwoPi * 3333 * 20));
+  const double lamdaPerK = 6000 / kPi / i * std::sqrt(fak / 210000.0);
+  struct Case {
+    double lamda, fkc;
+  };
+  const double below = 1.34 * (1 - 1e-4), above = 1.34 * (1 + 1e-4);
+  const Case cases[] = {
+      {below, (1 - 0.28 * below * below) * fak},
+      {above, 0.9 / (above * above) * fak},
+  };
+  std::string shown[2];
+  for (int n = 0; n < 2; ++n) {
+    const Case& c = cases[n];
+    SCOPED_TRACE(c.lamda);
+    ds.k1 = c.lamda / lamdaPerK;
+    Recalculate(ds);
+    EXPECT_EQ(ds.stiffTable.val[2], "1.34");
+    EXPECT_EQ(ds.stiffTable.val[1], testing::Format1(c.fkc / gM));
+    EXPECT_NEAR(ds.UF1.value(), ds.sa0.value() / (c.fkc / gM), 1e-6);
+    shown[n] = ds.stiffTable.val[1];
+  }
+  EXPECT_LT(std::stod(shown[0]), std::stod(shown[1]));
+}
+
+// An axial stress at or beyond an Euler strength makes the amplification
+// 1 / (1 - sa0 / fE) infinite or negative: the column fails, shown "n/a".
+TEST(CalcColumnBuckling, AxialStressBeyondTheEulerStrengthFails) {
+  struct Case {
+    const char* name;
+    double sa0;
+    bool fails;
+  };
+  // k1 = 100: fE1 = 319787 / 100^2 = 32.0 MPa; k2 = 1: fE2 far higher.
+  const Case cases[] = {
+      {"below fE1", 20, false},
+      {"beyond fE1", 40, true},
+      {"far beyond fE1", 200, true},
+  };
+  for (std::int16_t format : {kLRFD, kWSD}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + " format " + std::to_string(format));
+      DesignState ds = Project(kColumnBuckling);
+      ds.lrfd = format;
+      ds.UF = 1.5f;  // the largest permitted value
+      ds.k1 = 100.0;
+      ds.naxial = -c.sa0 * static_cast<double>(static_cast<float>(kTwoPi * 3333)) * 20 / 1000;
+      Recalculate(ds);
+      ASSERT_NEAR(ds.sa0.value(), c.sa0, 1e-9);
+      ASSERT_NEAR(std::stod(ds.stiffTable.val[6]), 32.0, 0.05);  // fE1
+      EXPECT_EQ(std::isinf(ds.UF1.value()), c.fails);
+      EXPECT_EQ(std::isinf(ds.UF2.value()), c.fails);
+      if (c.fails) {
+        EXPECT_EQ(ds.stiffTable.val[13], "n/a");
+        EXPECT_EQ(ds.stiffTable.val[14], "n/a");
+        EXPECT_FALSE(UsageFactorPasses(ds.UF1, ds.UFperm));
+        EXPECT_FALSE(UsageFactorPasses(ds.UF2, ds.UFperm));
+      } else {
+        EXPECT_TRUE(std::isfinite(ds.UF1.value()));
+      }
+    }
+  }
+}
+
+// Drawn: a shell usage factor above the shell's own permitted value but
+// below the column's is red, and the column rows are coloured against the
+// column's permitted value.
+TEST(CalcColumnBuckling, ShellUsageFactorDrawnAgainstItsOwnPermittedValue) {
+  DesignState ds = Project(kColumnBuckling);
+  ds.lrfd = kWSD;
+  ds.UF = Variant::Int(1);
+  Recalculate(ds);
+  ASSERT_GT(ds.lamdas, 1.0f);  // beta 0.8: the shell permits 0.92 UF, the column 1.15 UF
+  const double ufShell = ds.UFshell;
+  ds.UF = static_cast<float>(ufShell / 1.035);
+  FakeWindow w;
+  RecordingSurface shell, stiff, ring;
+  w.surfaces[0] = &shell;
+  w.surfaces[1] = &stiff;
+  w.surfaces[2] = &ring;
+  ds.mainfrm = &w;
+  Recalculate(ds);
+  ASSERT_DOUBLE_EQ(ds.UFshell.value(), ufShell);
+  ASSERT_LT(ds.UFpermShell.value(), ufShell);
+  ASSERT_GT(ds.UFperm.value(), ufShell);
+  int coloured = 0;
+  for (const auto& text : shell.Visible()) {
+    if (text.colour == Colour::Black) continue;
+    ++coloured;
+    EXPECT_EQ(text.text, ds.shellTable.val[10]);
+    EXPECT_EQ(text.colour, Colour::Red);
+  }
+  EXPECT_EQ(coloured, 1);
+  const bool columnPasses = ds.UF1.value() <= ds.UFperm.value();
+  for (const auto& text : stiff.Visible()) {
+    if (text.colour == Colour::Black) continue;
+    EXPECT_EQ(text.colour, columnPasses ? Colour::Green : Colour::Red) << text.text;
   }
 }
 
