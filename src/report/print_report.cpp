@@ -88,9 +88,10 @@ void PrintReport(DesignState& ds, ReportHost& host) {
     printer.setDocName(QStringLiteral("Tamrel DNV"));
     const std::optional<int> copies = host.PrinterDialog().ShowPrinter(host.ReportOwner(), printer);
     if (!copies) return;
-    // One print document per copy, each of one page.
+    // One print document per copy, each of one page; a page range chosen
+    // in the dialog is not used.
     printer.setCopyCount(1);
-    printer.setPrintRange(QPrinter::AllPages);
+    DropPageRange(printer);
     for (int copy = 1; copy <= *copies; ++copy) {
       // Measured on the whole sheet, drawn over the printable area.
       ReportPage page(printer, printer.pageLayout().fullRectPixels(printer.resolution()).size());

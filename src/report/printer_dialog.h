@@ -3,6 +3,7 @@
 // window: the program shows the desktop's print dialog, tests set the
 // printer up themselves (a PDF file, say) and answer at once.
 
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -20,11 +21,19 @@ class PrinterDialogService {
 };
 
 // The desktop's print dialog. It offers no choice of printing the selection
-// and no print-to-file box; the report is one page, so it offers no page
-// range either.
+// and no print-to-file box; the report is one page, so a page range is not
+// offered, and one chosen all the same is not used.
 class QtPrinterDialogService : public PrinterDialogService {
  public:
   std::optional<int> ShowPrinter(QWidget* owner, QPrinter& printer) override;
 };
+
+// Makes the printer print every page: no page range of its own, and none
+// among the job options it hands to the print system (CUPS), where Qt's
+// dialog puts a range typed in it even when the application offers none.
+void DropPageRange(QPrinter& printer);
+
+// Job options (name, value, name, value ...) without the page range.
+QStringList WithoutPageRange(const QStringList& jobOptions);
 
 }  // namespace tamrel

@@ -26,6 +26,34 @@ std::string Utf8(const QString& text) {
   return text.toStdString();
 }
 
+// Room kept free before the right edge of a field of the frame.
+constexpr double kFieldPad = 0.5;
+
+// Prints a text of a field at (x, y), keeping the position or ending the
+// line. A text that would run past `right`, the right edge of its field,
+// is printed in a font just small enough to end before it, so that a long
+// identification, name or path neither prints over the next field nor
+// leaves the frame; every other text keeps the font as it is.
+void PrintInField(ReportPage& page, double x, double y, double right, const std::string& text,
+                  bool lineEnd) {
+  const double points = page.FontSize();
+  const double room = right - kFieldPad - x;
+  double width = page.TextWidth(text);
+  // Text widths follow the font size closely but not exactly (hinting):
+  // a few steps bring the text inside.
+  for (int step = 0; step < 4 && room > 0 && width > room; ++step) {
+    page.SetFontSize(page.FontSize() * room / width);
+    width = page.TextWidth(text);
+  }
+  page.SetPos(x, y);
+  if (lineEnd) {
+    page.PrintLine(text);
+  } else {
+    page.Print(text);
+  }
+  page.SetFontSize(points);
+}
+
 }  // namespace
 
 void PrintReportHeader(DesignState& ds, ReportPage& page, double cols11, double left,
@@ -56,19 +84,17 @@ void PrintReportHeader(DesignState& ds, ReportPage& page, double cols11, double 
   page.SetPos(l + 0.5, y + 1.5);
   page.PrintLine("Cylinder shell buckling based on DNV-RP-C202");
 
+  // The project field runs to L + 88, the identification field to L + 80,
+  // the date, time and file fields to R.
   page.SetPos(l + 37.5, 1.05 * y);
   page.Print("Project: ");
-  page.SetPos(l + 43, 1.05 * y);
-  page.Print(Characters(ds.proj, 0, 45));
-  page.SetPos(l + 43, y + 1);
-  page.PrintLine(Characters(ds.proj, 45, 60));
+  PrintInField(page, l + 43, 1.05 * y, l + 88, Characters(ds.proj, 0, 45), false);
+  PrintInField(page, l + 43, y + 1, l + 88, Characters(ds.proj, 45, 60), true);
 
   page.SetPos(l + 37.5, y + 2 + 0.05 * y);
   page.Print("Identification: ");
-  page.SetPos(l + 47, y + 2 + 0.05 * y);
-  page.Print(Characters(ds.ident, 0, 38));
-  page.SetPos(l + 47, y + 3);
-  page.PrintLine(Characters(ds.ident, 38, 60));
+  PrintInField(page, l + 47, y + 2 + 0.05 * y, l + 80, Characters(ds.ident, 0, 38), false);
+  PrintInField(page, l + 47, y + 3, l + 80, Characters(ds.ident, 38, 60), true);
 
   page.SetPos(l + 88.5, 1.05 * y);
   page.Print("Page:");
@@ -77,16 +103,17 @@ void PrintReportHeader(DesignState& ds, ReportPage& page, double cols11, double 
   page.Print("1/1");
 
   page.SetFontSize(ds.rfont - 3);
-  page.SetPos(l + 80.5, y + 2.1);
-  page.PrintLine("Date: " + Utf8(QLocale().toString(now.date(), QLocale::ShortFormat)));
-  page.SetPos(l + 80.5, y + 3);
+  PrintInField(page, l + 80.5, y + 2.1, r,
+               "Date: " + Utf8(QLocale().toString(now.date(), QLocale::ShortFormat)), true);
   // Hour and minute as plain whole numbers: 9:5 at five past nine.
-  page.PrintLine("Time: " + Utf8(QString::number(now.time().hour())) + ":" +
-                 Utf8(QString::number(now.time().minute())));
+  PrintInField(page, l + 80.5, y + 3, r,
+               "Time: " + Utf8(QString::number(now.time().hour())) + ":" +
+                   Utf8(QString::number(now.time().minute())),
+               true);
 
-  page.SetPos(l + 0.5, y + 3.9);
   page.SetFontSize(ds.rfont - 3);
-  page.PrintLine("File: " + Utf8(QString::fromStdString(ds.filename).toLower()));
+  PrintInField(page, l + 0.5, y + 3.9, r,
+               "File: " + Utf8(QString::fromStdString(ds.filename).toLower()), true);
 }
 
 }  // namespace tamrel

@@ -83,6 +83,7 @@ class ReportPage : public TextSurface {
   // are the text surface's).
   void SetFontName(const QString& family);
   void SetFontSize(double points);
+  double FontSize() const { return points_; }
   void SetItalic(bool on);
   QFont CurrentFont() const;
   // Height of one line of text in the current font, in scale units.

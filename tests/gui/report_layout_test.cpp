@@ -319,6 +319,177 @@ class ReportLayoutTest : public QObject {
     QCOMPARE(page.HasText(ringTitle), belowShell == "ring" || (cyltype == 2 && ring == 1));
   }
 
+  // Which material and geometry rows each cylinder type prints, and where:
+  // rows one apart from y = 11, the plate row 1.3 below the usage factor,
+  // 1.5 before each heading.
+  void inputRowsByCylinderType_data() {
+    QTest::addColumn<int>("cyltype");
+    QTest::addColumn<int>("ring");
+    QTest::addColumn<QStringList>("labels");  // in order, "" for the k2 row
+    const QStringList head = {"Design Condition:", "Allowable Usage Factor: ", "Plate: "};
+    const QStringList shell = {"Geometry:", "Cylinder radius (cL plate)",
+                               "Distance between ring frames", "Cylinder wall thickness"};
+    QTest::newRow("cylinder") << 0 << 1 << head + QStringList{"Youngs modulus: "} + shell;
+    QTest::newRow("ring stiffened")
+        << 1 << 1
+        << head + QStringList{"Stiffener: ", "Ringframe: ", "Youngs modulus: "} + shell +
+               QStringList{"Cylinder length", "Lat tors buckl length: (ringframe)"};
+    // Ring frames off: no ring-frame material, but still its tripping length.
+    QTest::newRow("ring stiffened, ring frames off")
+        << 1 << 0
+        << head + QStringList{"Stiffener: ", "Youngs modulus: "} + shell +
+               QStringList{"Cylinder length", "Lat tors buckl length: (ringframe)"};
+    QTest::newRow("stringer stiffened, ring frames off")
+        << 2 << 0
+        << head + QStringList{"Stiffener: ", "Youngs modulus: "} + shell +
+               QStringList{"Stiff spacing:", "Lat tors buckl length: (stiffener)",
+                           "Cylinder length", "Lat tors buckl length: (ringframe)"};
+    QTest::newRow("column") << 3 << 1
+                            << head + QStringList{"Youngs modulus: ",
+                                                  "Geometry:",
+                                                  "Cylinder radius (cL plate)",
+                                                  "Cylinder wall thickness",
+                                                  "Cylinder length",
+                                                  "Effective length factor",
+                                                  ""};
+  }
+
+  void inputRowsByCylinderType() {
+    QFETCH(int, cyltype);
+    QFETCH(int, ring);
+    QFETCH(QStringList, labels);
+    DesignState ds = Project(static_cast<std::int16_t>(cyltype), static_cast<std::int16_t>(ring));
+    DrawnPage page(ds);
+    // Every text at the label column between the first heading and
+    // "Loading:", in the order printed.
+    QStringList printed;
+    std::vector<double> ys;
+    bool inSummary = false;
+    for (const Item& item : page.items()) {
+      if (item.kind != Item::Kind::Text || !Near(item.x, kXHead)) continue;
+      if (item.text == "Loading:") break;
+      if (inSummary) {
+        printed << item.text;
+        ys.push_back(item.y);
+      }
+      if (item.text == "Design format/Condition and Material:") inSummary = true;
+    }
+    // The k2 row has no label: its symbol marks it.
+    if (labels.endsWith("")) {
+      const Item* k2 = TextAtX(page, "k2", kXLab);
+      QVERIFY(k2);
+      printed << "";
+      ys.push_back(k2->y);
+    }
+    QCOMPARE(printed, labels);
+    double y = 10;
+    for (int i = 0; i < printed.size(); ++i) {
+      const QString& label = printed[i];
+      y += label == "Plate: " ? 1.3 : label == "Geometry:" ? 1.5 : 1;
+      VERIFY_NEAR(ys[static_cast<std::size_t>(i)], y, 1e-9);
+    }
+  }
+
+  // The type line after a profile section's heading: H and B with "00", tw
+  // with "0.0", tf with "#0.0", joined by "x".
+  void profileTypeLines_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("h");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("tw");
+    QTest::addColumn<double>("tf");
+    QTest::addColumn<QString>("line");
+    const std::tuple<int, QString> types[] = {
+        {0, " L200x90x9.0x12.0"}, {1, " L200x90x9.0x12.0"}, {2, " T200x90x9.0x12.0"},
+        {3, " T200x90x9.0x12.0"}, {4, " Fb200x9.0"},        {5, " Fb200x9.0"},
+        {6, " BF 200x9.0"},       {7, " RHS200x90x9.0"},    {8, " Trapez 200x90x9.0"},
+        {9, " I200x90x9.0x12.0"},
+    };
+    for (const auto& [type, line] : types) {
+      QTest::newRow(qPrintable(QString("type %1").arg(type)))
+          << type << 200.0 << 90.0 << 9.0 << 12.0 << line;
+    }
+    // Every integer digit is kept; short ones are padded to two.
+    QTest::newRow("large and small") << 0 << 1200.0 << 5.0 << 9.0 << 0.5 << " L1200x05x9.0x0.5";
+    QTest::newRow("rounded") << 9 << 99.6 << 150.4 << 7.25 << 10.04 << " I100x150x7.3x10.0";
+    QTest::newRow("unknown type") << 10 << 200.0 << 90.0 << 9.0 << 12.0 << QString();
+  }
+
+  void profileTypeLines() {
+    QFETCH(int, type);
+    QFETCH(double, h);
+    QFETCH(double, b);
+    QFETCH(double, tw);
+    QFETCH(double, tf);
+    QFETCH(QString, line);
+    DesignState ds;
+    const std::optional<std::string> got =
+        ProfileTypeLine(ds, type, Variant(h), Variant(b), Variant(tw), static_cast<float>(tf));
+    QCOMPARE(got.has_value(), !line.isEmpty());
+    if (got) QCOMPARE(QString::fromStdString(*got), line);
+  }
+
+  // The ring frame's type line carries its fabrication, and the built-up L
+  // " (built-up)" after it; each member's sketch is that of its type's
+  // dialog, the built-up T and flat bar taking the table dialog's.
+  void profileSectionLinesAndSketches_data() {
+    QTest::addColumn<bool>("ringFrame");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("ringfab");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("sketch");
+    const char* stiff[] = {"pic_stiff_L",   "pic_stiff_Lb", "pic_stiff_t",  "pic_stiff_t",
+                           "pic_stiff_f",   "pic_stiff_f",  "pic_stiff_hp", "pic_stiff_rhs",
+                           "pic_stiff_usp", "pic_stiff_i"};
+    const char* gird[] = {"pic_gird_L",   "pic_gird_Lb", "pic_gird_t",  "pic_gird_t",
+                          "pic_gird_f",   "pic_gird_f",  "pic_gird_hp", "pic_gird_rhs",
+                          "pic_gird_usp", "pic_gird_i"};
+    for (int type = 0; type <= 9; ++type) {
+      const QString built = type == 1 ? " (built-up)" : "";
+      QTest::newRow(qPrintable(QString("stiffener %1").arg(type)))
+          << false << type << 0 << built << QString(stiff[type]);
+      QTest::newRow(qPrintable(QString("ring frame %1").arg(type)))
+          << true << type << 0 << " (Fabricated)" + built << QString(gird[type]);
+    }
+    QTest::newRow("cold-formed ring frame")
+        << true << 7 << 1 << QString(" (Cold-formed)") << QString("pic_gird_rhs");
+    QTest::newRow("cold-formed built-up L")
+        << true << 1 << 1 << QString(" (Cold-formed) (built-up)") << QString("pic_gird_Lb");
+  }
+
+  void profileSectionLinesAndSketches() {
+    QFETCH(bool, ringFrame);
+    QFETCH(int, type);
+    QFETCH(int, ringfab);
+    QFETCH(QString, suffix);
+    QFETCH(QString, sketch);
+    DesignState ds = testing::ShippedProject();
+    (ringFrame ? ds.ringtype : ds.stifftype) = static_cast<std::int16_t>(type);
+    ds.ringfab = static_cast<std::int16_t>(ringfab);
+    Recalculate(ds);
+    DrawnPage page(ds);
+    const Item* heading = page.Text(ringFrame ? "Ringframe Profile:" : "Stiffener Profile:");
+    QVERIFY(heading);
+    const Item* line = nullptr;
+    for (const Item& item : page.items()) {
+      if (item.kind == Item::Kind::Text && Near(item.x, heading->x + heading->width) &&
+          Near(item.y, heading->y)) {
+        line = &item;
+      }
+    }
+    QVERIFY(line);
+    const std::optional<std::string> dims =
+        ringFrame ? ProfileTypeLine(ds, type, ds.hg, ds.bg, ds.twg, ds.tfg)
+                  : ProfileTypeLine(ds, type, ds.hs, ds.bs, ds.tws, ds.tfs);
+    QCOMPARE(line->text, QString::fromStdString(*dims) + suffix);
+    const auto pictures = page.Pictures();
+    QCOMPARE(pictures.size(), size_t(3));  // geometry, stiffener, ring frame
+    const Item* picture = pictures[ringFrame ? 2 : 1];
+    QCOMPARE(picture->text, sketch);
+    VERIFY_NEAR(picture->x, heading->x, 1e-9);
+    VERIFY_NEAR(picture->y, heading->y + 2, 1e-9);
+  }
+
   // Each profile-data block starts two rows below its entry y, at the
   // symbol column plus xshift, and leaves ypos at the y of its last row.
   void profileBlockExtents_data() {
@@ -447,7 +618,9 @@ class ReportLayoutTest : public QObject {
         page.printer().pageLayout().fullRectPixels(page.printer().resolution()).size();
     const double cols11 =
         std::round(paper.width() / m.horizontalAdvance("SmGasdfghjklpoiuytre") * 20);
+    const double rows11 = std::round(paper.height() / m.lineSpacing());
     const double l = std::round(cols11 / 10);
+    const double r = 0.95 * cols11;
     QVERIFY(cols11 > 100 && cols11 < 125);  // A4 portrait
     const auto boxes = page.OfKind(Item::Kind::Box);
     QCOMPARE(boxes.size(), size_t(1));
@@ -455,11 +628,29 @@ class ReportLayoutTest : public QObject {
     QCOMPARE(boxes[0]->y, 2.0);
     VERIFY_NEAR(boxes[0]->width, 0.85 * cols11, 1e-9);
     VERIFY_NEAR(boxes[0]->height, 4.8, 1e-9);
+    // The seven rules of the frame, in order: x1, y1, x2, y2.
+    const double rules[][4] = {
+        {l, 3.4, l + 37, 3.4},  {l + 37, 4, r, 4},        {l + 80, 4.9, r, 4.9},
+        {l, 5.8, r, 5.8},       {l + 37, 2, l + 37, 5.8}, {l + 80, 4, l + 80, 5.8},
+        {l + 88, 2, l + 88, 4},
+    };
+    const auto lines = page.Lines();
+    QVERIFY(lines.size() >= std::size(rules));
+    for (std::size_t i = 0; i < std::size(rules); ++i) {
+      const Item& line = *lines[i];
+      VERIFY_NEAR(line.x, rules[i][0], 1e-9);
+      VERIFY_NEAR(line.y, rules[i][1], 1e-9);
+      VERIFY_NEAR(line.x + line.width, rules[i][2], 1e-9);
+      VERIFY_NEAR(line.y + line.height, rules[i][3], 1e-9);
+    }
     const Item* title = page.Text("Tamrel DNV");
     QCOMPARE(title->x, l + 0.5);
     QCOMPARE(title->y, 2.0);
     QVERIFY(title->font.bold());
     QCOMPARE(title->font.pointSizeF(), 15.0);
+    // The header scale: cols11 across and rows11 down the drawing area.
+    VERIFY_NEAR(title->devicePos.x(), (l + 0.5) * page.page().AreaWidth() / cols11, 1e-6);
+    VERIFY_NEAR(title->devicePos.y(), 2 * page.page().AreaHeight() / rows11, 1e-6);
     const std::tuple<const char*, double, double, double> texts[] = {
         {"Cylinder shell buckling based on DNV-RP-C202", 0.5, 3.5, 8},
         {"Project: ", 37.5, 2.1, 8},
@@ -470,9 +661,10 @@ class ReportLayoutTest : public QObject {
         {"1/1", 88.5, 2.9, 9},
         {"Time: 9:5", 80.5, 5, 8},
         {"File: new file", 0.5, 5.9, 8},
+        {"Date: ", 80.5, 4.1, 8},
     };
     for (const auto& [text, dx, y, points] : texts) {
-      const Item* item = page.Text(text);
+      const Item* item = QString(text) == "Date: " ? page.TextStarting(text) : page.Text(text);
       QVERIFY2(item, text);
       VERIFY_NEAR(item->x, l + dx, 1e-9);
       VERIFY_NEAR(item->y, y, 1e-9);
@@ -513,6 +705,26 @@ class ReportLayoutTest : public QObject {
     VERIFY_NEAR(id2->y, 5, 1e-9);
     QVERIFY(page.Text("Time: 14:30"));
     QVERIFY(page.Text("File: /data/projects/tank a.tmr"));
+    // Sixty capitals do not fit the identification field (it ends at
+    // L + 80, where the date and time fields begin): the line is printed
+    // smaller, so that it ends inside its field; what fits keeps 8 points.
+    const double l = first->x - 43;
+    QVERIFY(id2->font.pointSizeF() < 8);
+    QVERIFY(id2->x + id2->width <= l + 80);
+    QVERIFY(id1->x + id1->width <= l + 80);
+    QCOMPARE(first->font.pointSizeF(), 8.0);
+    QCOMPARE(second->font.pointSizeF(), 8.0);
+    for (const char* text : {"Date: ", "Time: 14:30", "Page:", "Identification: "}) {
+      QCOMPARE(page.TextStarting(text)->font.pointSizeF(), 8.0);
+    }
+    // A path longer than the frame is wide ends inside the frame too.
+    ds.filename = "/data/" + std::string(200, 'w') + ".tmr";
+    DrawnPage longPath(ds);
+    const Item* file = longPath.TextStarting("File: /data/www");
+    QVERIFY(file);
+    const double cols11 = longPath.OfKind(Item::Kind::Box)[0]->width / 0.85;
+    QVERIFY(file->x + file->width <= 0.95 * cols11);
+    QVERIFY(file->font.pointSizeF() < 8);
 
     // 45 characters: one line, nothing on the second.
     ds.proj = std::string(45, 'P');

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "calc/checks.h"
 #include "calc/defaults.h"
@@ -35,6 +36,8 @@ class PdfPrinterDialog : public PrinterDialogService {
   bool cancel = false;
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   QPageSize pageSize = QPageSize(QPageSize::A4);
+  // A page range chosen in the dialog: from, to.
+  std::optional<std::pair<int, int>> pageRange;
   int shown = 0;
 
   std::optional<int> ShowPrinter(QWidget* /*owner*/, QPrinter& printer) override {
@@ -44,6 +47,10 @@ class PdfPrinterDialog : public PrinterDialogService {
     printer.setOutputFileName(path);
     printer.setPageSize(pageSize);
     printer.setPageOrientation(orientation);
+    if (pageRange) {
+      printer.setPrintRange(QPrinter::PageRange);
+      printer.setFromTo(pageRange->first, pageRange->second);
+    }
     return copies;
   }
 };

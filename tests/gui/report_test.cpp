@@ -126,6 +126,22 @@ class ReportCommandTest : public QObject {
     QCOMPARE(yposAtEnd, std::vector<double>(3, yposAtEnd[0]));
   }
 
+  // A page range chosen in the dialog is not used: the one report page is
+  // printed, as many times as asked for.
+  void aPageRangeChangesNothing() {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    host.dialog.path = OutputPath("report_page_range.pdf");
+    host.dialog.pageRange = std::pair(2, 3);
+    host.dialog.copies = 2;
+    PrintReport(ds, host);
+    QCOMPARE(host.ended.size(), qsizetype(2));
+    for (const QString& pdf : host.ended) {
+      QCOMPARE(testing::PdfPages(pdf), 1);
+      QVERIFY(PdfText(pdf).contains("Shell Buckling"));
+    }
+  }
+
   void cancelPrintsNothing() {
     DesignState ds = testing::ShippedProject();
     FakeReportHost host;
