@@ -8,12 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QResource>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
+#include <memory>
 
 #include "platform/document_opener.h"
 #include "platform/pictures.h"
@@ -144,7 +147,7 @@ HelpWindow::HelpWindow(QString folder) : QWidget(nullptr), folder_(std::move(fol
 }
 
 QString HelpWindow::PageUrl(const QString& file) const {
-  return QUrl::fromLocalFile(QDir(folder_).absoluteFilePath(file)).toString();
+  return HelpPageUrl(folder_, file).toString();
 }
 
 void HelpWindow::Present(Page page) {
@@ -156,8 +159,7 @@ void HelpWindow::Present(Page page) {
 }
 
 void HelpWindow::ShowContents() {
-  browser->setSource(
-      QUrl::fromLocalFile(QDir(folder_).absoluteFilePath(QString::fromLatin1(kContentsPage))));
+  browser->setSource(HelpPageUrl(folder_, QString::fromLatin1(kContentsPage)));
   Present(Page::Contents);
 }
 
@@ -200,8 +202,35 @@ void HelpWindow::RunSearch() {
   page_ = Page::Search;
 }
 
-QString HelpFolder(const std::string& apppath) {
-  return QDir(QString::fromStdString(apppath)).filePath(QStringLiteral("help"));
+QString HelpFilePath(const std::string& apppath) {
+  return QDir(QString::fromStdString(apppath)).filePath(QStringLiteral("tamrel.chm"));
+}
+
+QString OpenHelpFile(const QString& path) {
+  struct Opened {
+    QByteArray data;  // the resource data stays registered for the run
+    QString folder;
+  };
+  static std::map<QString, std::unique_ptr<Opened>> opened;
+  const QString key = QFileInfo(path).absoluteFilePath();
+  if (const auto it = opened.find(key); it != opened.end()) return it->second->folder;
+  QFile file(key);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  auto help = std::make_unique<Opened>();
+  help->data = file.readAll();
+  const QString root = QStringLiteral("/tamrel.chm/%1").arg(opened.size() + 1);
+  if (help->data.isEmpty() ||
+      !QResource::registerResource(reinterpret_cast<const uchar*>(help->data.constData()), root)) {
+    return {};
+  }
+  help->folder = QLatin1Char(':') + root;
+  return opened.emplace(key, std::move(help)).first->second->folder;
+}
+
+QUrl HelpPageUrl(const QString& folder, const QString& page) {
+  const QString path = QDir(folder).absoluteFilePath(page);
+  if (path.startsWith(QLatin1Char(':'))) return QUrl(QStringLiteral("qrc") + path);
+  return QUrl::fromLocalFile(path);
 }
 
 QString TheoryManualPath(const std::string& apppath) {
@@ -211,11 +240,14 @@ QString TheoryManualPath(const std::string& apppath) {
 
 namespace {
 
-// The help window, made on first use; nullptr when the help folder has no
-// contents page.
+// The help window, made on first use; nullptr when the help file is
+// missing, cannot be read or has no contents page.
 HelpWindow* HelpAt(std::unique_ptr<HelpWindow>& window, const std::string& apppath) {
-  const QString folder = HelpFolder(apppath);
-  if (!QFileInfo::exists(QDir(folder).filePath(QString::fromLatin1(kContentsPage)))) {
+  const QString path = HelpFilePath(apppath);
+  if (!QFileInfo::exists(path)) return nullptr;
+  const QString folder = OpenHelpFile(path);
+  if (folder.isEmpty() ||
+      !QFileInfo::exists(QDir(folder).filePath(QString::fromLatin1(kContentsPage)))) {
     return nullptr;
   }
   if (!window || window->Folder() != folder) window = std::make_unique<HelpWindow>(folder);
