@@ -269,8 +269,12 @@ void ShowHelpSearch(std::unique_ptr<HelpWindow>& window, const std::string& appp
 }
 
 void OpenTheoryManual(DocumentOpener& opener, const std::string& apppath) {
+  // A manual that is not there fails at once, as the shell's open does; the
+  // desktop is not asked to open it (it might say so in a message of its own).
+  const QString path = TheoryManualPath(apppath);
+  if (!QFileInfo::exists(path)) return;
   try {
-    opener.Open(QUrl::fromLocalFile(TheoryManualPath(apppath)));
+    opener.Open(QUrl::fromLocalFile(path));
   } catch (...) {  // NOLINT(bugprone-empty-catch): nothing is reported
   }
 }

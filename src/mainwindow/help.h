@@ -95,8 +95,8 @@ void ShowHelpContents(std::unique_ptr<HelpWindow>& window, const std::string& ap
 void ShowHelpIndex(std::unique_ptr<HelpWindow>& window, const std::string& apppath);
 void ShowHelpSearch(std::unique_ptr<HelpWindow>& window, const std::string& apppath);
 
-// The theory manual in the desktop's viewer; the result is not examined and
-// nothing is reported.
+// The theory manual in the desktop's viewer, when it is there; the result is
+// not examined and nothing is reported.
 void OpenTheoryManual(DocumentOpener& opener, const std::string& apppath);
 
 }  // namespace tamrel
