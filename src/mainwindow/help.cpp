@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
-#include <memory>
 
 #include "platform/document_opener.h"
 #include "platform/pictures.h"
@@ -207,24 +206,14 @@ QString HelpFilePath(const std::string& apppath) {
 }
 
 QString OpenHelpFile(const QString& path) {
-  struct Opened {
-    QByteArray data;  // the resource data stays registered for the run
-    QString folder;
-  };
-  static std::map<QString, std::unique_ptr<Opened>> opened;
+  static std::map<QString, QString> opened;  // file -> folder of its pages
   const QString key = QFileInfo(path).absoluteFilePath();
-  if (const auto it = opened.find(key); it != opened.end()) return it->second->folder;
-  QFile file(key);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  auto help = std::make_unique<Opened>();
-  help->data = file.readAll();
+  if (const auto it = opened.find(key); it != opened.end()) return it->second;
+  // Registered from the file, whose size Qt checks the file's contents
+  // against: a damaged or foreign file is refused, never read past its end.
   const QString root = QStringLiteral("/tamrel.chm/%1").arg(opened.size() + 1);
-  if (help->data.isEmpty() ||
-      !QResource::registerResource(reinterpret_cast<const uchar*>(help->data.constData()), root)) {
-    return {};
-  }
-  help->folder = QLatin1Char(':') + root;
-  return opened.emplace(key, std::move(help)).first->second->folder;
+  if (!QResource::registerResource(key, root)) return {};
+  return opened.emplace(key, QLatin1Char(':') + root).first->second;
 }
 
 QUrl HelpPageUrl(const QString& folder, const QString& page) {

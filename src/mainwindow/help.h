@@ -80,9 +80,9 @@ class HelpWindow : public QWidget {
 QString HelpFilePath(const std::string& apppath);
 QString TheoryManualPath(const std::string& apppath);
 
-// The folder of the pages held in a help file (a resource path), read into
-// memory once per file for the whole run; empty when the file cannot be
-// read as a help file.
+// The folder of the pages held in a help file (a resource path), opened
+// once per file for the whole run; empty when the file cannot be read as a
+// help file.
 QString OpenHelpFile(const QString& path);
 
 // The address of a page of a help folder, for the help window's links.

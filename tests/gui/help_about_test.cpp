@@ -199,8 +199,11 @@ class HelpAboutTest : public QObject {
   // Without a readable help file "tamrel.chm" in the program folder
   // nothing opens and nothing is said: no file at all, the loose pages in
   // a folder instead of the file, an empty file, a file that is no help
-  // file.
+  // file, a help file cut short.
   void missingOrUnreadableHelpFileShowsNothing() {
+    QFile real(TAMREL_HELP_FILE);
+    QVERIFY(real.open(QIODevice::ReadOnly));
+    const QByteArray cutShort = real.read(64);
     struct Case {
       const char* name;
       const char* helpFile;  // nullptr: none
@@ -209,6 +212,7 @@ class HelpAboutTest : public QObject {
         {"no help file", nullptr},
         {"empty help file", ""},
         {"no help file inside", "<html><body>Contents</body></html>"},
+        {"help file cut short", cutShort.constData()},
     };
     for (const Case& c : cases) {
       ProgramFolder folder(false);
@@ -218,7 +222,7 @@ class HelpAboutTest : public QObject {
       if (c.helpFile != nullptr) {
         QFile file(folder.dir.filePath("tamrel.chm"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(c.helpFile);
+        file.write(c.helpFile == cutShort.constData() ? cutShort : QByteArray(c.helpFile));
       }
       StartedWindow s(folder.path().constData());
       TamrelWindow& w = s.w();
