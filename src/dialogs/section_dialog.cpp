@@ -56,6 +56,10 @@ SectionDialog::~SectionDialog() {
 QFont SectionDialog::TextFont() const {
   QFont f(QStringLiteral("Arial"));
   f.setPointSizeF(9);
+  // Stated outright: a control inside a frame must not take on the bold
+  // of the frame's caption.
+  f.setBold(false);
+  f.setUnderline(false);
   return f;
 }
 

@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QResource>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 
 #include "platform/document_opener.h"
 #include "platform/pictures.h"
@@ -144,7 +146,7 @@ HelpWindow::HelpWindow(QString folder) : QWidget(nullptr), folder_(std::move(fol
 }
 
 QString HelpWindow::PageUrl(const QString& file) const {
-  return QUrl::fromLocalFile(QDir(folder_).absoluteFilePath(file)).toString();
+  return HelpPageUrl(folder_, file).toString();
 }
 
 void HelpWindow::Present(Page page) {
@@ -156,8 +158,7 @@ void HelpWindow::Present(Page page) {
 }
 
 void HelpWindow::ShowContents() {
-  browser->setSource(
-      QUrl::fromLocalFile(QDir(folder_).absoluteFilePath(QString::fromLatin1(kContentsPage))));
+  browser->setSource(HelpPageUrl(folder_, QString::fromLatin1(kContentsPage)));
   Present(Page::Contents);
 }
 
@@ -200,8 +201,25 @@ void HelpWindow::RunSearch() {
   page_ = Page::Search;
 }
 
-QString HelpFolder(const std::string& apppath) {
-  return QDir(QString::fromStdString(apppath)).filePath(QStringLiteral("help"));
+QString HelpFilePath(const std::string& apppath) {
+  return QDir(QString::fromStdString(apppath)).filePath(QStringLiteral("tamrel.chm"));
+}
+
+QString OpenHelpFile(const QString& path) {
+  static std::map<QString, QString> opened;  // file -> folder of its pages
+  const QString key = QFileInfo(path).absoluteFilePath();
+  if (const auto it = opened.find(key); it != opened.end()) return it->second;
+  // Registered from the file, whose size Qt checks the file's contents
+  // against: a damaged or foreign file is refused, never read past its end.
+  const QString root = QStringLiteral("/tamrel.chm/%1").arg(opened.size() + 1);
+  if (!QResource::registerResource(key, root)) return {};
+  return opened.emplace(key, QLatin1Char(':') + root).first->second;
+}
+
+QUrl HelpPageUrl(const QString& folder, const QString& page) {
+  const QString path = QDir(folder).absoluteFilePath(page);
+  if (path.startsWith(QLatin1Char(':'))) return QUrl(QStringLiteral("qrc") + path);
+  return QUrl::fromLocalFile(path);
 }
 
 QString TheoryManualPath(const std::string& apppath) {
@@ -211,11 +229,14 @@ QString TheoryManualPath(const std::string& apppath) {
 
 namespace {
 
-// The help window, made on first use; nullptr when the help folder has no
-// contents page.
+// The help window, made on first use; nullptr when the help file is
+// missing, cannot be read or has no contents page.
 HelpWindow* HelpAt(std::unique_ptr<HelpWindow>& window, const std::string& apppath) {
-  const QString folder = HelpFolder(apppath);
-  if (!QFileInfo::exists(QDir(folder).filePath(QString::fromLatin1(kContentsPage)))) {
+  const QString path = HelpFilePath(apppath);
+  if (!QFileInfo::exists(path)) return nullptr;
+  const QString folder = OpenHelpFile(path);
+  if (folder.isEmpty() ||
+      !QFileInfo::exists(QDir(folder).filePath(QString::fromLatin1(kContentsPage)))) {
     return nullptr;
   }
   if (!window || window->Folder() != folder) window = std::make_unique<HelpWindow>(folder);
@@ -237,8 +258,12 @@ void ShowHelpSearch(std::unique_ptr<HelpWindow>& window, const std::string& appp
 }
 
 void OpenTheoryManual(DocumentOpener& opener, const std::string& apppath) {
+  // A manual that is not there fails at once, as the shell's open does; the
+  // desktop is not asked to open it (it might say so in a message of its own).
+  const QString path = TheoryManualPath(apppath);
+  if (!QFileInfo::exists(path)) return;
   try {
-    opener.Open(QUrl::fromLocalFile(TheoryManualPath(apppath)));
+    opener.Open(QUrl::fromLocalFile(path));
   } catch (...) {  // NOLINT(bugprone-empty-catch): nothing is reported
   }
 }

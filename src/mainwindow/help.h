@@ -1,16 +1,18 @@
 #pragma once
-// The help: the pages of the help folder beside the program ("help", with
-// contents.html and the keyword list index.txt, one "keyword<TAB>page" a
-// line) shown in a small help window with the three entry points of a help
+// The help: the help file "tamrel.chm" in the program directory, which
+// holds the help pages (contents.html, the keyword list index.txt, one
+// "keyword<TAB>page" a line, and the topic pages) bound into one resource
+// file, shown in a small help window with the three entry points of a help
 // viewer: the contents, the index and the full-text search. The theory
 // manual opens in the desktop's PDF viewer.
 //
-// Every command is fire-and-forget: a missing help folder or manual shows
-// nothing and changes nothing. The help window has no owner (it stays
-// beside the main window, not above it) and is the same window each time;
-// it ends with the program.
+// Every command is fire-and-forget: a missing or unreadable help file or
+// manual shows nothing and changes nothing. The help window has no owner
+// (it stays beside the main window, not above it) and is the same window
+// each time; it ends with the program.
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -73,20 +75,28 @@ class HelpWindow : public QWidget {
   Page page_ = Page::Contents;
 };
 
-// The help folder beside the program, and the theory manual in its folder
-// "Documentation".
-QString HelpFolder(const std::string& apppath);
+// The help file in the program directory, and the theory manual in its
+// folder "Documentation".
+QString HelpFilePath(const std::string& apppath);
 QString TheoryManualPath(const std::string& apppath);
+
+// The folder of the pages held in a help file (a resource path), opened
+// once per file for the whole run; empty when the file cannot be read as a
+// help file.
+QString OpenHelpFile(const QString& path);
+
+// The address of a page of a help folder, for the help window's links.
+QUrl HelpPageUrl(const QString& folder, const QString& page);
 
 // The routines of the Help module: the help window at its contents, its
 // index or its search page, made on first use. Nothing happens when the
-// help folder has no contents page.
+// help file is missing or has no contents page.
 void ShowHelpContents(std::unique_ptr<HelpWindow>& window, const std::string& apppath);
 void ShowHelpIndex(std::unique_ptr<HelpWindow>& window, const std::string& apppath);
 void ShowHelpSearch(std::unique_ptr<HelpWindow>& window, const std::string& apppath);
 
-// The theory manual in the desktop's viewer; the result is not examined and
-// nothing is reported.
+// The theory manual in the desktop's viewer, when it is there; the result is
+// not examined and nothing is reported.
 void OpenTheoryManual(DocumentOpener& opener, const std::string& apppath);
 
 }  // namespace tamrel

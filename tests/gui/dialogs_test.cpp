@@ -125,6 +125,39 @@ class DialogsTest : public QObject {
     }
   }
 
+  // Every text of a dialog is plain Arial 9 pt, also inside the frames
+  // whose captions are bold 8.25 pt; only the headings "Web:" and
+  // "Flange:" are underlined.
+  void textsArePlainAndOnlyTheFrameCaptionsBold() {
+    for (const Opening& o : kOpenings) {
+      DialogWorld w;
+      SectionDialog* d = w.Open(o.member, o.code);
+      QVERIFY2(d != nullptr, o.name);
+      int texts = 0;
+      for (QWidget* c : d->Window()->findChildren<QWidget*>()) {
+        const QString what = QString("%1 %2").arg(o.name, c->objectName());
+        if (auto* g = qobject_cast<QGroupBox*>(c)) {
+          QVERIFY2(g->font().bold(), qPrintable(what));
+          QCOMPARE(g->font().pointSizeF(), 8.25);
+          continue;
+        }
+        if (!qobject_cast<QLabel*>(c) && !qobject_cast<QLineEdit*>(c) &&
+            !qobject_cast<QComboBox*>(c) && !qobject_cast<QPushButton*>(c)) {
+          continue;
+        }
+        ++texts;
+        QVERIFY2(!c->font().bold(), qPrintable(what));
+        QCOMPARE(c->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(c->font().pointSizeF(), 9.0);
+        const auto* label = qobject_cast<QLabel*>(c);
+        const bool heading =
+            label != nullptr && (label->text() == "Web:" || label->text() == "Flange:");
+        QCOMPARE(c->font().underline(), heading);
+      }
+      QVERIFY2(texts >= 10, o.name);
+    }
+  }
+
   void aCodeOutsideTheTypesShowsNothing() {
     for (const int code : {10, -1, 32767}) {
       DialogWorld w;

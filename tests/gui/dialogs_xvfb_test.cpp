@@ -1,15 +1,18 @@
 // Activation of the section dialogs with real modal message boxes on a real
 // X server: a dialog is activated when it is shown and when the user comes
 // to it from another window of the program, never again when a message box
-// it (or the recalculation) showed closes.
+// it (or the recalculation) showed closes. Screenshots of all twenty
+// dialogs, whose controls must all be whole and apart.
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
 #include "dialog_fixture.h"
 #include "dialogs/built_up_dialog.h"
+#include "layout_check.h"
 #include "platform/message_service.h"
 
 namespace tamrel {
@@ -131,6 +134,39 @@ class DialogsXvfbTest : public QObject {
     Settle();
     QCOMPARE(w.ds.ringtype, std::int16_t(kTrapezProfile));
     QCOMPARE(w.host.recalcs, 4);
+  }
+
+  // Every dialog as the user sees it, filled from the new project and from
+  // a ring frame whose limits give the longest texts: written to the
+  // screenshots folder, with every control inside the window, its text
+  // whole, and no control over another or over a frame's caption.
+  void everyDialogShowsItsControlsWholeAndApart() {
+    for (const bool slender : {false, true}) {
+      for (const Member m : {Member::Stiffener, Member::RingFrame}) {
+        for (int code = 0; code < 10; ++code) {
+          RealWorld w;
+          if (slender) {
+            w.ds.cylr = 150000.0f;  // wide ring-frame limits: four and more digits
+            w.ds.girdtb_h = 999.0;
+            w.ds.girdtb_b = 999.0;
+            w.ds.stifftb_h = 999.0;
+          }
+          SectionDialog* d = w.Open(m, code);
+          QVERIFY(d != nullptr);
+          Settle();
+          QWidget* window = d->Window();
+          const QStringList faults = testing::LayoutFaults(window);
+          QVERIFY2(faults.isEmpty(),
+                   qPrintable(QString::fromLatin1(d->Entry().name) + ": " + faults.join("; ")));
+          if (!slender) {
+            const QImage image = window->grab().toImage();
+            QVERIFY(image.save(QDir(TAMREL_SCREENSHOT_DIR)
+                                   .filePath(QString("dialog_%1.png").arg(d->Entry().name))));
+          }
+          d->Unload(SectionDialog::CloseReason::ProjectOpened);
+        }
+      }
+    }
   }
 };
 

@@ -31,22 +31,17 @@ using testing::StartedWindow;
 
 namespace {
 
-// A program folder: the data tables and the help pages, as the build lays
+// A program folder: the data tables and the help file, as the build lays
 // them beside the executable.
 struct ProgramFolder {
   QTemporaryDir dir;
-  ProgramFolder() {
+  explicit ProgramFolder(bool withHelpFile = true) {
     for (const QString& f : QDir(TAMREL_DATA_DIR).entryList({"*.dat"}, QDir::Files)) {
       QFile::copy(QDir(TAMREL_DATA_DIR).filePath(f), dir.filePath(f));
     }
-    QDir(dir.path()).mkdir("help");
-    const QDir help(QString(TAMREL_SOURCE_DIR) + "/resources/help");
-    for (const QString& f : help.entryList(QDir::Files)) {
-      QFile::copy(help.filePath(f), dir.filePath("help/" + f));
-    }
+    if (withHelpFile) QFile::copy(TAMREL_HELP_FILE, dir.filePath("tamrel.chm"));
   }
   QByteArray path() const { return dir.path().toLocal8Bit(); }
-  QString helpPage(const char* page) const { return QDir(dir.filePath("help")).filePath(page); }
 };
 
 QRect Twips(double left, double top, double width, double height, int dpiX, int dpiY) {
@@ -94,9 +89,13 @@ class HelpAboutTest : public QObject {
     QVERIFY(help->parentWidget() == nullptr);  // no owner
     QCOMPARE(help->windowTitle(), QString("Tamrel DNV Help"));
     QCOMPARE(help->CurrentPage(), HelpWindow::Page::Contents);
-    QCOMPARE(help->browser->source(), QUrl::fromLocalFile(folder.helpPage("contents.html")));
+    QCOMPARE(help->browser->source(), HelpPageUrl(help->Folder(), "contents.html"));
+    QCOMPARE(help->browser->source().scheme(), QString("qrc"));
     QVERIFY(help->browser->toPlainText().contains("Reading the result tables"));
     QVERIFY(!help->searchBar->isVisible());
+    // A topic of the contents, read from the same file.
+    help->browser->setSource(QUrl("inputs.html"));
+    QVERIFY(help->browser->toPlainText().contains("tripping length"));
 
     // The index: the keywords of index.txt in alphabetical order, each a
     // link to its page.
@@ -110,8 +109,8 @@ class HelpAboutTest : public QObject {
     QVERIFY(index.indexOf("design format") < index.indexOf("Enter key"));
     QVERIFY(index.indexOf("Enter key") < index.indexOf("external pressure"));
     QVERIFY(index.indexOf("usage factor") < index.indexOf("WSD"));
-    QVERIFY(help->browser->toHtml().contains(
-        QUrl::fromLocalFile(folder.helpPage("inputs.html")).toString()));
+    QVERIFY(
+        help->browser->toHtml().contains(HelpPageUrl(help->Folder(), "inputs.html").toString()));
 
     // Search: opened with an empty query, no search started.
     help->query->setText("left over");
@@ -172,7 +171,10 @@ class HelpAboutTest : public QObject {
 
   // The search over the pages: every word, case ignored; nothing for no words.
   void helpSearchMatchesEveryWord() {
-    const QString help = QString(TAMREL_SOURCE_DIR) + "/resources/help";
+    // The pages as the help file holds them.
+    const QString help = OpenHelpFile(TAMREL_HELP_FILE);
+    QVERIFY(help.startsWith(':'));
+    QCOMPARE(OpenHelpFile(TAMREL_HELP_FILE), help);  // read once
     struct Case {
       const char* query;
       QStringList pages;  // at least these
@@ -194,29 +196,62 @@ class HelpAboutTest : public QObject {
     }
   }
 
-  // Without the help folder nothing opens and nothing is said.
-  void missingHelpFolderShowsNothing() {
-    StartedWindow s;  // the data folder has no help pages
-    TamrelWindow& w = s.w();
-    const int before = int(QApplication::topLevelWidgets().size());
-    for (const char* item : {"mnuhelpcont", "mnuindex", "mnuhelpsearch"}) {
-      w.MenuItem(item)->trigger();
+  // Without a readable help file "tamrel.chm" in the program folder
+  // nothing opens and nothing is said: no file at all, the loose pages in
+  // a folder instead of the file, an empty file, a file that is no help
+  // file, a help file cut short.
+  void missingOrUnreadableHelpFileShowsNothing() {
+    QFile real(TAMREL_HELP_FILE);
+    QVERIFY(real.open(QIODevice::ReadOnly));
+    const QByteArray cutShort = real.read(64);
+    struct Case {
+      const char* name;
+      const char* helpFile;  // nullptr: none
+    };
+    const Case cases[] = {
+        {"no help file", nullptr},
+        {"empty help file", ""},
+        {"no help file inside", "<html><body>Contents</body></html>"},
+        {"help file cut short", cutShort.constData()},
+    };
+    for (const Case& c : cases) {
+      ProgramFolder folder(false);
+      QDir(folder.dir.path()).mkdir("help");
+      QFile::copy(QString(TAMREL_SOURCE_DIR) + "/resources/help/contents.html",
+                  folder.dir.filePath("help/contents.html"));
+      if (c.helpFile != nullptr) {
+        QFile file(folder.dir.filePath("tamrel.chm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(c.helpFile == cutShort.constData() ? cutShort : QByteArray(c.helpFile));
+      }
+      StartedWindow s(folder.path().constData());
+      TamrelWindow& w = s.w();
+      const int before = int(QApplication::topLevelWidgets().size());
+      for (const char* item : {"mnuhelpcont", "mnuindex", "mnuhelpsearch"}) {
+        w.MenuItem(item)->trigger();
+      }
+      QVERIFY2(w.HelpViewer() == nullptr, c.name);
+      QCOMPARE(int(QApplication::topLevelWidgets().size()), before);
+      QVERIFY(s.messages.shown.isEmpty());
     }
-    QVERIFY(w.HelpViewer() == nullptr);
-    QCOMPARE(int(QApplication::topLevelWidgets().size()), before);
-    QVERIFY(s.messages.shown.isEmpty());
   }
 
   // The theory manual: Documentation/"Tamrel DNV Theory Manual.pdf" of the
   // program folder, handed to the desktop; no message whatever it answers.
+  // Without the manual (no Documentation folder) nothing is opened at all.
   void theoryManualThroughTheOpener() {
     ProgramFolder folder;
     StartedWindow s(folder.path().constData());
     TamrelWindow& w = s.w();
-    const QUrl manual =
-        QUrl::fromLocalFile(folder.dir.path() + "/Documentation/Tamrel DNV Theory Manual.pdf");
     w.MenuItem("mnuTheory")->trigger();
-    QCOMPARE(s.opener.opened, QList<QUrl>({manual}));
+    QVERIFY(s.opener.opened.isEmpty());
+    QVERIFY(QDir(folder.dir.path()).mkdir("Documentation"));
+    const QString path = folder.dir.path() + "/Documentation/Tamrel DNV Theory Manual.pdf";
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+    pdf.close();
+    w.MenuItem("mnuTheory")->trigger();
+    QCOMPARE(s.opener.opened, QList<QUrl>({QUrl::fromLocalFile(path)}));
     s.opener.result = false;
     w.MenuItem("mnuTheory")->trigger();
     s.opener.throws = true;

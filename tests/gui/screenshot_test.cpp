@@ -77,16 +77,12 @@ class ScreenshotTest : public QObject {
   }
 
   void popUpMenuAboutBoxAndHelp() {
-    // A program folder with the tables and the help pages.
+    // A program folder with the tables and the help file.
     QTemporaryDir dir;
     for (const QString& f : QDir(TAMREL_DATA_DIR).entryList({"*.dat"}, QDir::Files)) {
       QFile::copy(QDir(TAMREL_DATA_DIR).filePath(f), dir.filePath(f));
     }
-    QDir(dir.path()).mkdir("help");
-    const QDir help(QString(TAMREL_SOURCE_DIR) + "/resources/help");
-    for (const QString& f : help.entryList(QDir::Files)) {
-      QFile::copy(help.filePath(f), dir.filePath("help/" + f));
-    }
+    QVERIFY(QFile::copy(TAMREL_HELP_FILE, dir.filePath("tamrel.chm")));
     const QByteArray folder = dir.path().toLocal8Bit();
     StartedWindow s(folder.constData());
     QVERIFY(s.active);
