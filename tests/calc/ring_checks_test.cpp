@@ -7,7 +7,9 @@
 
 #include "calc/checks.h"
 #include "calc/checks_internal.h"
+#include "calc/recording_surface.h"
 #include "calc_fixture.h"
+#include "fake_window.h"
 
 namespace tamrel {
 namespace {
@@ -187,6 +189,29 @@ TEST(CalcHeavyRingFrame, RequirementLine) {
   ds.ringTable.txt[12] = "untouched";
   Recalculate(ds);
   EXPECT_EQ(ds.ringTable.txt[12], "untouched");
+}
+
+// Without external pressure the requirement is Ix' + Ixh' and is written,
+// but the ring picture does not draw its row.
+TEST(CalcHeavyRingFrame, WrittenButNotDrawnWithoutExternalPressure) {
+  DesignState ds = Project(kStringerStiffened);
+  RecordingSurface ring;
+  testing::FakeWindow w;
+  w.surfaces[2] = &ring;
+  ds.mainfrm = &w;
+  ds.hring = 1;
+  ds.pd = 0.2f;
+  Recalculate(ds);
+  const std::string& line = ds.ringTable.txt[12];
+  EXPECT_EQ(line.substr(0, 22), "Heavy ringframe Ihr>= ");
+  for (const auto& text : ring.VisibleTexts()) {
+    EXPECT_EQ(text.find("Heavy ringframe"), std::string::npos);
+  }
+  EXPECT_FALSE(w.checkIhVisible);
+  ds.pd = -0.3f;
+  Recalculate(ds);
+  EXPECT_EQ(ring.VisibleTexts().back(), ds.ringTable.txt[12]);
+  EXPECT_TRUE(w.checkIhVisible);
 }
 
 TEST(CalcHeavyRingFrame, PressureOnlyGivesIh) {
