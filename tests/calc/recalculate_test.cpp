@@ -157,6 +157,37 @@ TEST(Recalculate, RingTableKeptWhenControlIsOff) {
   EXPECT_FALSE(p.w.checkIhVisible);
 }
 
+// Step 7 looks the ring-frame grade up at the thickness of whichever section
+// was computed last: for the stringer-stiffened type the stiffener's (step
+// 6), for the ring-stiffened type the ring frame's (the design stresses of
+// step 3); with ring-frame control on, the panel-ring check looks it up
+// again at the ring frame's own thickness. Grade 0 gives 235 MPa up to 16 mm
+// and 225 MPa up to 40 mm; the stiffener is 6 mm thick, the ring frame 20 mm.
+TEST(Recalculate, RingYieldFollowsTheLastSectionComputed) {
+  struct Case {
+    const char* name;
+    std::int16_t cyltype, ring;
+    float fyg;
+  };
+  const Case cases[] = {
+      {"stringer stiffened, ring control off", kStringerStiffened, 0, 235.0f},
+      {"stringer stiffened, ring control on", kStringerStiffened, 1, 225.0f},
+      {"ring stiffened, ring control off", kRingStiffened, 0, 225.0f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = SmallProject();
+    ds.cyltype = c.cyltype;
+    ds.ring = c.ring;
+    ds.mats = 0;
+    ds.matg = 0;
+    ds.ringtype = kTBuiltUp;
+    ds.girdtb_tf = 20.0f;
+    Recalculate(ds);
+    EXPECT_EQ(ds.fyg.value(), c.fyg);
+  }
+}
+
 // A window effect inside a recalculation (here the tripping-length message)
 // that asks for another recalculation does not get one.
 TEST(Recalculate, IsNotReenteredFromAWindowEffect) {

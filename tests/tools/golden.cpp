@@ -12,12 +12,14 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "calc/checks.h"
 #include "calc/defaults.h"
+#include "calc/number_text.h"
 #include "calc/recording_surface.h"
 #include "calc/sections.h"
 #include "calc/window.h"
@@ -48,10 +50,15 @@ class ToolWindow : public NullWindow {
   void ShowExclamation(const std::string& text) override { messages.push_back(text); }
 };
 
+// A number as the window stores a typed one: the single-precision value the
+// number parser gives (point locale). Unlike a window box, the tool takes
+// only a whole number, so that a mistyped setting fails instead of reading 0.
 bool ParseFloat(const std::string& text, float& out) {
-  const char* end = text.data() + text.size();
-  auto [p, ec] = std::from_chars(text.data(), end, out);
-  return ec == std::errc() && p == end && std::isfinite(out);
+  if (!ParseLocaleNumber(text, '.')) return false;
+  const std::optional<float> v = ParseNumber(Variant::Int(0), text);
+  if (!v) return false;
+  out = *v;
+  return true;
 }
 
 bool ParseInt16(const std::string& text, std::int16_t& out) {
@@ -114,7 +121,11 @@ int Run(int argc, char** argv) {
   std::string save;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--save" && i + 1 < argc) {
+    if (arg == "--save") {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "golden: --save needs a file name\n");
+        return 2;
+      }
       save = argv[++i];
     } else if (arg.find('=') != std::string::npos) {
       if (!Apply(ds, arg)) {

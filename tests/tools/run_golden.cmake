@@ -20,6 +20,8 @@ if(NOT EXISTS "${EXPECTED}")
 endif()
 file(READ "${EXPECTED}" _expected)
 if(NOT _out STREQUAL _expected)
-  execute_process(COMMAND diff -u "${EXPECTED}" "${ACTUAL}" OUTPUT_VARIABLE _diff)
-  message(FATAL_ERROR "output differs from ${EXPECTED}:\n${_diff}")
+  # The diff goes to the output as it is (a message would rewrap its lines).
+  execute_process(COMMAND diff -u "${EXPECTED}" "${ACTUAL}")
+  message(FATAL_ERROR "output differs from ${EXPECTED} (diff above; "
+                      "GOLDEN_UPDATE=1 rewrites the expected file)")
 endif()
