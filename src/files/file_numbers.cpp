@@ -106,13 +106,20 @@ NumberParse ParseFileDouble(std::string_view field, double& out) {
   }
   if (ec != std::errc::result_out_of_range) return NumberParse::NotANumber;
   // Beyond the double range: an underflow reads as its nearest double (0 or
-  // a subnormal), an overflow is refused.
+  // a subnormal), an overflow is refused, except for the largest double as
+  // it is written (15 digits round it up to 1.79769313486232E+308), so that
+  // a project holding it can be read back.
+  constexpr long double kLargestWritten = 1.79769313486232E+308L;
+  constexpr double kLargest = std::numeric_limits<double>::max();
   long double ld = 0;
-  if (FromChars(text, ld) != std::errc() ||
-      std::fabs(ld) > static_cast<long double>(std::numeric_limits<double>::max())) {
+  if (FromChars(text, ld) != std::errc() || std::fabs(ld) > kLargestWritten) {
     return NumberParse::OutOfRange;
   }
-  out = static_cast<double>(ld);
+  if (std::fabs(ld) > static_cast<long double>(kLargest)) {
+    out = std::signbit(ld) ? -kLargest : kLargest;
+  } else {
+    out = static_cast<double>(ld);
+  }
   return NumberParse::Ok;
 }
 

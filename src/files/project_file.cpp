@@ -1,5 +1,6 @@
 #include "files/project_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -164,9 +165,15 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
 
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kShown = 40;
+  std::size_t cut = std::min(text.size(), kShown);
+  // The text read is UTF-8: cut before a whole character, so that the
+  // message stays valid UTF-8.
+  while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+    --cut;
+  }
   std::string out = "\"";
-  out += text.substr(0, kShown);
-  if (text.size() > kShown) out += "...";
+  out += text.substr(0, cut);
+  if (text.size() > cut) out += "...";
   return out + "\"";
 }
 

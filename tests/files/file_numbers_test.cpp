@@ -141,6 +141,40 @@ TEST(FileNumbers, RangeOfEachKind) {
   EXPECT_EQ(v.kind(), Kind::Double);
 }
 
+// The largest double is written with its 15 digits rounded up, beyond the
+// double range: that text reads as the largest double again, anything
+// further out is refused.
+TEST(FileNumbers, LargestDoubleAsWritten) {
+  constexpr double kMax = std::numeric_limits<double>::max();
+  ASSERT_EQ(FormatFileDouble(kMax), "1.79769313486232E+308");
+  const struct {
+    const char* text;
+    NumberParse parse;
+    double value;
+  } cases[] = {
+      {"1.79769313486232E+308", NumberParse::Ok, kMax},
+      {"-1.79769313486232E+308", NumberParse::Ok, -kMax},
+      {"1.797693134862316E+308", NumberParse::Ok, kMax},
+      {"1.7976931348623157E+308", NumberParse::Ok, kMax},
+      {"1.797693134862321E+308", NumberParse::OutOfRange, 0},
+      {"-1.8E+308", NumberParse::OutOfRange, 0},
+  };
+  for (const auto& c : cases) {
+    double d = 0;
+    Variant v;
+    EXPECT_EQ(ParseFileDouble(c.text, d), c.parse) << c.text;
+    EXPECT_EQ(ParseFileVariant(c.text, v), c.parse) << c.text;
+    if (c.parse == NumberParse::Ok) {
+      EXPECT_EQ(d, c.value) << c.text;
+      EXPECT_TRUE(v.SameAs(Variant(c.value))) << c.text;
+    }
+    float f = 0;
+    EXPECT_EQ(ParseFileSingle(c.text, f), NumberParse::OutOfRange) << c.text;
+    std::int16_t i = 0;
+    EXPECT_EQ(ParseFileInt16(c.text, i), NumberParse::OutOfRange) << c.text;
+  }
+}
+
 // Integer lines: rounded half to even as BASIC stores into an integer, and
 // within -32768..32767.
 TEST(FileNumbers, IntegerLines) {
@@ -230,6 +264,10 @@ TEST(FileNumbers, VariantTextSurvivesReadAndWrite) {
       Variant(4.9e-324),
       Variant(std::numeric_limits<double>::infinity()),
       Variant(std::numeric_limits<float>::quiet_NaN()),
+      Variant(std::numeric_limits<double>::max()),
+      Variant(-std::numeric_limits<double>::max()),
+      Variant(std::numeric_limits<float>::max()),
+      Variant(-std::numeric_limits<float>::max()),
   };
   for (const Variant& v : values) {
     const std::string text = FormatFileVariant(v);

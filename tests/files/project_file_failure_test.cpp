@@ -132,6 +132,10 @@ TEST(ProjectFileFailure, ABadFileChangesNothing) {
       {"version out of range", 0, 1, "70000", "line 1 (filever): \"70000\" is outside"},
       {"single beyond its range", 0, 28, "1E+39", "line 28 (emod): \"1E+39\" is beyond the range"},
       {"double beyond its range", 0, 52, "1E+999", "line 52 (naxial): \"1E+999\" is beyond"},
+      // The text shown is cut before a whole letter, never inside one.
+      {"long text with a letter across the cut", 0, 7,
+       "777777777777777777777777777777777777777\xC3\xA9 and more",
+       "line 7 (fyp): \"777777777777777777777777777777777777777...\" is not a number"},
   };
   const auto good = SplitCrLf(ReadBytes(FixturePath("new_project_170.tmr")));
   for (const auto& c : cases) {
