@@ -18,9 +18,7 @@
 // gives, or a red "n/a". A project opened is the project saved.
 //
 // TAMREL_FUZZ_SEED and TAMREL_FUZZ_ACTIONS override the seed and the number
-// of actions; TAMREL_FUZZ_TRACE=1 prints every gesture; TAMREL_FUZZ_REAL_BOXES=1
-// shows the desktop's modal message boxes (answered by Enter) instead of
-// only recording them.
+// of actions; TAMREL_FUZZ_TRACE=1 prints every gesture.
 
 #include <QAction>
 #include <QApplication>
@@ -335,8 +333,14 @@ class Fuzzer {
 
   bool MainActive() { return ActivateWindow(&w_, QStringLiteral("back to the main window")); }
 
-  // A click: the focus first (the leave of the box left), then the click.
+  // A click: the press takes the focus (the leave of the box left, whose
+  // message a real user closes before the click can end), then the click;
+  // a box that put the focus back is left once more by it.
   void Click(QAbstractButton* b, const QString& what, int allowed) {
+    if (b->focusPolicy() & Qt::ClickFocus) {
+      Gesture(what + QStringLiteral(" (press)"), 1, [&] { b->setFocus(Qt::MouseFocusReason); });
+    }
+    if (!Usable(b)) return;
     Gesture(what, allowed, [&] {
       const QPoint at(std::min(8, b->width() / 2), b->height() / 2);
       QTest::mouseClick(b, Qt::LeftButton, {}, at);
@@ -618,7 +622,13 @@ class Fuzzer {
                   [&] { savedFiles_[k] = Snapshot(); });
       return;
     }
+    const qsizetype shownBefore = s_.messages.shown.size();
     FileCommand(QStringLiteral("Open %1").arg(k), "mnuopen", 0, path, [] {});
+    // The recalculation checks the tripping length before it computes the
+    // ring-frame section: a project saved between a change of the ring
+    // frame and the next recalculation is corrected once it is opened.
+    const bool tripping =
+        s_.messages.shown.mid(shownBefore).contains(QLatin1String(kTrippingMessage));
     const Inputs& saved = savedFiles_[k];
     const Inputs opened = Snapshot();
     bool same =
@@ -627,11 +637,12 @@ class Fuzzer {
       const double a = saved.numbers[i], b = opened.numbers[i];
       // Choosing the column type, also by the refill, makes the column
       // length the distance between ring frames.
-      if (ds_.cyltype == kColumnBuckling &&
-          NumericFields()[i].variable == FindField("il")->variable &&
+      const FieldSpec& f = NumericFields()[i];
+      if (ds_.cyltype == kColumnBuckling && f.variable == FindField("il")->variable &&
           b == static_cast<double>(ds_.cyll)) {
         continue;
       }
+      if (tripping && f.kind == FieldSpec::Kind::TrippingLength) continue;
       same = a == b || std::fabs(a - b) <= 1e-6 * std::max(std::fabs(a), std::fabs(b)) ||
              (std::isnan(a) && std::isnan(b));
       if (!same) {
@@ -1089,9 +1100,6 @@ class GuiRobustnessTest : public QObject {
     } restore;
     StartedWindow s;
     QVERIFY(s.active);
-    // Real modal boxes, each closed by Enter once it is active (slow; for
-    // runs under a real X server).
-    s.messages.realBoxes = qEnvironmentVariableIntValue("TAMREL_FUZZ_REAL_BOXES") != 0;
     Fuzzer fuzz(s, static_cast<unsigned>(EnvInt("TAMREL_FUZZ_SEED", static_cast<int>(seed))),
                 qEnvironmentVariableIntValue("TAMREL_FUZZ_TRACE") != 0);
     fuzz.Run(EnvInt("TAMREL_FUZZ_ACTIONS", actions));
@@ -1116,11 +1124,11 @@ class GuiRobustnessTest : public QObject {
  private slots:
   void randomActionsPointLocale() {
     const LocaleScope locale{QLocale::c()};
-    Sweep(20261211, 1500);
+    Sweep(20261211, 1000);
   }
   void randomActionsCommaLocale() {
     const LocaleScope locale{QLocale(QLocale::German, QLocale::Germany)};
-    Sweep(20261212, 1500);
+    Sweep(20261212, 1000);
   }
 };
 
