@@ -26,6 +26,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -279,6 +280,11 @@ class Fuzzer {
     const int drawings = w_.ResultDrawings();
     act();
     QCoreApplication::processEvents();
+    // A list the gesture dropped down is closed again (Escape).
+    for (int i = 0; i < 3 && QApplication::activePopupWidget() != nullptr; ++i) {
+      QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+      QCoreApplication::processEvents();
+    }
     const int recalcs = w_.ResultDrawings() - drawings;
     int radius = 0, tripping = 0, own = 0;
     bool uf = false;
@@ -464,12 +470,28 @@ class Fuzzer {
     }
   }
 
-  void EnterKey() {
+  // A key on whatever has the focus: Enter walks the Enter order, Tab the
+  // tab order, arrows and the space bar choose options, items and buttons.
+  Qt::Key NavigationKey() {
+    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Return,  Qt::Key_Tab,  Qt::Key_Backtab,
+                                   Qt::Key_Space,  Qt::Key_Up,      Qt::Key_Down, Qt::Key_Left,
+                                   Qt::Key_Right,  Qt::Key_Home,    Qt::Key_End,  Qt::Key_Escape,
+                                   Qt::Key_PageUp, Qt::Key_PageDown};
+    return keys[Pick(static_cast<int>(std::size(keys)))];
+  }
+
+  void KeyOnFocus() {
     if (!MainActive()) return;
     QWidget* f = QApplication::focusWidget();
     if (f == nullptr || f->window() != &w_) return;
-    Gesture(QStringLiteral("Enter in %1").arg(NameOf(f)), 1,
-            [&] { QTest::keyClick(f, Qt::Key_Return); });
+    const Qt::Key key = NavigationKey();
+    Gesture(QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), NameOf(f)), 1, [&] {
+      QTest::keyClick(f, key);
+      // The space bar in a box types a blank.
+      auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      if (box != nullptr && box->isModified()) typed_[box] = box->text();
+    });
+    AfterProfileChoice();
   }
 
   void ClickVisible(const std::vector<QAbstractButton*>& buttons, int allowed = 1) {
@@ -497,7 +519,7 @@ class Fuzzer {
       static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End,
                                      Qt::Key_Return};
       const Qt::Key key = keys[Pick(5)];
-      Gesture(QStringLiteral("key %1 in %2").arg(key).arg(NameOf(combo)), 1,
+      Gesture(QStringLiteral("key %1 in %2").arg(QKeySequence(key).toString(), NameOf(combo)), 1,
               [&] { QTest::keyClick(combo, key); });
     }
     AfterProfileChoice();
@@ -724,12 +746,14 @@ class Fuzzer {
         Gesture(QStringLiteral("close %1").arg(name), closeMessages, [&] { d->Window()->close(); });
         return;
       case 2: {
-        // Enter or Tab on whatever has the focus (Enter on OK presses it).
+        // A key on whatever has the focus (Enter or the space bar on OK
+        // presses it).
         QWidget* f = d->Window()->focusWidget();
         if (f == nullptr) return;
-        const bool enter = Chance(0.5);
-        Gesture(QStringLiteral("%1 on %2 of %3").arg(enter ? "Enter" : "Tab", NameOf(f), name),
-                okMessages, [&] { QTest::keyClick(f, enter ? Qt::Key_Return : Qt::Key_Tab); });
+        const Qt::Key key = NavigationKey();
+        Gesture(
+            QStringLiteral("key %1 on %2 of %3").arg(QKeySequence(key).toString(), NameOf(f), name),
+            okMessages, [&] { QTest::keyClick(f, key); });
         return;
       }
       default:
@@ -860,7 +884,7 @@ class Fuzzer {
     const int roll = Pick(100);
     if (roll < 42) return TypeAndLeave(true);
     if (roll < 48) return TypeAndLeave(false);
-    if (roll < 51) return EnterKey();
+    if (roll < 51) return KeyOnFocus();
     if (roll < 58) return ClickVisible(cylinders);
     if (roll < 62) return ClickVisible({w_.opt_lrfd, w_.opt_wsd});
     if (roll < 69) return ClickVisible({w_.Outside_ch, w_.ring_ch, w_.hring_ch, w_.check_ih});
