@@ -66,7 +66,12 @@ void TamrelWindow::BindFields() {
     } else {
       std::string DesignState::*text = name == "iproj" ? &DesignState::proj : &DesignState::ident;
       hooks.leave = [this, b, text] { CommitText(b, text); };
-      hooks.abandon = [b] { SetBoxColour(b, kLeftBoxColour); };
+      // Likewise for the texts: the box shows the name the project holds
+      // (the one the report prints).
+      hooks.abandon = [this, b, text] {
+        SetBoxColour(b, kLeftBoxColour);
+        if (b->isModified()) SetText(b, ds_.*text);
+      };
     }
     binder_.Bind(box, std::move(hooks));
   }

@@ -80,15 +80,26 @@ void FocusBinder::OnFocusChanged(QWidget* /*old*/, QWidget* now) {
   Settle(window, /*quiet=*/false);
 }
 
+namespace {
+// A box the program has hidden or disabled has lost the focus, whether Qt
+// has moved it yet or not: it does not while the window is inactive, and
+// moves it only when the window is activated again.
+bool CanHoldFocus(const QWidget* box, const QWidget* window) {
+  return box->isEnabled() && box->isVisibleTo(window);
+}
+}  // namespace
+
 void FocusBinder::Settle(QWidget* window, bool quiet) {
   Track& track = TrackOf(window);
   if (track.leaving) return;  // the running leave settles when it returns
   QWidget* focused = BoundFor(window->focusWidget());
+  if (focused != nullptr && !CanHoldFocus(focused, window)) focused = nullptr;
   QWidget* entered = track.entered;
   if (focused == entered) return;
   if (entered) {
     track.entered = nullptr;
-    if (quiet) {
+    // The user leaves only a box that can hold the focus.
+    if (quiet || !CanHoldFocus(entered, window)) {
       Run(entered, &Hooks::abandon);
     } else {
       QPointer<QWidget> guard(window);

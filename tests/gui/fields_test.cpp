@@ -218,17 +218,29 @@ class FieldsTest : public QObject {
 
   // A recalculation that does not come from a leave (a section dialog's)
   // and moves the focus commits nothing of the box being typed in: the box
-  // shows again the value calculated with.
+  // shows again what the project holds, the project name and
+  // identification as much as a number (else the report would print one
+  // name while the box shows another).
   void focusMoveOutsideALeaveRestoresTheBoxBeingTyped() {
-    StartedWindow s;
-    QVERIFY(s.active);
-    s.Type("il", "2000");
-    s.ds.ringlt = 5000;
-    s.w().RecalculateProject();
-    QCOMPARE(QApplication::focusWidget(), s.box("igilt"));
-    QCOMPARE(s.ds.ringspacing.value(), 3000.0);
-    QCOMPARE(s.box("il")->text(), QString("3000"));
-    QCOMPARE(BoxColour(s.box("il")), QColor(Qt::white));
+    struct Case {
+      const char* box;
+      const char* typed;
+      const char* shown;
+    };
+    for (const Case& c : {Case{"il", "2000", "3000"}, Case{"iproj", "Silo 7", "Project"},
+                          Case{"iident", "rev B", "Test"}}) {
+      StartedWindow s;
+      QVERIFY(s.active);
+      s.Type(c.box, c.typed);
+      s.ds.ringlt = 5000;
+      s.w().RecalculateProject();
+      QCOMPARE(QApplication::focusWidget(), s.box("igilt"));
+      QCOMPARE(s.box(c.box)->text(), QString(c.shown));
+      QCOMPARE(BoxColour(s.box(c.box)), QColor(Qt::white));
+      QCOMPARE(s.ds.ringspacing.value(), 3000.0);
+      QCOMPARE(s.ds.proj, std::string("Project"));
+      QCOMPARE(s.ds.ident, std::string("Test"));
+    }
   }
 
   // Two out-of-range boxes in a row: one message, the focus back on the

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QUrl>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -39,6 +40,8 @@ class FakeFileDialogs : public FileDialogService {
   };
   std::vector<Shown> shown;
   std::deque<QString> answers;
+  // Runs while the dialog is shown, before it answers.
+  std::function<void()> onShow;
 
   std::optional<QString> OpenFile(QWidget* /*owner*/, const FileDialogRequest& r) override {
     return Answer(false, r);
@@ -50,6 +53,7 @@ class FakeFileDialogs : public FileDialogService {
  private:
   std::optional<QString> Answer(bool save, const FileDialogRequest& r) {
     shown.push_back({save, r});
+    if (onShow) onShow();
     if (answers.empty()) return std::nullopt;
     const QString a = answers.front();
     answers.pop_front();

@@ -107,6 +107,41 @@ class PlatformTest : public QObject {
     QCOMPARE(w.log, QStringList({"abandon b", "enter c"}));
   }
 
+  // The refill may hide or disable the entered box while another window is
+  // active (a file dialog just closed, a message box): Qt then moves no
+  // focus until the window is active again, and the box must not be left
+  // (committed) when that happens or at the next click.
+  void programMovesWhileTheWindowIsInactiveRunNoLeave() {
+    for (const bool hide : {true, false}) {
+      BoxWindow w;
+      QVERIFY(w.Show());
+      w.b.setFocus();
+      w.log.clear();
+      QWidget other;
+      other.show();
+      other.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&other));
+      {
+        FocusBinder::QuietScope quiet(w.binder);
+        if (hide) {
+          w.b.hide();
+        } else {
+          w.b.setEnabled(false);
+        }
+      }
+      // Disabling moves the window's focus on to c at once; hiding leaves it
+      // to the activation.
+      QCOMPARE(w.log, hide ? QStringList({"abandon b"}) : QStringList({"abandon b", "enter c"}));
+      w.window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w.window));
+      QCoreApplication::processEvents();
+      w.a.setFocus(Qt::MouseFocusReason);
+      QVERIFY2(!w.log.contains("leave b"), qPrintable(w.log.join(", ")));
+      QCOMPARE(w.log.last(), QString("enter a"));
+      QCOMPARE(w.binder.Entered(&w.a), &w.a);
+    }
+  }
+
   void programMoveInsideALeaveRunsOnlyTheTargetsFocusHandler() {
     BoxWindow w;
     QVERIFY(w.Show());
