@@ -22,6 +22,7 @@
 #include "calc/colour_rule.h"
 #include "calc/picture_window.h"
 #include "files/project_checks.h"
+#include "files/table_rows.h"
 #include "fuzz_check.h"
 
 #ifndef TAMREL_FUZZ_TABLE
@@ -47,26 +48,6 @@ void RequireColourRule(const DesignState& ds, const PictureWindow& window,
 }
 
 // ---- Profile tables ----
-
-struct ProfileUse {
-  const char* file;
-  ProfileTable DesignState::*table;
-  std::int16_t type;
-  std::int16_t DesignState::*stiffRow;
-  std::int16_t DesignState::*ringRow;
-  int comparedColumns;  // columns the project reader compares to find the row
-};
-
-constexpr ProfileUse kProfiles[] = {
-    {kBulbFlatFile, &DesignState::bfprof, kBulbFlat, &DesignState::stiffhpidx,
-     &DesignState::girdhpidx, 2},
-    {kLProfileFile, &DesignState::lprof, kLTable, &DesignState::stifflidx, &DesignState::girdlidx,
-     3},
-    {kTProfileFile, &DesignState::tprof, kTTable, &DesignState::stifftidx, &DesignState::girdtidx,
-     4},
-    {kFlatbarFile, &DesignState::fprof, kFlatbarTable, &DesignState::stifffidx,
-     &DesignState::girdfidx, 2},
-};
 
 bool SameTable(const ProfileTable& a, const ProfileTable& b) {
   if (a.last != b.last || a.capacity != b.capacity || a.columns != b.columns) return false;
@@ -113,20 +94,10 @@ void CheckProfileTable(const ProfileUse& use, std::string_view text) {
 
   PictureWindow window;
   ds.mainfrm = &window;
-  ds.cyltype = kStringerStiffened;
-  ds.ring = 1;
-  ds.hring = 1;
-  ds.stifftype = use.type;
-  ds.ringtype = use.type;
   for (int r = 0; r <= table.last; ++r) {
     const std::string row = std::string(use.file) + " row " + std::to_string(r);
-    ds.*use.stiffRow = static_cast<std::int16_t>(r);
-    ds.*use.ringRow = static_cast<std::int16_t>(r);
-    ds.outside = static_cast<std::int16_t>(r % 2);  // inside and outside stiffening in turn
     window.Fresh();
-    CalcStiffSection(ds, ds.stifftype);
-    CalcRingSection(ds, ds.ringtype);
-    Recalculate(ds);
+    CalculateWithRow(ds, use, r);
     RequireColourRule(ds, window, row);
 
     // Saved and read back with the same table: the stiffener's row found
@@ -204,7 +175,7 @@ void Check(std::string_view text) {
   if (kTable == 0) {
     CheckMaterialTable(text);
   } else {
-    CheckProfileTable(kProfiles[std::max(kTable - 1, 0)], text);
+    CheckProfileTable(kProfileUses[std::max(kTable - 1, 0)], text);
   }
 }
 
