@@ -32,8 +32,8 @@ struct UsageRow {
   std::string text;  // the usage factor under "0.00"
   // False where the picture may show a table another check wrote last (the
   // stiffener picture of the unstiffened and ring-stiffened types, which the
-  // window hides): its colour still follows the rule, its text is not this
-  // usage factor's.
+  // window hides): its colour still follows the rule, its text need not be
+  // this usage factor's (nor "n/a" when the usage factor is not a number).
   bool ownText = true;
 };
 
@@ -112,7 +112,7 @@ inline std::vector<std::string> ColourRuleProblems(const RecordingSurface& surfa
     if (green != GreenByRule(u.value, u.permitted)) {
       problems.push_back(what + (green ? ": drawn green" : ": drawn red"));
     }
-    if (!std::isfinite(u.value) && t.text != kNotANumberText) {
+    if (u.ownText && !std::isfinite(u.value) && t.text != kNotANumberText) {
       problems.push_back(what + ": not a number, not shown as \"n/a\"");
     }
     if (u.ownText && t.text != u.text) {
