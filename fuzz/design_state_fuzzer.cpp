@@ -17,17 +17,12 @@
 #include "calc/picture_window.h"
 #include "calc/random_design_state.h"
 #include "files/project_checks.h"
-#include "fuzz_check.h"
+#include "fuzz_program.h"
 
 namespace tamrel::fuzz {
 namespace {
 
 using namespace tamrel::testing;
-
-const DesignState& Started() {
-  static const DesignState ds = StartedProgram(TAMREL_DATA_DIR);
-  return ds;
-}
 
 constexpr double kAwkward[] = {0.0,
                                -0.0,
@@ -77,13 +72,6 @@ class ByteSource {
 
   FuzzedDataProvider& in_;
 };
-
-void RequireColourRule(const DesignState& ds, const PictureWindow& window, const char* when) {
-  RequireNone(ColourRuleProblems(ds, window.picture(ResultPicture::Shell),
-                                 window.picture(ResultPicture::Stiffener),
-                                 window.picture(ResultPicture::Ring)),
-              when);
-}
 
 void Check(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);

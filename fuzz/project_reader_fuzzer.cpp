@@ -12,10 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/colour_rule.h"
-#include "calc/picture_window.h"
-#include "files/project_checks.h"
-#include "fuzz_check.h"
+#include "fuzz_program.h"
 
 namespace tamrel::fuzz {
 namespace {
@@ -23,11 +20,6 @@ namespace {
 using namespace tamrel::testing;
 
 constexpr const char* kPath = "fuzzed, \"project\".tmr";
-
-const DesignState& Started() {
-  static const DesignState ds = StartedProgram(TAMREL_DATA_DIR);
-  return ds;
-}
 
 // The project open before the read: every variable a file carries, and
 // every built-up set, differs from the new-project defaults, so that a
@@ -87,10 +79,7 @@ void Check(std::string_view content) {
 
   window.Fresh();
   CalculateAsOpenDoes(ds);
-  RequireNone(ColourRuleProblems(ds, window.picture(ResultPicture::Shell),
-                                 window.picture(ResultPicture::Stiffener),
-                                 window.picture(ResultPicture::Ring)),
-              "after the calculation of Open");
+  RequireColourRule(ds, window, "after the calculation of Open");
 
   const std::string saved = ProjectFileText(ds);
   const std::string savedAgain = WrittenAgain(saved);

@@ -19,11 +19,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/colour_rule.h"
-#include "calc/picture_window.h"
-#include "files/project_checks.h"
 #include "files/table_rows.h"
-#include "fuzz_check.h"
+#include "fuzz_program.h"
 
 #ifndef TAMREL_FUZZ_TABLE
 #error "TAMREL_FUZZ_TABLE names the table (0 to 4)"
@@ -33,19 +30,6 @@ namespace tamrel::fuzz {
 namespace {
 
 using namespace tamrel::testing;
-
-const DesignState& Started() {
-  static const DesignState ds = StartedProgram(TAMREL_DATA_DIR);
-  return ds;
-}
-
-void RequireColourRule(const DesignState& ds, const PictureWindow& window,
-                       const std::string& when) {
-  RequireNone(ColourRuleProblems(ds, window.picture(ResultPicture::Shell),
-                                 window.picture(ResultPicture::Stiffener),
-                                 window.picture(ResultPicture::Ring)),
-              when);
-}
 
 // ---- Profile tables ----
 
