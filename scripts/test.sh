@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test: the
 # regular build first, then the calculation core and its robustness sweep
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run
-# (a minute) of every fuzz target, all at once (clang, libFuzzer).
+# (a minute) of every fuzz target, all at once (clang, libFuzzer), last the
+# Debian package of the release build, unpacked and started.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -18,3 +19,5 @@ cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
 
 scripts/fuzz.sh 60
+
+scripts/check-package.sh
