@@ -5,8 +5,6 @@
 // with inputs drawn afresh over what the first recalculation left. After
 // each recalculation every usage-factor row drawn keeps the colour rule.
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <bit>
 #include <cfloat>
 #include <cstddef>
@@ -18,6 +16,7 @@
 #include "calc/random_design_state.h"
 #include "files/project_checks.h"
 #include "fuzz_program.h"
+#include "fuzzed_data.h"
 
 namespace tamrel::fuzz {
 namespace {

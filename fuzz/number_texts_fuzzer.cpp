@@ -17,8 +17,6 @@
 //    without comma or surrounding blanks; what reads, written, read and
 //    written again, is the same text.
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -33,6 +31,7 @@
 #include "calc/number_text.h"
 #include "files/file_numbers.h"
 #include "fuzz_check.h"
+#include "fuzzed_data.h"
 
 namespace tamrel::fuzz {
 namespace {
