@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   poppler-utils
   dpkg-dev file desktop-file-utils lintian xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
 # regular build first, then the calculation core and its robustness sweep
-# under AddressSanitizer and UndefinedBehaviorSanitizer, last the Debian
-# package of the release build, unpacked and started.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run
+# (a minute) of every fuzz target, all at once (clang, libFuzzer), last the
+# Debian package of the release build, unpacked and started.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -16,5 +17,7 @@ ctest --preset default -j "$jobs"
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
+
+scripts/fuzz.sh 60
 
 scripts/check-package.sh

@@ -570,7 +570,10 @@ void WriteProjectFile(DesignState& ds, const std::string& path, const ProjectSav
 }
 
 void ReadProjectFile(DesignState& ds, const std::string& path) {
-  const std::string content = ReadWholeFile(path);
+  ReadProjectFileContent(ds, ReadWholeFile(path), path);
+}
+
+void ReadProjectFileContent(DesignState& ds, std::string_view content, const std::string& path) {
   // Read into a copy: the project is replaced only when the whole file was read.
   DesignState work = ds;
   ParseProjectFileText(work, content, path);

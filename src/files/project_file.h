@@ -72,6 +72,12 @@ void WriteProjectFile(DesignState& ds, const std::string& path, const ProjectSav
 // format older than 170 lacks keep the values they held before.
 void ReadProjectFile(DesignState& ds, const std::string& path);
 
+// ReadProjectFile once the file's bytes are taken: content read over a copy
+// of the project, which replaces it only when the whole file was read; then
+// filename, caption, row repair and built-up set refill. A failure
+// (ProjectFileError, BadContent) leaves ds as it was.
+void ReadProjectFileContent(DesignState& ds, std::string_view content, const std::string& path);
+
 // The text of the project file (59 lines with CR LF), as WriteProjectFile writes it.
 std::string ProjectFileText(const DesignState& ds);
 

@@ -22,10 +22,13 @@
 #include <vector>
 
 #include "calc/checks.h"
+#include "calc/colour_rule.h"
 #include "calc/defaults.h"
+#include "calc/picture_window.h"
 #include "calc/recording_surface.h"
 #include "calc/sections.h"
 #include "calc/yield.h"
+#include "files/project_checks.h"
 #include "files/project_file.h"
 #include "files/project_test_support.h"
 #include "files/table_loaders.h"
@@ -59,16 +62,6 @@ class Rng {
 
 // ---- Comparisons ----
 
-bool SameBits(float a, float b) {
-  return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
-}
-bool SameBits(double a, double b) {
-  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-bool SameBits(const Variant& a, const Variant& b) {
-  return a.kind() == b.kind() && SameBits(a.value(), b.value());
-}
-
 std::string Describe(const Variant& v) {
   std::ostringstream s;
   s.precision(17);
@@ -76,46 +69,18 @@ std::string Describe(const Variant& v) {
   return s.str();
 }
 
-// Everything a read may change, bit for bit: the file's variables, the
-// built-up sets, stiffnote, fileverin, filename.
+// Everything a read may change, bit for bit.
 ::testing::AssertionResult SameProjectBits(const DesignState& a, const DesignState& b) {
-  const FileInputs in;
-  for (const auto& [name, m] : in.texts) {
-    if (a.*m != b.*m) return ::testing::AssertionFailure() << name << " changed";
-  }
-  for (const auto& [name, m] : in.integers) {
-    if (a.*m != b.*m) return ::testing::AssertionFailure() << name << " changed";
-  }
-  for (const auto& [name, m] : in.singles) {
-    if (!SameBits(a.*m, b.*m)) return ::testing::AssertionFailure() << name << " changed";
-  }
-  for (const auto& [name, m] : in.numbers) {
-    if (!SameBits(a.*m, b.*m)) return ::testing::AssertionFailure() << name << " changed";
-  }
-  for (const auto* sets : {&StiffenerSets(), &RingSets()}) {
-    for (const auto& set : *sets) {
-      for (auto m : set.variants) {
-        if (!SameBits(a.*m, b.*m)) return ::testing::AssertionFailure() << set.name << " changed";
-      }
-      if (!SameBits(a.*set.last, b.*set.last)) {
-        return ::testing::AssertionFailure() << set.name << " changed";
-      }
-    }
-  }
-  if (a.filename != b.filename) return ::testing::AssertionFailure() << "filename changed";
-  return ::testing::AssertionSuccess();
+  const std::string changed = ProjectBitsDiffer(a, b);
+  if (changed.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << changed << " changed";
 }
 
 // Two file texts, with the first line where they differ.
 ::testing::AssertionResult SameText(const std::string& a, const std::string& b) {
-  if (a == b) return ::testing::AssertionSuccess();
-  const auto x = SplitCrLf(a);
-  const auto y = SplitCrLf(b);
-  std::size_t n = 0;
-  while (n < x.size() && n < y.size() && x[n] == y[n]) ++n;
-  return ::testing::AssertionFailure()
-         << "line " << n + 1 << ": \"" << (n < x.size() ? x[n] : "(none)") << "\" then \""
-         << (n < y.size() ? y[n] : "(none)") << "\"";
+  const std::string diff = FirstDifferentLine(a, b);
+  if (diff.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << diff;
 }
 
 // Equal within what the file keeps of a number: 7 significant digits of a
@@ -196,29 +161,6 @@ int NumberAfter(const std::string& text, const std::string& key) {
 
 constexpr std::size_t kTooLarge = (1u << 20) + 1;
 
-class SweepWindow : public NullWindow {
- public:
-  std::vector<std::string> captions;
-  RecordingSurface pictures[3];
-  TextSurface* ResultPictureSurface(ResultPicture which) override {
-    return &pictures[static_cast<int>(which)];
-  }
-  void SetWindowCaption(const std::string& caption) override { captions.push_back(caption); }
-  void Fresh() {
-    captions.clear();
-    for (auto& p : pictures) p = RecordingSurface();  // a recording keeps everything drawn
-  }
-};
-
-// The program after start-up: the new-project defaults and the shipped tables.
-DesignState StartedProgram() {
-  DesignState ds;
-  ds.apppath = TAMREL_DATA_DIR;
-  SetDefaults(ds);
-  LoadAllTables(ds);
-  return ds;
-}
-
 struct Tally {
   int failed = 0;
   int read = 0;
@@ -269,16 +211,12 @@ class Reader {
   // The file's content is read as ReadProjectFile reads it, without the
   // trip through the disk (the reads of the sweep itself make that trip).
   DesignState ReadBack(const std::string& text) {
-    DesignState ds = started_;
     try {
-      ParseProjectFileText(ds, text, "back.tmr");
-      RepairStiffenerRow(ds);
-      RefillBuiltUpSets(ds);
+      return ReadBackText(started_, text);
     } catch (const std::exception& e) {
       ADD_FAILURE() << "a file the program wrote cannot be read back: " << e.what();
       return started_;
     }
-    return ds;
   }
 
   Tally tally;
@@ -322,14 +260,15 @@ class Reader {
     EXPECT_TRUE(SameInputs(ds, again));
     EXPECT_TRUE(SameText(written, ProjectFileText(again)));
 
-    // Computed as the Open command does it, with the ring-frame section
-    // too whatever the options: codes and row indices of any value.
-    GetShellYield(ds, ds.matp);
-    CalcStiffSection(ds, ds.stifftype);
-    GetStiffenerYield(ds, ds.mats);
-    CalcRingSection(ds, ds.ringtype);
-    Recalculate(ds);
+    // Computed as the Open command does it: every usage-factor row drawn
+    // keeps the colour rule.
+    CalculateAsOpenDoes(ds);
     EXPECT_FALSE(ds.recalculating);
+    for (const std::string& problem : ColourRuleProblems(ds, window_.picture(ResultPicture::Shell),
+                                                         window_.picture(ResultPicture::Stiffener),
+                                                         window_.picture(ResultPicture::Ring))) {
+      ADD_FAILURE() << problem;
+    }
 
     // The computed project saved and opened again.
     const std::string saved = ProjectFileText(ds);
@@ -340,8 +279,8 @@ class Reader {
 
   TempDir dir_;
   std::string path_;
-  DesignState started_ = StartedProgram();
-  SweepWindow window_;
+  DesignState started_ = StartedProgram(TAMREL_DATA_DIR);
+  PictureWindow window_;
 };
 
 // ---- Seeds: the fixtures and files written from varied design states ----
