@@ -148,9 +148,10 @@ class TamrelWindow : public QMainWindow,
   void UnloadSectionDialogs() override;
   void RecentFilesChanged() override;
 
-  // ReportHost
+  // ReportHost (ShowExclamation above)
   QWidget* ReportOwner() override { return this; }
   PrinterDialogService& PrinterDialog() override;
+  RunPrinter& ReportPrinter() override { return reportPrinter_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -236,6 +237,7 @@ class TamrelWindow : public QMainWindow,
   QtDocumentOpener qtOpener_;
   FileDialogService* fileDialogs_;
   PrinterDialogService* printerDialog_;
+  RunPrinter reportPrinter_;  // the printer of the run, from the first Print on
   DocumentOpener* opener_;
   std::function<void()> endProgram_;
   std::string programDir_;

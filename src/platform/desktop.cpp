@@ -1,8 +1,11 @@
 #include "platform/desktop.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QWidget>
 #include <cmath>
 
@@ -22,6 +25,12 @@ ScreenInfo QueryScreen(const QWidget* widget) {
 
 QString LocaleOnePointOne() {
   return QLocale().toString(1.1, 'f', 1);
+}
+
+QString DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
 }
 
 int TwipsToPixels(double twips, double dpi) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the program asks the desktop: the screen's dots per inch and size,
-// the locale's way of writing a decimal number, and the twips (1/1440 inch)
-// in which the windows are designed.
+// the locale's way of writing a decimal number, the user's documents
+// folder, and the twips (1/1440 inch) in which the windows are designed.
 
 #include <QRect>
 #include <QString>
@@ -21,6 +21,10 @@ ScreenInfo QueryScreen(const QWidget* widget);
 
 // The number 1.1 formatted with one decimal in the user's locale.
 QString LocaleOnePointOne();
+
+// The user's documents folder as Qt's standard locations name it; the home
+// folder where they name none or the folder does not exist.
+QString DocumentsFolder();
 
 // Twips to pixels at a number of dots per inch, rounded to whole pixels.
 int TwipsToPixels(double twips, double dpi);

@@ -1,10 +1,14 @@
 #include "report/print_report.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
+#include <tuple>
+#include <type_traits>
 
 #include "calc/numeric.h"
+#include "report/pdf_copy_file.h"
 #include "report/report_page.h"
 #include "report/report_parts.h"
 
@@ -17,6 +21,57 @@ constexpr const char* kMeasureText = "SmGasdfghjklpoiuytre";
 constexpr const char* kReportFont = "arial";
 constexpr double kHeaderPoints = 11;
 constexpr double kBodyPoints = 8;
+
+// The report layout values of the design state.
+auto Layout(DesignState& ds) {
+  return std::tie(ds.ypos, ds.rfont, ds.rrows, ds.rcols, ds.xmargin, ds.xhead, ds.xeq2, ds.xval2,
+                  ds.xmat, ds.xlab, ds.xeq, ds.xval, ds.xrule, ds.xpic, ds.xpicend, ds.xshift,
+                  ds.ytop);
+}
+
+template <typename... T>
+std::tuple<std::decay_t<T>...> Copy(const std::tuple<T...>& values) {
+  return values;
+}
+
+// The report layout values as a print found them.
+class LayoutValues {
+ public:
+  explicit LayoutValues(DesignState& ds) : kept_(Copy(Layout(ds))) {}
+  void RestoreTo(DesignState& ds) const { Layout(ds) = kept_; }
+
+ private:
+  decltype(Copy(Layout(std::declval<DesignState&>()))) kept_;
+};
+
+// Where the printer prints: the PDF file's path, or the printer's name.
+std::string PrintTarget(const QPrinter* printer) {
+  if (printer == nullptr) return {};
+  const QString target = printer->outputFormat() == QPrinter::PdfFormat
+                             ? QDir::toNativeSeparators(printer->outputFileName())
+                             : printer->printerName();
+  return target.toStdString();
+}
+
+// One copy: the page is drawn in full first, so that a page whose drawing
+// fails never reaches the printer, then put on the printer as a print
+// document of its own. Throws PrintFailure when the document cannot be
+// begun or ended.
+void PrintCopy(DesignState& ds, ReportHost& host, QPrinter& printer) {
+  // Measured on the whole sheet, drawn over the printable area.
+  ReportPage page(printer, printer.pageLayout().fullRectPixels(printer.resolution()).size());
+  PrintReportPage(ds, page, host.ReportDateTime());
+  PdfCopyFile file(printer);
+  {
+    QPainter painter;
+    if (!painter.begin(&printer)) throw PrintFailure("the print cannot start");
+    page.Replay(painter);
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+      throw PrintFailure("the print failed");
+    }
+  }
+  file.End();
+}
 
 }  // namespace
 
@@ -79,30 +134,29 @@ void PrintReportPage(DesignState& ds, ReportPage& page, const QDateTime& now) {
 }
 
 void PrintReport(DesignState& ds, ReportHost& host) {
-  // Printing reports nothing: a cancelled dialog and any failure up to the
-  // end of the last copy end the command silently. A copy whose page fails
-  // while it is drawn never reaches the printer (the page is drawn in full
-  // before its document is begun); copies already ended stay printed.
+  RunPrinter& run = host.ReportPrinter();
+  const LayoutValues layout(ds);
+  QPrinter* printer = nullptr;
   try {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Tamrel DNV"));
-    const std::optional<int> copies = host.PrinterDialog().ShowPrinter(host.ReportOwner(), printer);
+    printer = &run.Printer();
+    const std::optional<int> copies = host.PrinterDialog().ShowPrinter(
+        host.ReportOwner(), *printer, run.OfferedPdfFile(ds.filename));
     if (!copies) return;
+    if (printer->outputFormat() == QPrinter::PdfFormat) run.SetPdfFile(printer->outputFileName());
     // One print document per copy, each of one page; a page range chosen
     // in the dialog is not used.
-    printer.setCopyCount(1);
-    DropPageRange(printer);
+    printer->setCopyCount(1);
+    DropPageRange(*printer);
     for (int copy = 1; copy <= *copies; ++copy) {
-      // Measured on the whole sheet, drawn over the printable area.
-      ReportPage page(printer, printer.pageLayout().fullRectPixels(printer.resolution()).size());
-      PrintReportPage(ds, page, host.ReportDateTime());
-      QPainter painter;
-      if (!painter.begin(&printer)) return;
-      page.Replay(painter);
-      if (!painter.end()) return;
+      PrintCopy(ds, host, *printer);
       host.ReportCopyEnded(copy);
     }
-  } catch (...) {  // NOLINT(bugprone-empty-catch): the command ends without a message
+  } catch (...) {
+    // The copy being printed and any later one are not printed; copies
+    // already ended stay printed. The report layout goes back to where the
+    // command found it, so a failed print changes nothing in the project.
+    layout.RestoreTo(ds);
+    host.ShowExclamation("can't print - " + PrintTarget(printer));
   }
 }
 

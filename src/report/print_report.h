@@ -1,14 +1,18 @@
 #pragma once
 // The Print command: the printer dialog, then one print document of one
 // page per copy, drawn from the design state and the result tables as the
-// last recalculation left them. Printing recalculates nothing, changes no
-// input and reports nothing: a cancelled dialog and any failure end the
-// command silently, and copies already ended stay printed.
+// last recalculation left them. Printing recalculates nothing and changes
+// no input. A cancelled dialog prints nothing and says nothing; a print
+// that cannot start or fails says so in one message ("can't print - "
+// followed by the printer's name or the PDF file's path), and copies
+// already ended stay printed.
 
 #include <QDateTime>
+#include <string>
 
 #include "calc/design_state.h"
 #include "report/printer_dialog.h"
+#include "report/run_printer.h"
 
 class QWidget;
 
@@ -26,6 +30,10 @@ class ReportHost {
   virtual QWidget* ReportOwner() = 0;
   // The printer dialog (the main window keeps a QtPrinterDialogService).
   virtual PrinterDialogService& PrinterDialog() = 0;
+  // The printer of the run, which the dialog sets up and offers again.
+  virtual RunPrinter& ReportPrinter() = 0;
+  // A message box with the exclamation icon.
+  virtual void ShowExclamation(const std::string& text) = 0;
   // The date and time printed in the header of a copy: now.
   virtual QDateTime ReportDateTime() { return QDateTime::currentDateTime(); }
   // A copy's print document has been ended (handed to the printer).

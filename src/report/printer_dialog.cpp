@@ -1,5 +1,6 @@
 #include "report/printer_dialog.h"
 
+#include <QLineEdit>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrintEngine>
@@ -15,6 +16,8 @@ namespace {
 constexpr auto kJobOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // The CUPS job option that prints only some pages.
 constexpr const char* kPageRanges = "page-ranges";
+// The box of Qt's print dialog that holds the file of its PDF output.
+constexpr const char* kPdfFileBox = "filename";
 
 }  // namespace
 
@@ -39,10 +42,19 @@ void DropPageRange(QPrinter& printer) {
   if (kept != all) engine->setProperty(kJobOptions, kept);
 }
 
-std::optional<int> QtPrinterDialogService::ShowPrinter(QWidget* owner, QPrinter& printer) {
+std::optional<int> QtPrinterDialogService::ShowPrinter(QWidget* owner, QPrinter& printer,
+                                                       const QString& pdfFile) {
+  // The dialog shows the file of a printer that writes PDF already; for a
+  // printer of the print system the file is put into the dialog's file box
+  // (naming it on the printer would turn the printer into PDF output).
+  if (printer.outputFormat() == QPrinter::PdfFormat && !pdfFile.isEmpty()) {
+    printer.setOutputFileName(pdfFile);
+  }
   QPrintDialog dialog(&printer, owner);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  auto* box = dialog.findChild<QLineEdit*>(QLatin1String(kPdfFileBox));
+  if (box != nullptr && !pdfFile.isEmpty()) box->setText(pdfFile);
   // The report is always its one page: no range is offered. Qt's dialog
   // still offers one where the print system can select pages itself
   // (CUPS), and would hand it to the print system, which could leave the

@@ -1,7 +1,7 @@
 #pragma once
 // The printer dialog as a service, so that tests never block on a modal
-// window: the program shows the desktop's print dialog, tests set the
-// printer up themselves (a PDF file, say) and answer at once.
+// window: the program shows Qt's print dialog, tests set the printer up
+// themselves (a PDF file, say) and answer at once.
 
 #include <QStringList>
 #include <optional>
@@ -14,18 +14,24 @@ namespace tamrel {
 class PrinterDialogService {
  public:
   virtual ~PrinterDialogService() = default;
-  // Shows the print dialog over owner and sets printer up as the user chose
-  // (printer, paper, orientation). Returns the number of copies asked for,
-  // or nothing when the dialog was cancelled.
-  virtual std::optional<int> ShowPrinter(QWidget* owner, QPrinter& printer) = 0;
+  // Shows the print dialog over owner, offering the printer as it is set
+  // up and `pdfFile` as the file of Qt's PDF output, and sets printer up as
+  // the user chose (a printer of the print system, or PDF output to a
+  // file; paper, orientation). Returns the number of copies asked for, or
+  // nothing when the dialog was cancelled.
+  virtual std::optional<int> ShowPrinter(QWidget* owner, QPrinter& printer,
+                                         const QString& pdfFile) = 0;
 };
 
-// The desktop's print dialog. It offers no choice of printing the selection
-// and no print-to-file box; the report is one page, so a page range is not
-// offered, and one chosen all the same is not used.
+// Qt's print dialog. Besides the printers of the print system it offers
+// Qt's PDF output ("Print to File (PDF)"), the one chosen where no printer
+// is installed. It offers no choice of printing the selection; the report
+// is one page, so a page range is not offered, and one chosen all the same
+// is not used.
 class QtPrinterDialogService : public PrinterDialogService {
  public:
-  std::optional<int> ShowPrinter(QWidget* owner, QPrinter& printer) override;
+  std::optional<int> ShowPrinter(QWidget* owner, QPrinter& printer,
+                                 const QString& pdfFile) override;
 };
 
 // Makes the printer print every page: no page range of its own, and none

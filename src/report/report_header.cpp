@@ -33,10 +33,13 @@ constexpr double kFieldPad = 0.5;
 // line. A text that would run past `right`, the right edge of its field,
 // is printed in a font just small enough to end before it, so that a long
 // identification, name or path neither prints over the next field nor
-// leaves the frame; every other text keeps the font as it is.
+// leaves the frame; it is lowered so that it stands on the baseline of the
+// full-size text, the baseline of its label. Every other text keeps the
+// font as it is.
 void PrintInField(ReportPage& page, double x, double y, double right, const std::string& text,
                   bool lineEnd) {
   const double points = page.FontSize();
+  const double ascent = page.TextAscent();
   const double room = right - kFieldPad - x;
   double width = page.TextWidth(text);
   // Text widths follow the font size closely but not exactly (hinting):
@@ -45,7 +48,7 @@ void PrintInField(ReportPage& page, double x, double y, double right, const std:
     page.SetFontSize(page.FontSize() * room / width);
     width = page.TextWidth(text);
   }
-  page.SetPos(x, y);
+  page.SetPos(x, y + (ascent - page.TextAscent()));
   if (lineEnd) {
     page.PrintLine(text);
   } else {

@@ -66,6 +66,10 @@ double ReportPage::TextHeight(std::string_view /*text*/) const {
   return QFontMetricsF(CurrentFont(), &device_).lineSpacing() / DevicePerUnitY();
 }
 
+double ReportPage::TextAscent() const {
+  return QFontMetricsF(CurrentFont(), &device_).ascent() / DevicePerUnitY();
+}
+
 double ReportPage::TextWidth(std::string_view text) const {
   return QFontMetricsF(CurrentFont(), &device_).horizontalAdvance(ToQString(text)) /
          DevicePerUnitX();

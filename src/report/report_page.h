@@ -88,6 +88,9 @@ class ReportPage : public TextSurface {
   QFont CurrentFont() const;
   // Height of one line of text in the current font, in scale units.
   double TextHeight(std::string_view text) const;
+  // Distance from the top of a line of text to its baseline in the current
+  // font, in scale units.
+  double TextAscent() const;
 
   // Thin black lines, in scale units.
   void Line(double x1, double y1, double x2, double y2);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -386,6 +388,34 @@ class MenusTest : public QObject {
     QVERIFY(text.contains("Menu print"));
     QVERIFY(text.contains("Tamrel DNV"));
     QVERIFY(s.messages.shown.isEmpty());
+  }
+
+  // A print that cannot start says so in one message box of the window;
+  // the window and the project stay as they were. The window keeps one
+  // printer for the run: the next Print offers it again with the file.
+  void aPrintThatCannotStartSaysSo() {
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    QTemporaryDir dir;
+    s.printer.path = dir.filePath("no such folder/report.pdf");
+    const QString caption = w.windowTitle();
+    const QString radius = s.box("icylr")->text();
+    w.mnuprint->trigger();
+    QCOMPARE(s.messages.shown,
+             QStringList({"can't print - " + QDir::toNativeSeparators(s.printer.path)}));
+    QCOMPARE(w.windowTitle(), caption);
+    QCOMPARE(s.box("icylr")->text(), radius);
+
+    s.printer.path = dir.filePath("report.pdf");
+    w.mnuprint->trigger();
+    QCOMPARE(s.messages.shown.size(), qsizetype(1));
+    QCOMPARE(testing::PdfPages(s.printer.path), 1);
+    s.printer.cancel = true;
+    w.mnuprint->trigger();
+    QCOMPARE(s.printer.offers.size(), size_t(3));
+    QCOMPARE(s.printer.offers[2].printer, s.printer.offers[0].printer);
+    QCOMPARE(s.printer.offers[2].pdfFile, s.printer.path);
+    QCOMPARE(s.printer.offers[2].printerFile, s.printer.path);
   }
 
   // Exit and the close box end the program at once: no question, nothing

@@ -3,11 +3,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -17,6 +20,7 @@
 #include "box_window.h"
 #include "gui_support.h"
 #include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/focus_binder.h"
 #include "platform/picture_box.h"
 
@@ -332,6 +336,20 @@ class PlatformTest : public QObject {
     SelectAllQueued(&box);
     QVERIFY(box.selectedText().isEmpty());  // not yet: after the current event
     QTRY_COMPARE(box.selectedText(), QString("3333"));
+  }
+
+  // The documents folder where the user has one, else the home folder.
+  void documentsFolderOrHome() {
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString without = DocumentsFolder();
+    const bool made = QDir(home.path()).mkdir("Documents");
+    const QString with = DocumentsFolder();
+    qputenv("HOME", realHome);
+    QCOMPARE(without, home.path());
+    QVERIFY(made);
+    QCOMPARE(with, QDir(home.path()).filePath("Documents"));
   }
 };
 

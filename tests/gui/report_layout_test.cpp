@@ -46,6 +46,13 @@ const Item* TextAtX(const DrawnPage& page, const QString& text, double x) {
   return nullptr;
 }
 
+// The y of a header text's baseline, in header units (11-point lines; the
+// title stands at y = 2).
+double HeaderBaseline(DrawnPage& page, const Item& item) {
+  const double unit = page.Text("Tamrel DNV")->devicePos.y() / 2;
+  return (item.devicePos.y() + QFontMetricsF(item.font, &page.printer()).ascent()) / unit;
+}
+
 // Horizontal lines of the body that start at the left margin.
 std::vector<const Item*> BodyRules(const DrawnPage& page) {
   std::vector<const Item*> rules;
@@ -702,7 +709,10 @@ class ReportLayoutTest : public QObject {
     const Item* id2 = page.Text(id.mid(38, 60));  // the whole second line: 99 and 100 are lost
     QVERIFY(id1 && id2);
     QCOMPARE(id2->x, id1->x);
-    VERIFY_NEAR(id2->y, 5, 1e-9);
+    // On the line at y = 5: printed smaller (below), it stands on the
+    // baseline of that line.
+    const double ascent8 = HeaderBaseline(page, *page.Text("Time: 14:30")) - 5;
+    VERIFY_NEAR(HeaderBaseline(page, *id2), 5 + ascent8, 1e-9);
     QVERIFY(page.Text("Time: 14:30"));
     QVERIFY(page.Text("File: /data/projects/tank a.tmr"));
     // Sixty capitals do not fit the identification field (it ends at
@@ -735,6 +745,36 @@ class ReportLayoutTest : public QObject {
       QVERIFY(!(item.kind == Item::Kind::Text && Near(item.y, 3) && Near(item.x, only->x)));
     }
     QVERIFY(exact.Text("Time: 10:0"));
+  }
+
+  // A text printed smaller to fit its field stands on the baseline of its
+  // label, and a second line on the baseline of its full-size line.
+  void smallerHeaderTextsKeepTheBaseline() {
+    DesignState ds = testing::ShippedProject();
+    ds.proj = std::string(105, 'W');
+    ds.ident = std::string(98, 'W');
+    ds.filename = "/data/" + std::string(200, 'w') + ".tmr";
+    DrawnPage page(ds);
+    const auto baseline = [&page](const Item* item) { return HeaderBaseline(page, *item); };
+    const Item* project = page.Text("Project: ");
+    const Item* ident = page.Text("Identification: ");
+    const Item* time = page.TextStarting("Time: ");
+    QVERIFY(project && ident && time);
+    const double ascent8 = baseline(project) - 2.1;
+    // Text, the baseline it stands on.
+    const std::pair<const Item*, double> smaller[] = {
+        {page.Text(QString(45, 'W')), baseline(project)},
+        {page.Text(QString(60, 'W'), 0), 3 + ascent8},
+        {page.Text(QString(38, 'W')), baseline(ident)},
+        {page.Text(QString(60, 'W'), 1), baseline(time)},
+        {page.TextStarting("File: /data/www"), 5.9 + ascent8},
+    };
+    for (const auto& [item, expected] : smaller) {
+      QVERIFY(item);
+      QVERIFY2(item->font.pointSizeF() < 8, qPrintable(item->text));
+      VERIFY_NEAR(baseline(item), expected, 1e-9);
+      QVERIFY(item->y > expected - ascent8);  // lowered from the top of its line
+    }
   }
 
   // Landscape: the header scale widens with the page, the body grid still

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "calc/checks.h"
 #include "calc/defaults.h"
@@ -27,24 +28,50 @@
 
 namespace tamrel::testing {
 
-// A printer dialog that chooses a PDF file and a number of copies at once,
-// or is cancelled.
+// A printer dialog that chooses Qt's PDF output to a file, paper,
+// orientation and a number of copies at once, or is cancelled. It keeps
+// what each showing offered.
 class PdfPrinterDialog : public PrinterDialogService {
  public:
+  // The file chosen; empty: the file the dialog offered.
   QString path;
   int copies = 1;
   bool cancel = false;
+  // Print as offered: nothing chosen but the number of copies (Print or
+  // Return pressed at once).
+  bool asOffered = false;
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   QPageSize pageSize = QPageSize(QPageSize::A4);
   // A page range chosen in the dialog: from, to.
   std::optional<std::pair<int, int>> pageRange;
   int shown = 0;
 
-  std::optional<int> ShowPrinter(QWidget* /*owner*/, QPrinter& printer) override {
+  // What a showing offered: the printer as it came and the PDF file.
+  struct Offer {
+    QPrinter* printer = nullptr;
+    QPrinter::OutputFormat format = QPrinter::NativeFormat;
+    QString printerName;
+    QString printerFile;
+    QString pdfFile;
+    QPageSize pageSize;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+  };
+  std::vector<Offer> offers;
+
+  std::optional<int> ShowPrinter(QWidget* /*owner*/, QPrinter& printer,
+                                 const QString& pdfFile) override {
     ++shown;
+    offers.push_back({&printer, printer.outputFormat(), printer.printerName(),
+                      printer.outputFileName(), pdfFile, printer.pageLayout().pageSize(),
+                      printer.pageLayout().orientation()});
     if (cancel) return std::nullopt;
+    if (asOffered) {
+      // Never a printer of the print system from a test.
+      if (printer.outputFormat() != QPrinter::PdfFormat) return std::nullopt;
+      return copies;
+    }
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    printer.setOutputFileName(path.isEmpty() ? pdfFile : path);
     printer.setPageSize(pageSize);
     printer.setPageOrientation(orientation);
     if (pageRange) {
@@ -56,22 +83,35 @@ class PdfPrinterDialog : public PrinterDialogService {
 };
 
 // The main window as the report sees it: no owner widget, a fixed clock,
-// and each ended copy's PDF moved aside as <path>.<copy>.pdf.
+// the messages it was asked to show, and each ended copy's PDF moved aside
+// as <path>.<copy>.pdf (kept where it is with keepPdf).
 class FakeReportHost : public ReportHost {
  public:
   PdfPrinterDialog dialog;
+  RunPrinter printer;
   QDateTime now = QDateTime(QDate(2024, 3, 7), QTime(9, 5));
   QStringList ended;  // the PDF of each copy ended, in order
+  QStringList messages;
+  bool keepPdf = false;
   std::function<void(int)> onCopyEnded;
 
   QWidget* ReportOwner() override { return nullptr; }
   PrinterDialogService& PrinterDialog() override { return dialog; }
+  RunPrinter& ReportPrinter() override { return printer; }
+  void ShowExclamation(const std::string& text) override {
+    messages.push_back(QString::fromStdString(text));
+  }
   QDateTime ReportDateTime() override { return now; }
   void ReportCopyEnded(int copy) override {
-    const QString kept = dialog.path + "." + QString::number(copy) + ".pdf";
-    QFile::remove(kept);
-    QFile::rename(dialog.path, kept);
-    ended.push_back(kept);
+    const QString pdf = printer.Printer().outputFileName();
+    if (keepPdf) {
+      ended.push_back(pdf);
+    } else {
+      const QString kept = pdf + "." + QString::number(copy) + ".pdf";
+      QFile::remove(kept);
+      QFile::rename(pdf, kept);
+      ended.push_back(kept);
+    }
     if (onCopyEnded) onCopyEnded(copy);
   }
 };

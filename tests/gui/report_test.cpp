@@ -3,6 +3,8 @@
 // contents read back from the PDF it prints.
 
 #include <QLocale>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +14,7 @@
 #include "calc/format.h"
 #include "files/project_file.h"
 #include "gui_support.h"
+#include "report/pdf_copy_file.h"
 #include "report_support.h"
 
 namespace tamrel {
@@ -71,6 +74,12 @@ class FailingWindow : public testing::FakeWindow {
   }
 };
 
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
 QByteArray ProjectFileBytes(DesignState& ds, const QString& path) {
   Window* w = ds.mainfrm;
   ds.mainfrm = nullptr;
@@ -104,6 +113,130 @@ class ReportCommandTest : public QObject {
     QCOMPARE(host.dialog.shown, 1);
     QCOMPARE(host.ended, QStringList({host.dialog.path + ".1.pdf"}));
     QCOMPARE(testing::PdfPages(host.ended[0]), 1);
+  }
+
+  // Qt's PDF output with the file the dialog offers: for a saved project
+  // its own path with ".pdf" in place of ".tmr". The file holds the one
+  // page: the header, the input summary and every usage-factor row.
+  void pdfOutputWritesTheOfferedFile() {
+    DesignState ds = testing::ShippedProject();
+    QTemporaryDir dir;
+    ds.filename = dir.filePath("Tank A.tmr").toStdString();
+    ds.proj = "North tank";
+    ds.ident = "Rev 2";
+    FakeReportHost host;
+    host.keepPdf = true;
+    PrintReport(ds, host);
+    const QString pdf = dir.filePath("Tank A.pdf");
+    QCOMPARE(host.dialog.offers.size(), size_t(1));
+    QCOMPARE(host.dialog.offers[0].pdfFile, pdf);
+    QCOMPARE(host.ended, QStringList({pdf}));
+    QVERIFY(host.messages.isEmpty());
+    QCOMPARE(testing::PdfPages(pdf), 1);
+    const QString date = QLocale().toString(QDate(2024, 3, 7), QLocale::ShortFormat);
+    VERIFY_ALL_PRINTED(pdf, QStringList({
+                                "Tamrel DNV",
+                                "Cylinder shell buckling based on DNV-RP-C202",
+                                "Project: North tank",
+                                "Identification: Rev 2",
+                                "Page:",
+                                "1/1",
+                                "Date: " + date,
+                                "Time: 9:5",
+                                "File: " + dir.filePath("tank a.tmr").toLower(),
+                                "Design Condition: LRDF meth.od",
+                                "Allowable Usage Factor: UF = 1.00",
+                                "Plate: S355 fy = 345 MPa",
+                                "Cylinder radius (cL plate) r = 3333 mm",
+                                "Stiff spacing: s = 600 mm",
+                                "Sigx = -100.0 MPa",
+                                "pd = -0.300 MPa (positive = inside pressure)",
+                                "Stiffener Profile: L100x50x6.0x6.0",
+                                "Ringframe Profile: T95x200x6.5x10.0 (Fabricated)",
+                            }));
+    // The usage-factor rows of the shell, stiffener and ring-frame tables.
+    VERIFY_ALL_PRINTED(pdf, QStringList({"UF = SigjSd/fksd = 111.4/149.0 = 0.75 <= 1.00",
+                                         "UF = SigjSd/fksd = 155.3/111.1 = 1.40 <= 1.00",
+                                         "UF = Areq/A = 3.607E+3/2.553E+3 = 1.41 <= 1.00",
+                                         "UF = IR/I = 1.091E+8/1.691E+7 = 6.45 <= 1.00"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Tank A.pdf"}));
+  }
+
+  // One printer for the run: a second Print offers the printer (PDF
+  // output), its file, paper and orientation chosen at the first, also
+  // once the project has another file; nothing of it outlives the run.
+  void aSecondPrintOffersTheFirstChoice() {
+    DesignState ds = testing::ShippedProject();
+    QTemporaryDir dir;
+    ds.filename = dir.filePath("tank.tmr").toStdString();
+    FakeReportHost host;
+    host.keepPdf = true;
+    host.dialog.path = dir.filePath("chosen.pdf");
+    host.dialog.pageSize = QPageSize(QPageSize::A5);
+    host.dialog.orientation = QPageLayout::Landscape;
+    PrintReport(ds, host);
+    QCOMPARE(host.ended, QStringList({dir.filePath("chosen.pdf")}));
+
+    host.dialog.asOffered = true;
+    PrintReport(ds, host);
+    ds.filename = dir.filePath("other.tmr").toStdString();
+    PrintReport(ds, host);
+    QCOMPARE(host.dialog.offers.size(), size_t(3));
+    QCOMPARE(host.dialog.offers[0].pdfFile, dir.filePath("tank.pdf"));
+    for (std::size_t i = 1; i < 3; ++i) {
+      const auto& offer = host.dialog.offers[i];
+      QCOMPARE(offer.printer, host.dialog.offers[0].printer);
+      QCOMPARE(offer.format, QPrinter::PdfFormat);
+      QCOMPARE(offer.printerFile, dir.filePath("chosen.pdf"));
+      QCOMPARE(offer.pdfFile, dir.filePath("chosen.pdf"));
+      QVERIFY(offer.pageSize.isEquivalentTo(QPageSize(QPageSize::A5)));
+      QCOMPARE(offer.orientation, QPageLayout::Landscape);
+    }
+    QCOMPARE(host.ended, QStringList(3, dir.filePath("chosen.pdf")));
+    QVERIFY(host.messages.isEmpty());
+    // The report itself is landscape A5: wider than high.
+    const QString info = testing::RunTool("pdfinfo", {dir.filePath("chosen.pdf")}).value_or("");
+    QVERIFY2(
+        info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 4(19|20)(\\.\\d+)? pts")),
+        qPrintable(info));
+    QVERIFY(!QFile::exists(dir.filePath("tank.pdf")) && !QFile::exists(dir.filePath("other.pdf")));
+  }
+
+  // A new run starts from the proposed file; a project never saved
+  // proposes "report.pdf" in the user's documents folder.
+  void proposedPdfFile_data() {
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("never saved") << "New File"
+                                 << "/home/eng/Documents/report.pdf";
+    QTest::newRow("no name") << ""
+                             << "/home/eng/Documents/report.pdf";
+    QTest::newRow("project file") << "/data/Tank A.tmr"
+                                  << "/data/Tank A.pdf";
+    QTest::newRow("capitals") << "/data/TANK.TMR"
+                              << "/data/TANK.pdf";
+    QTest::newRow("other extension") << "/data/tank.txt"
+                                     << "/data/tank.txt.pdf";
+    QTest::newRow("no extension") << "/data/tank"
+                                  << "/data/tank.pdf";
+    QTest::newRow("extension inside") << "/data/tank.tmr.bak"
+                                      << "/data/tank.tmr.bak.pdf";
+    QTest::newRow("folder with extension") << "/data.tmr/tank"
+                                           << "/data.tmr/tank.pdf";
+    QTest::newRow("a PDF project") << "/data/tank.pdf"
+                                   << "/data/tank.pdf.pdf";
+    QTest::newRow("a file called New File") << "/data/New File"
+                                            << "/data/New File.pdf";
+  }
+
+  void proposedPdfFile() {
+    QFETCH(QString, project);
+    QFETCH(QString, proposed);
+    QCOMPARE(ProposedPdfFile(project.toStdString(), "/home/eng/Documents"), proposed);
+    QVERIFY(ProposedPdfFile(project.toStdString(), "/home/eng/Documents") != project);
+    RunPrinter run;
+    if (!project.isEmpty() && project != "New File")
+      QCOMPARE(run.OfferedPdfFile(project.toStdString()), proposed);
   }
 
   // Three copies: three print documents of one page each, each drawn from
@@ -156,33 +289,102 @@ class ReportCommandTest : public QObject {
     QCOMPARE(ds.ypos, ypos);  // not even the layout was touched
   }
 
-  // A failure while the second copy is drawn ends the command silently: the
-  // first copy stays printed, the second never reaches the printer and no
-  // third is printed.
-  void aFailureEndsTheCommandSilently() {
+  // A failure while the second copy is drawn ends the command with one
+  // message naming the PDF file: the first copy stays printed under the
+  // chosen name, the second never reaches it and no third is printed; the
+  // report layout is left as the command found it.
+  void aFailureWhileACopyIsDrawnSaysSo() {
     DesignState ds = testing::ShippedProject();
     FailingWindow window;
     window.failOnCall = 2;
     ds.mainfrm = &window;
     FakeReportHost host;
-    host.dialog.path = OutputPath("report_failing.pdf");
-    QFile::remove(host.dialog.path);
+    QTemporaryDir dir;
+    host.dialog.path = dir.filePath("failing.pdf");
     host.dialog.copies = 3;
+    host.keepPdf = true;
+    ds.ypos = 0.3;
+    ds.ytop = 1;
+    ds.xshift = 60;
     PrintReport(ds, host);
-    QCOMPARE(host.ended.size(), qsizetype(1));
-    QCOMPARE(testing::PdfPages(host.ended[0]), 1);
-    QVERIFY(!QFile::exists(host.dialog.path));
+    QCOMPARE(host.ended, QStringList({host.dialog.path}));
+    QCOMPARE(host.messages,
+             QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
+    QCOMPARE(testing::PdfPages(host.dialog.path), 1);
+    QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"failing.pdf"}));
     QCOMPARE(window.calls, 2);
+    QCOMPARE(ds.ypos, 0.3);
+    QCOMPARE(ds.ytop, 1.0f);
+    QCOMPARE(ds.xshift, 60.0);
   }
 
-  void aPrinterThatCannotStartPrintsNothing() {
+  // A copy that fails while it is drawn leaves an earlier file of the
+  // chosen name as it was, and nothing beside it.
+  void aFailedCopyKeepsTheEarlierFile() {
     DesignState ds = testing::ShippedProject();
+    FailingWindow window;
+    window.failOnCall = 1;
+    ds.mainfrm = &window;
     FakeReportHost host;
     QTemporaryDir dir;
-    host.dialog.path = dir.filePath("no such folder/report.pdf");
+    host.dialog.path = dir.filePath("report.pdf");
+    QFile earlier(host.dialog.path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("the report of yesterday");
+    earlier.close();
+    PrintReport(ds, host);
+    QVERIFY(host.ended.isEmpty());
+    QCOMPARE(host.messages.size(), qsizetype(1));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("the report of yesterday"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"report.pdf"}));
+  }
+
+  // A PDF file that cannot be written: one message naming it, nothing
+  // printed, nothing left under that name or beside it, the design state
+  // and the project file as they were.
+  void anUnwritablePdfFileSaysSoOnce_data() {
+    QTest::addColumn<QString>("name");  // in a folder holding "project.tmr" and "folder/"
+    QTest::newRow("folder that does not exist") << "no such folder/report.pdf";
+    QTest::newRow("an existing folder") << "folder";
+    QTest::newRow("below a file") << "project.tmr/report.pdf";
+  }
+
+  void anUnwritablePdfFileSaysSoOnce() {
+    QFETCH(QString, name);
+    DesignState ds = testing::ShippedProject();
+    testing::FakeWindow window;
+    ds.mainfrm = &window;
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QString project = dir.filePath("project.tmr");
+    WriteProjectFile(ds, project.toStdString());
+    QCOMPARE(ds.filename, project.toStdString());
+    const QByteArray projectText = FileBytes(project);
+    const QByteArray inputs = ProjectFileBytes(ds, dir.filePath("inputs.tmr"));
+    QVERIFY(QFile::remove(dir.filePath("inputs.tmr")));
+    const ResultTable shell = ds.shellTable;
+    ds.ypos = 0.3;
+    ds.rfont = 0;
+
+    FakeReportHost host;
+    host.dialog.path = dir.filePath(name);
     host.dialog.copies = 2;
     PrintReport(ds, host);
     QVERIFY(host.ended.isEmpty());
+    QCOMPARE(host.messages,
+             QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
+    QVERIFY(window.messages.empty());
+    QCOMPARE(FileBytes(project), projectText);
+    QCOMPARE(ProjectFileBytes(ds, dir.filePath("inputs.tmr")), inputs);
+    QVERIFY(QFile::remove(dir.filePath("inputs.tmr")));
+    QVERIFY(shell.val == ds.shellTable.val);
+    QCOMPARE(ds.ypos, 0.3);
+    QCOMPARE(ds.rfont, 0.0f);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"folder", "project.tmr"}));
+    QVERIFY(QDir(dir.filePath("folder")).isEmpty());
   }
 
   // Printing recalculates nothing and changes no input; the ring-frame
@@ -201,6 +403,91 @@ class ReportCommandTest : public QObject {
             ring.val == ds.ringTable.val);
     QVERIFY(window.checkIhVisible);  // pd = -0.3: external pressure
     QVERIFY(window.messages.empty());
+  }
+};
+
+// A copy printed as PDF goes to a file of its own beside the chosen one,
+// which takes the chosen name only when the copy has ended.
+class PdfCopyFileTest : public QObject {
+  Q_OBJECT
+
+  static bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+  }
+
+  // Puts one page with a text on the printer.
+  static bool PrintPage(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    painter.drawText(QPointF(100, 100), QStringLiteral("copy of today"));
+    return painter.end();
+  }
+
+ private slots:
+  void aCopyThatEndsTakesTheName_data() {
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("viaLink");
+    QTest::newRow("ended") << true << false;
+    QTest::newRow("not ended") << false << false;
+    QTest::newRow("ended, through a link") << true << true;
+    QTest::newRow("not ended, through a link") << false << true;
+  }
+
+  void aCopyThatEndsTakesTheName() {
+    QFETCH(bool, ends);
+    QFETCH(bool, viaLink);
+    QTemporaryDir dir;
+    const QString real = dir.filePath("report.pdf");
+    const QString chosen = viaLink ? dir.filePath("link.pdf") : real;
+    QVERIFY(WriteBytes(real, "the report of yesterday"));
+    if (viaLink) QVERIFY(QFile::link(real, chosen));
+    // A file of the name the copy would take first is left alone.
+    QVERIFY(WriteBytes(real + ".part", "not ours"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(chosen);
+    {
+      PdfCopyFile file(printer);
+      QCOMPARE(file.PartFile(), real + ".1.part");
+      QCOMPARE(printer.outputFileName(), file.PartFile());
+      QVERIFY(PrintPage(printer));
+      QVERIFY(FileBytes(real) == "the report of yesterday");
+      if (ends) file.End();
+    }
+    QCOMPARE(printer.outputFileName(), chosen);
+    QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+    QStringList files = {"report.pdf", "report.pdf.part"};
+    if (viaLink) files.push_front("link.pdf");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
+    QCOMPARE(QFileInfo(chosen).isSymLink(), viaLink);
+    QCOMPARE(FileBytes(real + ".part"), QByteArray("not ours"));
+    if (ends) {
+      QCOMPARE(testing::PdfPages(real), 1);
+      QVERIFY(PdfText(real).contains("copy of today"));
+    } else {
+      QCOMPARE(FileBytes(real), QByteArray("the report of yesterday"));
+    }
+  }
+
+  // A name that cannot take a file: nothing is written, the printer keeps
+  // the name chosen.
+  void aNameThatCannotTakeAFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("none") << QString();
+    QTest::newRow("a folder") << QDir::tempPath();
+    QTest::newRow("a device") << "/dev/null";
+  }
+
+  void aNameThatCannotTakeAFile() {
+    QFETCH(QString, name);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(name);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QVERIFY_THROWS_EXCEPTION(PrintFailure, PdfCopyFile{printer});
+    QCOMPARE(printer.outputFileName(), name);
+    QVERIFY(!QFileInfo::exists(name + ".part"));
   }
 };
 
@@ -532,6 +819,7 @@ class ReportContentTest : public QObject {
 
 TAMREL_GUI_TEST(ReportCommandTest);
 TAMREL_GUI_TEST(ReportContentTest);
+TAMREL_GUI_TEST(PdfCopyFileTest);
 
 }  // namespace tamrel
 

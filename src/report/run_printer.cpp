@@ -1,0 +1,50 @@
+#include "report/run_printer.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/desktop.h"
+
+namespace tamrel {
+
+namespace {
+
+// The file name of a project never saved.
+constexpr const char* kNewFile = "New File";
+constexpr const char* kProjectSuffix = ".tmr";
+constexpr const char* kPdfSuffix = ".pdf";
+
+}  // namespace
+
+RunPrinter::RunPrinter() = default;
+RunPrinter::~RunPrinter() = default;
+
+QPrinter& RunPrinter::Printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setDocName(QStringLiteral("Tamrel DNV"));
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+      printer_->setOutputFormat(QPrinter::PdfFormat);
+    }
+  }
+  return *printer_;
+}
+
+QString RunPrinter::OfferedPdfFile(const std::string& projectFile) const {
+  if (!pdfFile_.isEmpty()) return pdfFile_;
+  return ProposedPdfFile(projectFile, DocumentsFolder());
+}
+
+QString ProposedPdfFile(const std::string& projectFile, const QString& documents) {
+  if (projectFile.empty() || projectFile == kNewFile) {
+    return QDir(documents).filePath(QStringLiteral("report.pdf"));
+  }
+  QString path = QString::fromStdString(projectFile);
+  if (path.endsWith(QLatin1String(kProjectSuffix), Qt::CaseInsensitive)) {
+    path.chop(static_cast<qsizetype>(std::char_traits<char>::length(kProjectSuffix)));
+  }
+  return path + QLatin1String(kPdfSuffix);
+}
+
+}  // namespace tamrel
