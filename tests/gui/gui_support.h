@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,6 +42,23 @@ inline void CloseNextModalWhenActive() {
     }
   });
   timer->start(20);
+}
+
+// One notch of the mouse wheel (down: towards the next item) over the
+// middle of w, delivered as the window system delivers it: to the widget
+// under the pointer, as a spontaneous event through QApplication::notify,
+// as QTest delivers its own mouse events to widgets. Only such an event
+// gives the focus to a widget whose policy takes it by the wheel.
+inline void TurnWheelOver(QWidget* w) {
+  QWidget* window = w->window();
+  const QPoint inWindow = w->mapTo(window, QPoint(w->width() / 2, w->height() / 2));
+  QWidget* target = window->childAt(inWindow);
+  if (target == nullptr) target = window;
+  const QPointF at = target->mapFrom(window, inWindow);
+  QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&e);
+  QApplication::instance()->notify(target, &e);
 }
 
 // Records every message; with realBoxes it also shows the desktop's modal
