@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -139,6 +140,43 @@ class PlatformTest : public QObject {
       QVERIFY2(!w.log.contains("leave b"), qPrintable(w.log.join(", ")));
       QCOMPARE(w.log.last(), QString("enter a"));
       QCOMPARE(w.binder.Entered(&w.a), &w.a);
+    }
+  }
+
+  // A window closed while a box is entered, whose activation the window
+  // system delivers afterwards (asked for before the close): Qt then moves
+  // the focus inside the hidden window, which is no leave by the user.
+  void aClosedWindowsLateActivationIsNoLeave() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    w.a.setFocus();
+    w.log.clear();
+    w.window.hide();
+    QApplication::setActiveWindow(&w.window);
+    QVERIFY2(!w.log.contains("leave a"), qPrintable(w.log.join(", ")));
+  }
+
+  // A button that takes no focus on the press takes it on the click: the
+  // entered box is left, and whoever holds the focus after its leave
+  // handler (the box itself, when it put the focus back) is entered.
+  void takingTheFocusForAClickLeavesTheEnteredBox() {
+    for (const bool putBack : {false, true}) {
+      BoxWindow w;
+      QPushButton ok(QStringLiteral("OK"), &w.window);
+      ok.setFocusPolicy(Qt::TabFocus);
+      w.window.layout()->addWidget(&ok);
+      QVERIFY(w.Show());
+      w.onLeave = [&](QLineEdit* e) {
+        if (putBack) e->setFocus();
+      };
+      w.a.setFocus();
+      w.log.clear();
+      w.binder.TakeFocus(&ok);
+      QCOMPARE(w.log, putBack ? QStringList({"leave a", "enter a"}) : QStringList({"leave a"}));
+      QCOMPARE(QApplication::focusWidget(), putBack ? static_cast<QWidget*>(&w.a) : &ok);
+      w.log.clear();
+      w.binder.TakeFocus(&ok);  // holding the focus already, or left again
+      QCOMPARE(w.log, putBack ? QStringList({"leave a", "enter a"}) : QStringList());
     }
   }
 
