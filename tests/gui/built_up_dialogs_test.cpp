@@ -556,6 +556,42 @@ class BuiltUpDialogsTest : public QObject {
     }
   }
 
+  // A number too large for single precision is no number, in either
+  // locale: leaving its box, confirming and closing each say
+  // "Input string mismatch " and store nothing; confirming keeps the dialog
+  // open, closing closes it all the same.
+  void aNumberTooLargeForSinglePrecisionIsNoNumberInEitherLocale() {
+    const QStringList mismatch{"Input string mismatch "};
+    for (const bool comma : {false, true}) {
+      for (const char* text : {"1e40", "-1,5e39"}) {
+        const QString what = QString("%1 %2").arg(comma ? "comma" : "point", text);
+        DialogWorld w;
+        if (comma) w.ds.decflag = Variant::Int(-1);
+        BuiltUpDialog* d = OpenBuiltUp(w, Member::Stiffener, kTBuiltUp);
+        QLineEdit* b = d->Box(Quantity::B);
+
+        TypeAndLeave(w, d, b, text);
+        QVERIFY2(w.host.Recorded().shown == mismatch, qPrintable(what));
+        QVERIFY2(w.host.recalcs == 0, qPrintable(what));
+        QVERIFY2(b->hasFocus() && b->text() == text, qPrintable(what));
+        QCOMPARE(double(w.ds.stifftb_b), 90.0);
+
+        w.host.Recorded().shown.clear();
+        UserClicks(w, Ok(d));  // the box's leave, then confirming's read-back
+        QVERIFY2(w.host.Recorded().shown == mismatch + mismatch, qPrintable(what));
+        QVERIFY2(d->Loaded() && b->hasFocus(), qPrintable(what));
+        QVERIFY2(w.host.recalcs == 0, qPrintable(what));
+        QCOMPARE(double(w.ds.stifftb_b), 90.0);
+
+        w.host.Recorded().shown.clear();
+        d->Window()->close();
+        QVERIFY2(w.host.Recorded().shown == mismatch, qPrintable(what));
+        QVERIFY2(!d->Loaded(), qPrintable(what));
+        QCOMPARE(double(w.ds.stifftb_b), 90.0);
+      }
+    }
+  }
+
   void theCloseBoxReadsBackHAndBWithoutRecalculating() {
     DialogWorld w;
     BuiltUpDialog* d = OpenBuiltUp(w, Member::RingFrame, kTrapezProfile);
