@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
@@ -59,6 +60,41 @@ inline void TurnWheelOver(QWidget* w) {
                 Qt::NoModifier, Qt::NoScrollPhase, false);
   QSpontaneKeyEvent::setSpontaneous(&e);
   QApplication::instance()->notify(target, &e);
+}
+
+// The lines that a text takes in a box of the given width, wrapped at word
+// boundaries as labels and message boxes wrap plain text; a line feed
+// starts a new line.
+inline QStringList WrappedLines(const QString& text, const QFont& font, int width) {
+  QStringList lines;
+  for (const QString& paragraph : text.split(u'\n')) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      lines << paragraph.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+  }
+  return lines;
+}
+
+// The first line that ends, or starts, inside a formula: with an operator
+// sign at its end or start; empty when there is none.
+inline QString LineBrokenInAFormula(const QStringList& lines) {
+  const QString signs = QStringLiteral("=<>/*+");
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString t = lines[i].trimmed();
+    if (t.isEmpty()) continue;
+    if ((i + 1 < lines.size() && signs.contains(t.back())) ||
+        (i > 0 && signs.contains(t.front()))) {
+      return lines[i];
+    }
+  }
+  return {};
 }
 
 // Records every message; with realBoxes it also shows the desktop's modal

@@ -19,6 +19,7 @@
 #include "gui_support.h"
 #include "platform/controls.h"
 #include "platform/focus_binder.h"
+#include "platform/formula_text.h"
 #include "platform/picture_box.h"
 
 namespace tamrel {
@@ -178,6 +179,49 @@ class PlatformTest : public QObject {
       w.binder.TakeFocus(&ok);  // holding the focus already, or left again
       QCOMPARE(w.log, putBack ? QStringList({"leave a", "enter a"}) : QStringList());
     }
+  }
+
+  // The blanks beside an operator sign bind (shown here as ~); the others
+  // stay places where a line may break.
+  void formulasAreKeptTogether() {
+    struct Case {
+      const char* text;
+      const char* shown;
+    };
+    const Case cases[] = {
+        {" For ALS condition, Allowable Usage Factor is recommended to be UF = 1.15 ",
+         " For ALS condition, Allowable Usage Factor is recommended to be UF~=~1.15 "},
+        {" 50 <= fyp <= 2000 ", " 50~<=~fyp~<=~2000 "},
+        {" 0.5 < UF < 1.5 ", " 0.5~<~UF~<~1.5 "},
+        {"Note 1: Negative sigx / sigy = compression \nNote 2: Positive pd = inside pressure ",
+         "Note 1: Negative sigx~/~sigy~=~compression \nNote 2: Positive pd~=~inside pressure "},
+        {" s  <= r  ", " s~~<=~r  "},
+        {"Note: s/t>3* Sqr(r/t) ==>", "Note: s/t>3*~Sqr(r/t)~==>"},
+        {"can't find file - C:\\a b.tmr", "can't find file - C:\\a b.tmr"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+      QString shown = KeepFormulasTogether(QString::fromLatin1(c.text));
+      shown.replace(QChar(0x00A0), u'~');
+      QCOMPARE(shown, QString::fromLatin1(c.shown));
+    }
+    // Wrapped at any width, such a text breaks only outside its formulas.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    const QString als = KeepFormulasTogether(QString::fromLatin1(cases[0].text));
+    for (int width = 40; width <= 400; width += 7) {
+      const QStringList lines = testing::WrappedLines(als, font, width);
+      QVERIFY2(testing::LineBrokenInAFormula(lines).isEmpty(), qPrintable(lines.join('|')));
+    }
+    // The unbound text does break inside "UF = 1.15" at some width: the
+    // check above would see it.
+    bool broken = false;
+    for (int width = 40; width <= 400; width += 7) {
+      const QStringList lines =
+          testing::WrappedLines(QString::fromLatin1(cases[0].text), font, width);
+      broken = broken || !testing::LineBrokenInAFormula(lines).isEmpty();
+    }
+    QVERIFY(broken);
   }
 
   void programMoveInsideALeaveRunsOnlyTheTargetsFocusHandler() {
