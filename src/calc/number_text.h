@@ -19,7 +19,10 @@ namespace tamrel {
 // The number a typed text holds, rounded to single precision. std::nullopt is
 // the "type mismatch" of the input boxes: a text that is not a number where
 // the locale writes a comma, and in either locale a number too large for
-// single precision. Infinity, NaN and hexadecimal forms are never numbers.
+// single precision ("1e40"). The overflow is reported like any other text
+// that is no number, with the box's message and the focus back, rather than
+// ending the handler silently with the old value kept and the typed text
+// standing in the box. Infinity, NaN and hexadecimal forms are never numbers.
 std::optional<float> ParseNumber(const Variant& decflag, std::string_view text);
 
 // A well-formed number written with the given decimal sign, as a whole text

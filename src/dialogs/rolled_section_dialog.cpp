@@ -7,6 +7,7 @@
 
 #include "calc/number_text.h"
 #include "calc/sections.h"
+#include "platform/controls.h"
 
 namespace tamrel {
 
@@ -21,6 +22,9 @@ void RolledSectionDialog::BuildTopColumn(QWidget* window, QVBoxLayout* column) {
   cbo->setFont(TextFont());
   cbo->setMinimumWidth(Px(2400));
   cbo->setMaxVisibleItems(20);
+  // A wheel turned over the list while the user is elsewhere in the dialog
+  // must not pick a new profile.
+  TakeWheelOnlyWithFocus(cbo);
   // Only the user's choices are picks; filling the list from code is not.
   QObject::connect(cbo, &QComboBox::activated, window, [this](int i) { Pick(i); });
   cbo_ = cbo;

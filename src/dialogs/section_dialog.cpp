@@ -13,6 +13,7 @@
 #include "dialogs/activation_tracker.h"
 #include "dialogs/placement.h"
 #include "platform/desktop.h"
+#include "platform/focus_binder.h"
 #include "platform/message_service.h"
 
 namespace tamrel {
@@ -119,7 +120,11 @@ void SectionDialog::BuildWindow() {
   // Enter elsewhere never presses it.
   ok->setAutoDefault(true);
   ok->setFixedSize(Px(1215), Px(375));
-  QObject::connect(ok, &QPushButton::clicked, w, [this] { Confirm(); });
+  // The press takes no focus: a message from the leave handler of the box
+  // being left would come up between press and release and swallow the
+  // click. The click takes the focus instead (Tab still reaches OK).
+  ok->setFocusPolicy(Qt::TabFocus);
+  QObject::connect(ok, &QPushButton::clicked, w, [this, ok] { OnOk(ok); });
   column->addWidget(ok, 0, Qt::AlignRight);
   BuildTopColumn(w, column);
   column->addStretch(1);
@@ -289,6 +294,16 @@ void SectionDialog::Activate() {
   if (!Loaded()) return;
   Fill();
   filled_ = true;
+}
+
+void SectionDialog::OnOk(QWidget* ok) {
+  // A click on OK first takes the focus from the box that held it, so that
+  // box's leave handler (store, check, recalculation, refill) has run before
+  // confirming starts; confirming runs also where that handler's check has
+  // put the focus back into the box.
+  host_.Binder().TakeFocus(ok);
+  if (!Loaded()) return;
+  Confirm();
 }
 
 void SectionDialog::OnCloseRequest() {

@@ -86,6 +86,7 @@ class SectionDialog {
   void BuildWindow();
   void Place();
   void OnWindowActivated();
+  void OnOk(QWidget* ok);
   void OnCloseRequest();
 
   const DialogEntry& entry_;

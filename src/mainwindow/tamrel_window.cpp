@@ -27,6 +27,7 @@
 #include "mainwindow/sketch_box.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
+#include "platform/formula_text.h"
 #include "platform/message_service.h"
 #include "platform/picture_box.h"
 
@@ -326,10 +327,12 @@ void TamrelWindow::BuildLoading(QGroupBox* f) {
   }
   Command3 = Named(new QPushButton(QStringLiteral("+/-"), f), "Command3");
   Place(Command3, 1860, RowTop(3), 480, kBoxHeight);
-  txt1 = Named(new QLabel(f), "txt1");
-  txt1->setWordWrap(true);
+  // The sign note beside the stresses, right of their boxes on the rows of
+  // Sigx to Tau (the "+/-" button stands on the pd row): wide enough for
+  // three lines, broken only outside its formulas.
+  txt1 = Named(new NoteLabel(f), "txt1");
   txt1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Place(txt1, 2550, RowTop(0) + 30, layout_.fr123.width - 2670, 1300);
+  Place(txt1, 1890, RowTop(0) + 30, layout_.fr123.width - 1890 - 90, RowTop(3) - RowTop(0) - 60);
 }
 
 void TamrelWindow::BuildColumn(QGroupBox* f) {

@@ -58,26 +58,47 @@ void SelectAllQueued(QLineEdit* box) {
 }
 
 namespace {
-// A wheel turned over a list the user has not entered (scrolling over the
-// form) must not choose an item: the list only takes it while it has the focus.
-bool WheelWithoutFocus(const QComboBox* combo, const QEvent* event) {
-  return event->type() == QEvent::Wheel && !combo->hasFocus();
-}
+
+// Installed on a list by TakeWheelOnlyWithFocus. The wheel reaches an
+// editable list through its line edit, and the list itself through the
+// event's propagation to the parent: both pass here.
+class WheelOnlyWithFocus : public QObject {
+ public:
+  explicit WheelOnlyWithFocus(QComboBox* combo) : QObject(combo), combo_(combo) {
+    setObjectName(QStringLiteral("WheelOnlyWithFocus"));
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Wheel && !combo_->hasFocus()) {
+      event->ignore();  // on to the form
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QComboBox* combo_;
+};
+
 }  // namespace
+
+void TakeWheelOnlyWithFocus(QComboBox* combo) {
+  if (combo->findChild<WheelOnlyWithFocus*>(QStringLiteral("WheelOnlyWithFocus"),
+                                            Qt::FindDirectChildrenOnly)) {
+    return;
+  }
+  // A list's own policy takes the focus on the wheel, before any filter
+  // sees the event: the window system's wheel would enter it and turn it.
+  combo->setFocusPolicy(Qt::StrongFocus);
+  combo->installEventFilter(new WheelOnlyWithFocus(combo));
+}
 
 PickList::PickList(QComboBox* combo, std::function<void(int)> handler)
     : QObject(combo), combo_(combo), handler_(std::move(handler)) {
   combo_->setEditable(false);
-  combo_->installEventFilter(this);
+  TakeWheelOnlyWithFocus(combo_);
   connect(combo_, &QComboBox::activated, this, &PickList::OnActivated);
-}
-
-bool PickList::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == combo_ && WheelWithoutFocus(combo_, event)) {
-    event->ignore();
-    return true;
-  }
-  return QObject::eventFilter(watched, event);
 }
 
 void PickList::Fill(const QStringList& items) {
@@ -110,6 +131,7 @@ ProfileCombo::ProfileCombo(QComboBox* combo, std::function<void(int)> handler)
   combo_->setEditable(true);
   combo_->setInsertPolicy(QComboBox::NoInsert);
   combo_->setCompleter(nullptr);
+  TakeWheelOnlyWithFocus(combo_);
   // Qt's editable combo chooses the item whose text was typed when Enter is
   // pressed and when the box loses the focus. Typed text must choose
   // nothing: the combo hands its keys to the line edit directly, so both
@@ -138,10 +160,6 @@ void ProfileCombo::SetText(const QString& text) {
 }
 
 bool ProfileCombo::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == combo_ && WheelWithoutFocus(combo_, event)) {
-    event->ignore();
-    return true;
-  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -10,6 +10,8 @@
 // - An editable list (ProfileCombo) shows a text set from code without
 //   choosing an item, never inserts typed text and acts only when the user
 //   chooses an item from its list.
+// - Lists (pick-only and editable, in every window) take the mouse wheel
+//   only while they have the focus (TakeWheelOnlyWithFocus).
 // - Input boxes: light yellow RGB(255,255,192) while focused, white after;
 //   select-all on focus is queued so the click that gave the focus does not
 //   undo it.
@@ -43,6 +45,12 @@ void Choose(QRadioButton* option);
 // Sets a check box from code (its handler runs when the value changes).
 void SetChecked(QCheckBox* box, bool checked);
 
+// The one rule for the wheel over a list: a wheel turned over a list the
+// user has not entered (scrolling over a form) chooses nothing and goes on
+// to the form; the wheel no longer gives a list the focus, so only a list
+// entered by a click or by Tab changes its item by the wheel.
+void TakeWheelOnlyWithFocus(QComboBox* combo);
+
 void SetBoxColour(QLineEdit* box, const QColor& colour);
 void SelectAllQueued(QLineEdit* box);
 
@@ -59,9 +67,6 @@ class PickList : public QObject {
   // selection changes to an item.
   void Select(int i);
   int Selected() const { return selected_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void OnActivated(int i);

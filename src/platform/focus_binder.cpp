@@ -40,6 +40,17 @@ void FocusBinder::MoveFocus(QWidget* target) {
   Settle(window, /*quiet=*/true);
 }
 
+void FocusBinder::TakeFocus(QWidget* target) {
+  if (!target) return;
+  QWidget* window = target->window();
+  QPointer<QWidget> guard(window);
+  TrackOf(window);
+  target->setFocus(Qt::MouseFocusReason);
+  // Settled already by the focus change where the window is active; an
+  // inactive window reports no focus change, and the move is settled here.
+  if (guard && quiet_ == 0) Settle(window, /*quiet=*/!window->isVisible());
+}
+
 bool FocusBinder::CommitEntered(const QWidget* w) {
   if (!w) return false;
   QWidget* window = const_cast<QWidget*>(w)->window();
@@ -77,7 +88,9 @@ void FocusBinder::OnFocusChanged(QWidget* /*old*/, QWidget* now) {
   QWidget* window = now->window();
   TrackOf(window);
   if (quiet_ > 0) return;  // settled when the scope ends
-  Settle(window, /*quiet=*/false);
+  // A window that is no longer shown (a dialog just closed, whose activation
+  // the window system delivers late) has no box the user could leave.
+  Settle(window, /*quiet=*/!window->isVisible());
 }
 
 namespace {

@@ -59,6 +59,12 @@ class FocusBinder : public QObject {
   // without its leave handler; the target gets its focus handler.
   void MoveFocus(QWidget* target);
 
+  // A focus move the user asked for by a click on a button that does not
+  // take the focus itself on the press: the target gets the focus and the
+  // entered box's leave handler runs, as for a click on another box. The
+  // handler may put the focus back; the caller goes on with its command.
+  void TakeFocus(QWidget* target);
+
   // Runs the leave handler of the box the user has entered in the window of
   // w as if it were left, while it keeps the focus: a command chosen from a
   // menu (Save, Print) commits a value still being typed. The box stays

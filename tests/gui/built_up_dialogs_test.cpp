@@ -162,6 +162,25 @@ void TypeAndLeave(DialogWorld& w, BuiltUpDialog* d, QLineEdit* box, const QStrin
   QCoreApplication::processEvents();
 }
 
+// The user clicks a button: presses it and lets it go. A message box that
+// comes up before the release holds the pointer, so the release then goes
+// to the message box and never reaches the button.
+void UserClicks(DialogWorld& w, QWidget* button) {
+  bool pressing = true;
+  bool releaseLost = false;
+  w.host.Recorded().onShow = [&](const QString&) {
+    if (pressing) releaseLost = true;
+  };
+  QTest::mousePress(button, Qt::LeftButton);
+  pressing = false;
+  if (releaseLost) {
+    QTest::mouseRelease(&w.host.owner, Qt::LeftButton);  // the pointer is up again
+  } else {
+    QTest::mouseRelease(button, Qt::LeftButton);
+  }
+  w.host.Recorded().onShow = nullptr;
+}
+
 QColor Background(QLineEdit* box) {
   return box->palette().color(QPalette::Active, QPalette::Base);
 }
@@ -505,6 +524,95 @@ class BuiltUpDialogsTest : public QObject {
       QVERIFY2(std::abs(s.set.at(c.q)(w.ds) - c.stored) < 1e-6, c.name);
       // A value that failed its check stays stored and is calculated with.
       if (c.recalcs == 1) QVERIFY2(std::abs(atRecalc - c.stored) < 1e-6, c.name);
+    }
+  }
+
+  // OK clicked while the focus is in a box whose value fails the box's own
+  // check: the click takes the focus from the box, its leave handler gives
+  // its message, stores (or sets back) and recalculates, and then confirming
+  // runs and closes the dialog all the same, for every box of every dialog.
+  // A value that stays stored below its limit is read back with its message
+  // by confirming (stiffener dialogs) and by closing (H and B; the
+  // ring-frame trapezoid's a); the recalculation after OK works with it.
+  void okClickedInABoxThatFailsItsCheckStillConfirmsAndCloses() {
+    for (const SetCase& s : Sets()) {
+      for (const auto& [q, get] : s.set) {
+        const bool stiffener = s.member == Member::Stiffener;
+        const bool thickness = q == Quantity::tw || q == Quantity::tf;
+        const QString letter = QString::fromLatin1(Letter(q));
+        const QString below = thickness ? "0.04" : (q == Quantity::a ? "-3" : "4");
+        const double leaveLimit = thickness ? 0.1 : (q == Quantity::a ? 0 : 5);
+        const bool setBack = thickness || (!stiffener && q != Quantity::a);
+        const double stored = setBack ? leaveLimit : below.toDouble();
+        // Confirming and closing check the thicknesses against 1.
+        const double readBackLimit = thickness ? 1 : leaveLimit;
+        const QString readBackMessage =
+            QString(" %1 >= %2 ").arg(letter, thickness ? "1" : QString::number(leaveLimit));
+        const bool okReads = stiffener && q != Quantity::a;
+        const bool closeReads =
+            q == Quantity::H || q == Quantity::B || (q == Quantity::a && !stiffener);
+        QStringList messages{QString(" %1 >= %2 ").arg(letter, QString::number(leaveLimit))};
+        if (stored < readBackLimit) {
+          if (okReads) messages << readBackMessage;
+          if (closeReads) messages << readBackMessage;
+        }
+        const bool recalcAfterOk =
+            stiffener || s.code == kFlatbarBuiltUp || s.code == kRHS || s.code == kTrapezProfile;
+        const QString what = QString("%1 %2").arg(s.name, BoxName(q));
+
+        DialogWorld w;
+        BuiltUpDialog* d = OpenBuiltUp(w, s.member, s.code);
+        QVERIFY2(d != nullptr, qPrintable(what));
+        QLineEdit* box = d->Box(q);
+        Enter(w, box);
+        box->setText(below);
+        double atRecalc = -1;
+        w.host.onRecalculate = [&] { atRecalc = get(w.ds); };
+
+        UserClicks(w, Ok(d));
+        QVERIFY2(!d->Loaded(), qPrintable(what));
+        QVERIFY2(w.host.Recorded().shown == messages,
+                 qPrintable(what + ": " + w.host.Recorded().shown.join('|')));
+        QVERIFY2(std::abs(get(w.ds) - stored) < 1e-6, qPrintable(what));
+        QVERIFY2(w.host.recalcs == 1 + (recalcAfterOk ? 1 : 0), qPrintable(what));
+        QVERIFY2(std::abs(atRecalc - stored) < 1e-6, qPrintable(what));
+      }
+    }
+  }
+
+  // A number too large for single precision is no number, in either
+  // locale: leaving its box, confirming and closing each say
+  // "Input string mismatch " and store nothing; confirming keeps the dialog
+  // open, closing closes it all the same.
+  void aNumberTooLargeForSinglePrecisionIsNoNumberInEitherLocale() {
+    const QStringList mismatch{"Input string mismatch "};
+    for (const bool comma : {false, true}) {
+      for (const char* text : {"1e40", "-1,5e39"}) {
+        const QString what = QString("%1 %2").arg(comma ? "comma" : "point", text);
+        DialogWorld w;
+        if (comma) w.ds.decflag = Variant::Int(-1);
+        BuiltUpDialog* d = OpenBuiltUp(w, Member::Stiffener, kTBuiltUp);
+        QLineEdit* b = d->Box(Quantity::B);
+
+        TypeAndLeave(w, d, b, text);
+        QVERIFY2(w.host.Recorded().shown == mismatch, qPrintable(what));
+        QVERIFY2(w.host.recalcs == 0, qPrintable(what));
+        QVERIFY2(b->hasFocus() && b->text() == text, qPrintable(what));
+        QCOMPARE(double(w.ds.stifftb_b), 90.0);
+
+        w.host.Recorded().shown.clear();
+        UserClicks(w, Ok(d));  // the box's leave, then confirming's read-back
+        QVERIFY2(w.host.Recorded().shown == mismatch + mismatch, qPrintable(what));
+        QVERIFY2(d->Loaded() && b->hasFocus(), qPrintable(what));
+        QVERIFY2(w.host.recalcs == 0, qPrintable(what));
+        QCOMPARE(double(w.ds.stifftb_b), 90.0);
+
+        w.host.Recorded().shown.clear();
+        d->Window()->close();
+        QVERIFY2(w.host.Recorded().shown == mismatch, qPrintable(what));
+        QVERIFY2(!d->Loaded(), qPrintable(what));
+        QCOMPARE(double(w.ds.stifftb_b), 90.0);
+      }
     }
   }
 

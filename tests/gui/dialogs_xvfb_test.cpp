@@ -105,6 +105,62 @@ class DialogsXvfbTest : public QObject {
     QCOMPARE(w.ds.ringtype, std::int16_t(kTBuiltUp));
   }
 
+  // OK clicked while the H box of the stiffener T dialog shows 3: the click
+  // takes the focus from the box, whose leave gives " H >= 5 "; confirming
+  // gives it again and so does the closing it starts, each in a real modal
+  // box; the dialog closes, and the recalculation after it uses H = 3.
+  void okClickedInATooSmallHBoxGivesItsMessagesAndCloses() {
+    RealWorld w;
+    auto* d = static_cast<BuiltUpDialog*>(w.Open(Member::Stiffener, kTBuiltUp));
+    QVERIFY(d != nullptr);
+    QLineEdit* h = d->Box(Quantity::H);
+    QVERIFY(h->hasFocus());
+    h->setText(QStringLiteral("3"));
+    auto* ok = DialogWorld::Control<QWidget>(d, "Command1");
+    const int recalcs = w.host.recalcs;
+    double atRecalc = -1;
+    w.host.onRecalculate = [&] { atRecalc = double(w.ds.stifftb_h); };
+    ModalCloser closer;
+    QTest::mousePress(ok, Qt::LeftButton);
+    if (closer.closed > 0) {
+      // A message came up under the pressed button: it took the release.
+      QTest::mouseRelease(&w.host.owner, Qt::LeftButton);
+    } else {
+      QTest::mouseRelease(ok, Qt::LeftButton);
+    }
+    QTRY_VERIFY(!d->Loaded());
+    Settle();
+    QCOMPARE(closer.closed, 3);
+    QCOMPARE(double(w.ds.stifftb_h), 3.0);
+    QCOMPARE(w.host.recalcs, recalcs + 2);  // the leave's, and the one after OK
+    QCOMPARE(atRecalc, 3.0);
+  }
+
+  // OK (entered by Tab) with an H box that shows 3: " H >= 5 " from
+  // confirming and again from closing, in real modal boxes, and the dialog
+  // closes. The activation that the second box gives back to the dialog
+  // arrives after the dialog is closed: it must not count as the user
+  // leaving the H box (a third message, shown while the closed dialog is
+  // deleted under it, ended the program).
+  void okWithATooSmallHGivesItsMessageTwiceAndCloses() {
+    RealWorld w;
+    auto* d = static_cast<BuiltUpDialog*>(w.Open(Member::Stiffener, kTBuiltUp));
+    QVERIFY(d != nullptr);
+    auto* ok = DialogWorld::Control<QWidget>(d, "Command1");
+    QTest::keyClick(d->Box(Quantity::H), Qt::Key_Tab);  // H, B, tw, tf, OK: leaves H
+    ok->setFocus(Qt::TabFocusReason);
+    Settle();
+    d->Box(Quantity::H)->setText(QStringLiteral("3"));
+    const int recalcs = w.host.recalcs;
+    ModalCloser closer;
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!d->Loaded());
+    Settle();
+    QCOMPARE(closer.closed, 2);
+    QCOMPARE(double(w.ds.stifftb_h), 3.0);
+    QCOMPARE(w.host.recalcs, recalcs + 1);
+  }
+
   void aWarningOfTheActivationsRecalculationIsNoNewActivation() {
     RealWorld w;
     w.ds.ringlt = 99999.0f;  // too long: the recalculation warns and corrects it

@@ -290,14 +290,48 @@ class FieldsTest : public QObject {
     s.LeaveTo("ie");
     QCOMPARE(s.messages.shown, QStringList({"Input string mismatch "}));
     QCOMPARE(s.ds.cylt.value(), 20.0);
-    // A number too large for single precision, in either locale.
+    // A number too large for single precision, in either locale (the wall
+    // thickness mended first, so that entering E leaves it without a message).
+    s.Type("it", "20");
     s.messages.shown.clear();
     s.Type("ie", "1e40");
+    QVERIFY(s.messages.shown.isEmpty());
     drawings = s.w().ResultDrawings();
     s.LeaveTo("it");
     QCOMPARE(s.messages.shown, QStringList({"Input string mismatch "}));
     QCOMPARE(s.ds.emod, 210000.0f);
     QCOMPARE(s.w().ResultDrawings(), drawings);
+  }
+
+  // A number too large for single precision is no number in either locale:
+  // leaving its box or pressing Enter in it says "Input string mismatch ",
+  // puts the focus back and stores and calculates nothing.
+  void aNumberTooLargeForSinglePrecisionIsNoNumberInEitherLocale() {
+    const QStringList mismatch{"Input string mismatch "};
+    for (const bool comma : {false, true}) {
+      const LocaleScope locale{comma ? QLocale(QLocale::NorwegianBokmal, QLocale::Norway)
+                                     : QLocale::c()};
+      for (const char* text : {"1e40", "-1,5e39"}) {
+        StartedWindow s;
+        QVERIFY(s.active);
+        QCOMPARE(s.ds.decflag.value(), comma ? -1.0 : 0.0);
+        s.Type("icylr", text);
+        const int drawings = s.w().ResultDrawings();
+        s.LeaveTo("il");
+        QCOMPARE(s.messages.shown, mismatch);
+        QCOMPARE(QApplication::focusWidget(), s.box("icylr"));
+        QCOMPARE(s.box("icylr")->text(), QString(text));
+        QCOMPARE(s.ds.cylr, 3333.0f);
+        QCOMPARE(s.w().ResultDrawings(), drawings);
+
+        s.messages.shown.clear();
+        QTest::keyClick(s.box("icylr"), Qt::Key_Return);
+        QCOMPARE(s.messages.shown, mismatch);
+        QCOMPARE(QApplication::focusWidget(), s.box("icylr"));
+        QCOMPARE(s.ds.cylr, 3333.0f);
+        QCOMPARE(s.w().ResultDrawings(), drawings);
+      }
+    }
   }
 
   void pointLocaleTooLargeIsNoNumber() {

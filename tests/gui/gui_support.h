@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,6 +43,58 @@ inline void CloseNextModalWhenActive() {
     }
   });
   timer->start(20);
+}
+
+// One notch of the mouse wheel (down: towards the next item) over the
+// middle of w, delivered as the window system delivers it: to the widget
+// under the pointer, as a spontaneous event through QApplication::notify,
+// as QTest delivers its own mouse events to widgets. Only such an event
+// gives the focus to a widget whose policy takes it by the wheel.
+inline void TurnWheelOver(QWidget* w) {
+  QWidget* window = w->window();
+  const QPoint inWindow = w->mapTo(window, QPoint(w->width() / 2, w->height() / 2));
+  QWidget* target = window->childAt(inWindow);
+  if (target == nullptr) target = window;
+  const QPointF at = target->mapFrom(window, inWindow);
+  QWheelEvent e(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&e);
+  QApplication::instance()->notify(target, &e);
+}
+
+// The lines that a text takes in a box of the given width, wrapped at word
+// boundaries as labels and message boxes wrap plain text; a line feed
+// starts a new line.
+inline QStringList WrappedLines(const QString& text, const QFont& font, int width) {
+  QStringList lines;
+  for (const QString& paragraph : text.split(u'\n')) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      lines << paragraph.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+  }
+  return lines;
+}
+
+// The first line that ends, or starts, inside a formula: with an operator
+// sign at its end or start; empty when there is none.
+inline QString LineBrokenInAFormula(const QStringList& lines) {
+  const QString signs = QStringLiteral("=<>/*+");
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString t = lines[i].trimmed();
+    if (t.isEmpty()) continue;
+    if ((i + 1 < lines.size() && signs.contains(t.back())) ||
+        (i > 0 && signs.contains(t.front()))) {
+      return lines[i];
+    }
+  }
+  return {};
 }
 
 // Records every message; with realBoxes it also shows the desktop's modal

@@ -275,6 +275,37 @@ class MenusTest : public QObject {
     QCOMPARE(w.ringprof->text(), QString("unchanged"));
   }
 
+  // A wheel turned over a material or profile-type list while the user is
+  // in another box changes no grade or profile type, opens no dialog and
+  // recalculates nothing; a list the user has entered takes the wheel.
+  void theWheelChoosesOnlyInAListThatHasTheFocus() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    s.Enter("isigx");
+    QCoreApplication::processEvents();
+    const DesignState before = s.ds;
+    const int drawings = w.ResultDrawings();
+    for (QComboBox* list : {w.cbofyp, w.cbofys, w.cbofyg, w.cbostiff, w.cboring}) {
+      testing::TurnWheelOver(list);
+      QVERIFY2(QApplication::focusWidget() == s.box("isigx"), qPrintable(list->objectName()));
+    }
+    QCOMPARE(s.ds.matp, before.matp);
+    QCOMPARE(s.ds.mats, before.mats);
+    QCOMPARE(s.ds.matg, before.matg);
+    QCOMPARE(s.ds.stifftype, before.stifftype);
+    QCOMPARE(s.ds.ringtype, before.ringtype);
+    QCOMPARE(w.ResultDrawings(), drawings);
+    for (Member m : {Member::Stiffener, Member::RingFrame}) {
+      for (int code = 0; code < 10; ++code) QVERIFY(!Shown(w, m, code));
+    }
+
+    w.cbofys->setFocus(Qt::MouseFocusReason);
+    testing::TurnWheelOver(w.cbofys);
+    QCOMPARE(s.ds.mats, std::int16_t(before.mats + 1));
+    QVERIFY(w.ResultDrawings() > drawings);
+  }
+
   // A right click on an element that carries the pop-up opens the Profiles
   // menu at the pointer; other buttons, other elements and the unstiffened
   // type open nothing.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/focus_binder.h"
+#include "platform/formula_text.h"
 #include "platform/picture_box.h"
 
 namespace tamrel {
@@ -144,6 +146,86 @@ class PlatformTest : public QObject {
       QCOMPARE(w.log.last(), QString("enter a"));
       QCOMPARE(w.binder.Entered(&w.a), &w.a);
     }
+  }
+
+  // A window closed while a box is entered, whose activation the window
+  // system delivers afterwards (asked for before the close): Qt then moves
+  // the focus inside the hidden window, which is no leave by the user.
+  void aClosedWindowsLateActivationIsNoLeave() {
+    BoxWindow w;
+    QVERIFY(w.Show());
+    w.a.setFocus();
+    w.log.clear();
+    w.window.hide();
+    QApplication::setActiveWindow(&w.window);
+    QVERIFY2(!w.log.contains("leave a"), qPrintable(w.log.join(", ")));
+  }
+
+  // A button that takes no focus on the press takes it on the click: the
+  // entered box is left, and whoever holds the focus after its leave
+  // handler (the box itself, when it put the focus back) is entered.
+  void takingTheFocusForAClickLeavesTheEnteredBox() {
+    for (const bool putBack : {false, true}) {
+      BoxWindow w;
+      QPushButton ok(QStringLiteral("OK"), &w.window);
+      ok.setFocusPolicy(Qt::TabFocus);
+      w.window.layout()->addWidget(&ok);
+      QVERIFY(w.Show());
+      w.onLeave = [&](QLineEdit* e) {
+        if (putBack) e->setFocus();
+      };
+      w.a.setFocus();
+      w.log.clear();
+      w.binder.TakeFocus(&ok);
+      QCOMPARE(w.log, putBack ? QStringList({"leave a", "enter a"}) : QStringList({"leave a"}));
+      QCOMPARE(QApplication::focusWidget(), putBack ? static_cast<QWidget*>(&w.a) : &ok);
+      w.log.clear();
+      w.binder.TakeFocus(&ok);  // holding the focus already, or left again
+      QCOMPARE(w.log, putBack ? QStringList({"leave a", "enter a"}) : QStringList());
+    }
+  }
+
+  // The blanks beside an operator sign bind (shown here as ~); the others
+  // stay places where a line may break.
+  void formulasAreKeptTogether() {
+    struct Case {
+      const char* text;
+      const char* shown;
+    };
+    const Case cases[] = {
+        {" For ALS condition, Allowable Usage Factor is recommended to be UF = 1.15 ",
+         " For ALS condition, Allowable Usage Factor is recommended to be UF~=~1.15 "},
+        {" 50 <= fyp <= 2000 ", " 50~<=~fyp~<=~2000 "},
+        {" 0.5 < UF < 1.5 ", " 0.5~<~UF~<~1.5 "},
+        {"Note 1: Negative sigx / sigy = compression \nNote 2: Positive pd = inside pressure ",
+         "Note 1: Negative sigx~/~sigy~=~compression \nNote 2: Positive pd~=~inside pressure "},
+        {" s  <= r  ", " s~~<=~r  "},
+        {"Note: s/t>3* Sqr(r/t) ==>", "Note: s/t>3*~Sqr(r/t)~==>"},
+        {"can't find file - C:\\a b.tmr", "can't find file - C:\\a b.tmr"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+      QString shown = KeepFormulasTogether(QString::fromLatin1(c.text));
+      shown.replace(QChar(0x00A0), u'~');
+      QCOMPARE(shown, QString::fromLatin1(c.shown));
+    }
+    // Wrapped at any width, such a text breaks only outside its formulas.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    const QString als = KeepFormulasTogether(QString::fromLatin1(cases[0].text));
+    for (int width = 40; width <= 400; width += 7) {
+      const QStringList lines = testing::WrappedLines(als, font, width);
+      QVERIFY2(testing::LineBrokenInAFormula(lines).isEmpty(), qPrintable(lines.join('|')));
+    }
+    // The unbound text does break inside "UF = 1.15" at some width: the
+    // check above would see it.
+    bool broken = false;
+    for (int width = 40; width <= 400; width += 7) {
+      const QStringList lines =
+          testing::WrappedLines(QString::fromLatin1(cases[0].text), font, width);
+      broken = broken || !testing::LineBrokenInAFormula(lines).isEmpty();
+    }
+    QVERIFY(broken);
   }
 
   void programMoveInsideALeaveRunsOnlyTheTargetsFocusHandler() {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include "main_window_fixture.h"
 #include "mainwindow/sketch_box.h"
 #include "platform/desktop.h"
+#include "platform/formula_text.h"
 #include "platform/picture_box.h"
 
 namespace tamrel {
@@ -191,6 +193,25 @@ class RefillTest : public QObject {
     QCOMPARE(w.cmdpic_gird->property("profileIcon").toString(), QString("ico_gird_t"));
     QCOMPARE(w.txt1->text(), QString("Note 1: Negative sigx / sigy = compression \nNote 2: "
                                      "Positive pd = inside pressure "));
+  }
+
+  // The sign note reads as written: at most three lines in its place, none
+  // broken inside a formula, all within the label.
+  void theSignNoteReadsAsWritten() {
+    StartedWindow s;
+    QLabel* note = s.w().txt1;
+    QVERIFY(qobject_cast<NoteLabel*>(note) != nullptr);
+    const QRect room = note->contentsRect();
+    const QStringList lines =
+        testing::WrappedLines(KeepFormulasTogether(note->text()), note->font(), room.width());
+    QVERIFY2(lines.size() <= 3, qPrintable(lines.join('|')));
+    QVERIFY2(testing::LineBrokenInAFormula(lines).isEmpty(), qPrintable(lines.join('|')));
+    QVERIFY(lines.size() * QFontMetrics(note->font()).lineSpacing() <= room.height());
+    // Beside the stresses, clear of their boxes and of the "+/-" button.
+    for (const char* name : {"isigx", "isigy", "itau", "ipp", "Command3"}) {
+      auto* other = s.w().findChild<QWidget*>(name);
+      QVERIFY2(!note->geometry().intersects(other->geometry()), name);
+    }
   }
 
   void typedGradeAndRingProfileNine() {

@@ -204,6 +204,39 @@ class RolledDialogsTest : public QObject {
     }
   }
 
+  // A wheel turned over the list while the focus is elsewhere in the dialog
+  // (Tab to OK) picks nothing: the row, the results and the list stay. Only
+  // a list the user has entered takes the wheel, and then it picks.
+  void theWheelPicksOnlyInAListThatHasTheFocus() {
+    for (const Member m : {Member::Stiffener, Member::RingFrame}) {
+      for (const int code : {int(kLTable), int(kTTable), int(kFlatbarTable), int(kBulbFlat)}) {
+        DialogWorld w;
+        auto* d = OpenRolled(w, m, code);
+        QVERIFY(d != nullptr);
+        auto* cbo = DialogWorld::Control<QComboBox>(d, "cbo");
+        QWidget* ok = DialogWorld::Control<QWidget>(d, "Command1");
+        std::int16_t& row = w.ds.*(d->Rolled().row);
+        row = 2;
+        d->FillList();
+        ok->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        const int recalcs = w.host.recalcs;
+        const QString name = QString::fromLatin1(d->Entry().name);
+
+        testing::TurnWheelOver(cbo);
+        QVERIFY2(row == 2, qPrintable(name));
+        QVERIFY2(cbo->currentIndex() == 2, qPrintable(name));
+        QVERIFY2(w.host.recalcs == recalcs, qPrintable(name));
+        QVERIFY2(QApplication::focusWidget() == ok, qPrintable(name));
+
+        cbo->setFocus(Qt::MouseFocusReason);
+        testing::TurnWheelOver(cbo);
+        QVERIFY2(row == 3, qPrintable(name));
+        QVERIFY2(w.host.recalcs == recalcs + 1, qPrintable(name));
+      }
+    }
+  }
+
   void enterOnTheFocusedOkButtonPressesIt() {
     DialogWorld w;
     SectionDialog* d = w.Open(Member::Stiffener, kFlatbarTable);  // opens with OK focused

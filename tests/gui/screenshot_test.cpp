@@ -1,14 +1,16 @@
 // The main window on a real X server (Xvfb): screenshots of the started
 // window written to the build folder's screenshots directory (the default
-// project and every other cylinder type, the two information forms, the
-// pop-up Profiles menu, the about box and the help window), and range
-// messages shown in real modal message boxes.
+// project and its loading frame with the sign note, every other cylinder
+// type, the two information forms, the pop-up Profiles menu, the about box
+// and the help window), and range messages shown in real modal message
+// boxes.
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@ class ScreenshotTest : public QObject {
     StartedWindow s;
     QVERIFY(s.started);
     Shoot(s.w(), "main_window_default.png");
+    Shoot(*s.w().fr123, "loading_frame_sign_note.png");
     s.w().cylinder3->click();
     Shoot(s.w(), "main_window_column.png");
   }
