@@ -1,10 +1,10 @@
 // The program: one design state, the main window, the event loop. The
 // program directory, where the build puts the data tables, is the
-// executable's own directory.
+// executable's own directory with symbolic links resolved, so the installed
+// link <prefix>/bin/tamrel leads to <prefix>/lib/tamrel.
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QStyleFactory>
 
 #include "calc/design_state.h"
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
     QApplication::setStyle(fusion);
   }
-  QApplication::setWindowIcon(QIcon(tamrel::ProgramIconPixmap(48)));
+  QApplication::setWindowIcon(tamrel::ProgramIcon());
   tamrel::DesignState ds;
   tamrel::QtMessageService messages;
   tamrel::QSettingsStore settings;

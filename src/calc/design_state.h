@@ -219,6 +219,11 @@ struct DesignState {
   float fTors = 0;        // torsional buckling strength of the profile last computed
   std::array<std::string, 6> stiffclass{};  // local-buckling texts, elements 1..2
   std::array<std::string, 6> girdclass{};   // local-buckling texts, elements 1..4
+  // The profile last computed for the member cannot exist (no web height, no
+  // area, no thickness ...): its local-buckling verdicts read NOK and every
+  // result that uses its section is undefined.
+  bool stiffdegenerate = false;
+  bool girddegenerate = false;
 
   // ---- Design stresses and curvature ----
   Variant Z;     // curvature parameter

@@ -25,21 +25,20 @@ std::string LimitLine(const DesignState& ds, const char* prefix, double value, d
 
 }  // namespace
 
-bool IsDegenerate(const ProfileGeometry& g, double fy, double E) {
+bool IsDegenerateShape(const ProfileGeometry& g, double area) {
   if (!Positive(g.H) || !Positive(g.tw) || !Positive(g.hw)) return true;
-  if (!Positive(fy) || !Positive(E)) return true;
   if (HasWebLimitOfFlanged(g.type)) {
     if (!Positive(g.B) || !Positive(g.tf)) return true;
     if (g.type == kBulbFlat && !(g.B > g.tw)) return true;
   }
-  return false;
+  return !Positive(area);
 }
 
-void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g) {
+void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate) {
   const double E = ds.emod;
   const double fy = ds.fys;
   const double root = std::sqrt(SafeDiv(E, fy));
-  const bool bad = IsDegenerate(g, fy, E);
+  const bool bad = degenerate || !Positive(fy) || !Positive(E);
   if (HasWebLimitOfFlanged(g.type)) {
     // Eq. 3.10.7: h <= 1.35 tw sqrt(E / fy)
     ds.stiffclass[1] = LimitLine(ds, "h <= ", g.hw, 1.35 * g.tw * root, "Eq 3.10.7", bad);
@@ -53,13 +52,13 @@ void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g) {
   }
 }
 
-void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g) {
+void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate) {
   const double E = ds.emod;
   const double fy = ds.fyg;
   const double r = ds.cylr;
   const double t = ds.cylt;
   const double root = std::sqrt(SafeDiv(E, fy));
-  const bool bad = IsDegenerate(g, fy, E);
+  const bool bad = degenerate || !Positive(fy) || !Positive(E);
   // Radius from the cylinder axis to the flange of a ring frame standing
   // inside the shell.
   const double rfc = r - t / 2 - g.H;

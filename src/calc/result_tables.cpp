@@ -94,8 +94,10 @@ void DrawTableEndingInUsageFactor(const ResultTable& t, TextSurface& s, double& 
 }  // namespace
 
 bool UsageFactorPasses(double usageFactor, double permitted) {
-  // NaN compares false, so a NaN permitted value fails as well.
-  return IsFinite(usageFactor) && usageFactor <= permitted;
+  // A negative usage factor comes only from an impossible input (a negative
+  // area or strength), and an infinite permitted value would pass anything.
+  return IsFinite(usageFactor) && usageFactor >= 0 && IsFinite(permitted) && permitted > 0 &&
+         usageFactor <= permitted;
 }
 
 void PrintShellResults(const DesignState& ds, TextSurface& surface, double& y, double x,

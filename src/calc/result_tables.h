@@ -23,8 +23,12 @@ void PrintColumnResults(const DesignState& ds, TextSurface& surface, double& y, 
 void PrintRingResults(const DesignState& ds, TextSurface& surface, double& y, double x,
                       int clearFlag);
 
-// A usage factor is a pass (drawn green) only when it is a finite number not
-// above its permitted value; anything else (above, NaN, infinite) is red.
+// The colour rule of every usage-factor row, on screen and on the printed
+// page alike: a usage factor is a pass (drawn green) only when it is a finite
+// number not below zero, the permitted value it is compared with is a finite
+// number above zero, and the usage factor does not exceed it. Anything else
+// is red: above the permitted value, negative, NaN or infinite, or compared
+// with a permitted value that is zero, negative, NaN or infinite.
 bool UsageFactorPasses(double usageFactor, double permitted);
 
 }  // namespace tamrel

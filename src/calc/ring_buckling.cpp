@@ -4,6 +4,7 @@
 // special calculation of Ih (ch. 3.5.2.7).
 
 #include <cmath>
+#include <limits>
 
 #include "calc/checks.h"
 #include "calc/checks_internal.h"
@@ -83,6 +84,8 @@ double ShearInertia(const DesignState& ds, double len) {
 // project opened before) must not change their results.
 float StiffenerAreaRatio(const DesignState& ds) {
   if (ds.cyltype != kStringerStiffened) return 0.0f;
+  // A stiffener profile that cannot exist has no area to add.
+  if (ds.stiffdegenerate) return std::numeric_limits<float>::quiet_NaN();
   return Sng(ds.As / ds.stiffspacing / ds.cylt);
 }
 
@@ -138,9 +141,10 @@ void CalcPanelRingBuckling(DesignState& ds) {
 
   // Undefined inputs never pass: the area requirement needs r, t and l; the
   // inertia requirement also L and E. A ring frame whose flange would lie at
-  // or beyond the cylinder axis cannot exist, so neither of its usage
-  // factors passes.
-  const bool ringExists = rf > 0;
+  // or beyond the cylinder axis, or whose profile cannot exist, has neither
+  // usage factor. (The stringers' area enters Ix under axial compression: a
+  // stiffener profile that cannot exist leaves Ix, and so UFinertia, NaN.)
+  const bool ringExists = rf > 0 && !ds.girddegenerate;
   const bool areaDefined =
       PositiveFinite(r) && PositiveFinite(t) && PositiveFinite(l) && ringExists;
   const bool defined = areaDefined && PositiveFinite(L) && PositiveFinite(E);

@@ -174,63 +174,84 @@ void SetIz(Member& m, double iz) {
   if (m.IzSingle != nullptr) *m.IzSingle = Sng(iz);
 }
 
-// Section properties; g = 7850 A / 10^6 kg/m in every case.
-void ComputeProperties(Member& m, const ProfileGeometry& g) {
-  const double H = g.H, B = g.B, tw = g.tw, tf = g.tf, hw = g.hw;
+// Section properties of one run, worked out before anything is stored, so
+// that the area can decide whether the profile is degenerate.
+struct Properties {
   double A = 0;
+  double zc = 0;
+  double Iy = 0;
+  bool webAndFlange = false;  // Aw, Af and Iz are written (not for the RHS and trapezoid)
+  double Aw = 0;
+  float Af = 0;  // single, as the design state holds it
+  double Iz = 0;
+};
+
+// a: the trapezoid's inclination dimension (unused for the other types).
+Properties ComputeProperties(const ProfileGeometry& g, double a) {
+  const double H = g.H, B = g.B, tw = g.tw, tf = g.tf, hw = g.hw;
+  Properties p;
   if (g.type < kFlatbarTable || g.type == kBulbFlat) {
     // L, T and the bulb flat's equivalent angle: web plus one flange.
-    const double Aw = hw * tw;
-    m.Aw = Aw;
-    m.Af = Sng(B * tf);
-    const double Af = m.Af;
-    A = Aw + Af;
-    const double zc = SafeDiv(tw * hw * hw / 2 + B * tf * (H - tf / 2), A);
-    m.zc = zc;
-    m.Iy = (tw * hw * hw * hw + B * tf * tf * tf) / 12 + B * tf * std::pow(H - tf / 2 - zc, 2) +
-           hw * tw * std::pow(hw / 2 - zc, 2);
-    SetIz(m, Af * B * B / 12 + SafeDiv(g.ef * g.ef * Af, 1 + SafeDiv(Af, Aw)));
+    p.webAndFlange = true;
+    p.Aw = hw * tw;
+    p.Af = Sng(B * tf);
+    const double Af = p.Af;
+    p.A = p.Aw + Af;
+    p.zc = SafeDiv(tw * hw * hw / 2 + B * tf * (H - tf / 2), p.A);
+    p.Iy = (tw * hw * hw * hw + B * tf * tf * tf) / 12 + B * tf * std::pow(H - tf / 2 - p.zc, 2) +
+           hw * tw * std::pow(hw / 2 - p.zc, 2);
+    p.Iz = Af * B * B / 12 + SafeDiv(g.ef * g.ef * Af, 1 + SafeDiv(Af, p.Aw));
   } else if (detail::IsFlatBar(g.type)) {
-    const double Aw = hw * tw;
-    m.Aw = Aw;
-    m.Af = 0.0f;
-    A = Aw;
-    m.zc = hw / 2;
-    m.Iy = tw * hw * hw * hw / 12;
-    SetIz(m, hw * tw * tw * tw / 12);
+    p.webAndFlange = true;
+    p.Aw = hw * tw;
+    p.Af = 0.0f;
+    p.A = p.Aw;
+    p.zc = hw / 2;
+    p.Iy = tw * hw * hw * hw / 12;
+    p.Iz = hw * tw * tw * tw / 12;
   } else if (g.type == kRHS) {
     // Closed box of wall thickness t, corner radii neglected.
     const double t = tw;
-    A = B * H - (B - 2 * t) * (H - 2 * t);
-    m.zc = H / 2;
-    m.Iy = (B * H * H * H - (B - 2 * t) * std::pow(H - 2 * t, 3)) / 12;
+    p.A = B * H - (B - 2 * t) * (H - 2 * t);
+    p.zc = H / 2;
+    p.Iy = (B * H * H * H - (B - 2 * t) * std::pow(H - 2 * t, 3)) / 12;
   } else if (g.type == kTrapezProfile) {
     // Open on the plate side: two inclined webs of length hw / cos(alpha)
     // and one flange of width B, all of thickness t.
     const double t = tw;
-    const double a = m.c;
     const double alpha = std::atan(SafeDiv(a, H));
     const double cosA = std::cos(alpha);
-    A = B * t + 2 * hw * t / cosA;
-    const double zc = SafeDiv(t * hw * hw / cosA + B * t * (H - t / 2), A);
-    m.zc = zc;
-    m.Iy = (2 * t * hw * hw * hw / cosA + B * t * t * t) / 12 +
-           B * t * std::pow(H - t / 2 - zc, 2) + (2 * hw * t / cosA) * std::pow(hw / 2 - zc, 2);
+    p.A = B * t + 2 * hw * t / cosA;
+    p.zc = SafeDiv(t * hw * hw / cosA + B * t * (H - t / 2), p.A);
+    p.Iy = (2 * t * hw * hw * hw / cosA + B * t * t * t) / 12 +
+           B * t * std::pow(H - t / 2 - p.zc, 2) + (2 * hw * t / cosA) * std::pow(hw / 2 - p.zc, 2);
   } else {
     // I: web and two equal flanges; Af is one flange.
-    const double Aw = hw * tw;
-    m.Aw = Aw;
-    m.Af = Sng(B * tf);
-    const double Af = m.Af;
-    A = Aw + 2 * Af;
-    const double zc = H / 2;
-    m.zc = zc;
-    m.Iy = (tw * hw * hw * hw + 2 * B * tf * tf * tf) / 12 + B * tf * std::pow(H - tf / 2 - zc, 2) +
-           hw * tw * std::pow(hw / 2 + tf - zc, 2) + B * tf * std::pow(tf / 2 - zc, 2);
-    SetIz(m, Af * B * B / 12);
+    p.webAndFlange = true;
+    p.Aw = hw * tw;
+    p.Af = Sng(B * tf);
+    const double Af = p.Af;
+    p.A = p.Aw + 2 * Af;
+    p.zc = H / 2;
+    p.Iy = (tw * hw * hw * hw + 2 * B * tf * tf * tf) / 12 +
+           B * tf * std::pow(H - tf / 2 - p.zc, 2) + hw * tw * std::pow(hw / 2 + tf - p.zc, 2) +
+           B * tf * std::pow(tf / 2 - p.zc, 2);
+    p.Iz = Af * B * B / 12;
   }
-  m.A = A;
-  m.g = 7850 * A / 1e6;
+  return p;
+}
+
+// Stores the properties; g = 7850 A / 10^6 kg/m in every case.
+void StoreProperties(Member& m, const Properties& p) {
+  if (p.webAndFlange) {
+    m.Aw = p.Aw;
+    m.Af = p.Af;
+    SetIz(m, p.Iz);
+  }
+  m.zc = p.zc;
+  m.Iy = p.Iy;
+  m.A = p.A;
+  m.g = 7850 * p.A / 1e6;
 }
 
 bool LoadStiffDims(DesignState& ds, Member& m, int type) {
@@ -329,36 +350,48 @@ const char* RingProfileTypeText(int type) {
 }
 
 void CalcStiffSection(DesignState& ds, std::int16_t type) {
-  if (type < 0 || type > 9) return;  // no such profile: nothing changes
+  if (type < 0 || type > 9) {
+    // No such profile: the dimensions and properties stay, but no result
+    // may be worked out from them.
+    ds.stiffdegenerate = true;
+    return;
+  }
   Member m = StiffMember(ds);
   LoadStiffDims(ds, m, type);  // a row outside the loaded rows keeps the current dimensions
   ds.tmat = LookupThickness(type, m);
   GetStiffenerYield(ds, ds.mats);
   const ProfileGeometry g = Derive(type, m);
   ds.hw = g.hw;
-  detail::StiffLocalBuckling(ds, g);
+  const Properties p = ComputeProperties(g, m.c);
+  ds.stiffdegenerate = detail::IsDegenerateShape(g, p.A);
+  detail::StiffLocalBuckling(ds, g, ds.stiffdegenerate);
   if (ds.mainfrm != nullptr) {
     ds.mainfrm->SetStiffenerIcon(IconFor(type, false));
     ds.mainfrm->SetStiffenerCaption(
         ProfileCaption(type, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds)));
   }
-  ComputeProperties(m, g);
+  StoreProperties(m, p);
 }
 
 void CalcRingSection(DesignState& ds, std::int16_t type) {
-  if (type < 0 || type > 9) return;
+  if (type < 0 || type > 9) {
+    ds.girddegenerate = true;
+    return;
+  }
   Member m = RingMember(ds);
   LoadRingDims(ds, m, type);
   ds.tmat = LookupThickness(type, m);
   GetRingYield(ds, ds.matg);
   const ProfileGeometry g = Derive(type, m);
   ds.hw = g.hw;
-  detail::RingLocalBuckling(ds, g);
+  const Properties p = ComputeProperties(g, m.c);
+  ds.girddegenerate = detail::IsDegenerateShape(g, p.A);
+  detail::RingLocalBuckling(ds, g, ds.girddegenerate);
   if (ds.mainfrm != nullptr) {
     ds.mainfrm->SetRingIcon(IconFor(type, true));
     ds.mainfrm->SetRingCaption(ProfileCaption(type, ds.hg, ds.bg, ds.twg, ds.tfg, DecimalSign(ds)));
   }
-  ComputeProperties(m, g);
+  StoreProperties(m, p);
 }
 
 }  // namespace tamrel

@@ -44,11 +44,15 @@ inline bool HasFlangeLimit(int type) {
          type == kIBuiltUp;
 }
 
-// A profile that cannot exist (no web, no flange where it needs one, a bulb
-// whose equivalent flange is not wider than its web, no yield strength).
-bool IsDegenerate(const ProfileGeometry& g, double fy, double E);
+// A profile whose shape cannot exist: no height or web thickness, a web
+// height (H - tf; H - 2 tf for the I and the box) not above zero, no flange
+// where it needs one, a bulb whose equivalent flange is not wider than its
+// web, or a section area not above zero.
+bool IsDegenerateShape(const ProfileGeometry& g, double area);
 
-void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g);
-void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g);
+// The local-buckling lines of the member; a degenerate shape, or a yield
+// strength or modulus not above zero, reads NOK on every line.
+void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
+void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
 
 }  // namespace tamrel::detail

@@ -85,11 +85,12 @@ void CalcStiffenerBuckling(DesignState& ds) {
   ds.UFpermst = (ds.lrfd == kLRFD) ? ds.UF : Variant(ds.UF * static_cast<double>(ds.beta) * ds.gM);
   const float fksd = Sng(ds.fks / ds.gM);
   ds.UFst = sigj / static_cast<double>(fksd);
-  // The stiffened shell is not defined, or the stiffener has no torsional
-  // strength (a zero or negative yield strength): never a pass, even
-  // unloaded.
+  // The stiffened shell is not defined, the stiffener's profile cannot exist,
+  // or the stiffener has no torsional strength (a zero or negative yield
+  // strength): never a pass, even unloaded.
   if (!(PositiveFinite(t) && PositiveFinite(r) && PositiveFinite(l) && PositiveFinite(s) &&
-        PositiveFinite(E) && PositiveFinite(fT))) {
+        PositiveFinite(E) && PositiveFinite(fT)) ||
+      ds.stiffdegenerate) {
     ds.UFst = kNaN;
   }
 

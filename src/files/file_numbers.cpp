@@ -26,6 +26,30 @@ std::string FormatGeneral(T value, int precision) {
   return text;
 }
 
+// A single with `digits` significant digits (more than 7), in the form a
+// single is written at 7: exponent form when the decimal exponent of the
+// rounded value is below -4 or at least 7, without trailing zeros.
+std::string FormatSingleDigits(float value, int digits) {
+  char buf[64];
+  const auto sci =
+      std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+  std::string text(buf, sci.ptr);
+  const auto e = text.find('e');
+  int exponent = 0;
+  const char* expBegin = text.data() + e + 1;
+  if (*expBegin == '+') ++expBegin;
+  std::from_chars(expBegin, text.data() + text.size(), exponent);
+  if (exponent < -4 || exponent >= 7) {
+    std::string mantissa = text.substr(0, e);
+    while (mantissa.back() == '0') mantissa.pop_back();
+    if (mantissa.back() == '.') mantissa.pop_back();
+    text = mantissa + "E" + text.substr(e + 1);
+  } else {
+    text = FormatGeneral(value, digits);  // fixed form: its exponent is below `digits`
+  }
+  return text;
+}
+
 // Normalises a field for std::from_chars: drops a leading '+', turns a BASIC
 // 'D' exponent into 'E'. Returns false when nothing number-like is left.
 bool Normalise(std::string_view field, std::string& out) {
@@ -68,7 +92,17 @@ std::string FormatFileInt16(std::int16_t value) {
 }
 
 std::string FormatFileSingle(float value) {
-  return FormatGeneral(value, 7);
+  std::string text = FormatGeneral(value, 7);
+  if (!std::isfinite(value) || value == 0) return text;
+  // Seven digits do not tell every single from its neighbours (near 1E+28
+  // and 1E-38, for instance): then the fewest digits, at most nine, that
+  // read back as the same single, still in exponent form from 1E+07 on.
+  for (int digits = 8; digits <= 9; ++digits) {
+    float back = 0;
+    if (ParseFileSingle(text, back) == NumberParse::Ok && back == value) break;
+    text = FormatSingleDigits(value, digits);
+  }
+  return text;
 }
 
 std::string FormatFileDouble(double value) {

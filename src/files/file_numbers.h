@@ -7,7 +7,10 @@
 //  - a single with at most 7 significant digits, a double with at most 15,
 //    rounded to nearest, a point as decimal sign, no grouping, no trailing
 //    zeros (a whole number has no point), a leading zero before the point
-//    ("0.3", "-0.3");
+//    ("0.3", "-0.3"); a single that 7 digits do not tell from its
+//    neighbours (1.00000006E+28 would read back as 1E+28, the single below
+//    it) with the fewest digits, 8 or 9, that read back as that single
+//    ("1.0000001E+28", "0.33333334");
 //  - exponent form when the decimal exponent of the rounded value is below -4
 //    or at least the precision (7 for a single, 15 for a double): mantissa
 //    without trailing zeros, a capital E, the exponent's sign and at least two

@@ -16,6 +16,7 @@
 #include "files/text_encoding.h"
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -257,7 +258,21 @@ struct FileCloser {
   ~FileCloser() {
     if (f != nullptr) std::fclose(f);
   }
+  // Closes the file; false when the close reports a failure.
+  bool Close() {
+    std::FILE* g = f;
+    f = nullptr;
+    return g == nullptr || std::fclose(g) == 0;
+  }
 };
+
+// Opens a file for writing without a buffer of its own, so that a failed
+// write leaves nothing behind to be written later.
+std::FILE* OpenForWriting(const fs::path& p, const char* mode) {
+  std::FILE* f = std::fopen(p.string().c_str(), mode);
+  if (f != nullptr) std::setvbuf(f, nullptr, _IONBF, 0);
+  return f;
+}
 
 std::string TempName(std::mt19937_64& rng) {
   static const char kHex[] = "0123456789abcdef";
@@ -271,7 +286,58 @@ std::string TempName(std::mt19937_64& rng) {
   throw ProjectFileError(Kind::CannotSave, path, "can't save \"" + path + "\": " + why);
 }
 
-void SaveAtomically(const std::string& path, const std::string& content) {
+// A new file beside the target under a name of its own; null when none can
+// be made there (a folder the user may not write, a path too long for the
+// system, ...).
+std::FILE* CreateTemporary(const fs::path& dir, fs::path& temp) {
+  std::random_device seed;
+  std::mt19937_64 rng((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = dir / TempName(rng);
+    std::FILE* f = OpenForWriting(temp, "wbx");
+    if (f != nullptr) return f;
+    if (errno != EEXIST) break;
+  }
+  return nullptr;
+}
+
+// The project file written over itself, for where no temporary file can be
+// made beside it. The old content is kept in memory and written back when
+// the new one cannot be written whole; a file that did not exist is removed
+// again.
+void SaveInPlace(const std::string& path, const fs::path& target, bool exists,
+                 const std::string& content, const ProjectSaveSteps& steps) {
+  std::string old;
+  if (exists) {
+    try {
+      old = ReadWholeFile(target.string());
+    } catch (const ProjectFileError&) {
+      FailSave(path, "its old content cannot be read to keep it");
+    }
+  }
+  FileCloser out;
+  out.f = OpenForWriting(target, exists ? "r+b" : "wbx");
+  if (out.f == nullptr) FailSave(path, "can't write the file");
+  bool ok = steps.writeAll(out.f, content);
+  ok = out.Close() && ok;
+  if (ok) {
+    if (!exists) steps.syncFolder(target.parent_path().empty() ? "." : target.parent_path());
+    return;
+  }
+  if (!exists) {
+    std::error_code ec;
+    fs::remove(target, ec);
+    FailSave(path, "writing failed");
+  }
+  FileCloser back;
+  back.f = OpenForWriting(target, "r+b");
+  const bool restored = back.f != nullptr && steps.writeAll(back.f, old) && back.Close();
+  FailSave(path, restored ? "writing failed; the old content was written back"
+                          : "writing failed, and the old content could not be written back");
+}
+
+void SaveProject(const std::string& path, const std::string& content,
+                 const ProjectSaveSteps& steps) {
   fs::path target = PathOf(path);
   std::error_code ec;
   // Save through a link into the file it names, so the link stays a link.
@@ -291,24 +357,18 @@ void SaveAtomically(const std::string& path, const std::string& content) {
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
 
-  std::random_device seed;
-  std::mt19937_64 rng((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
+  // The new content goes into a file of its own beside the project, which
+  // replaces the project only once it is complete: a failure at any point
+  // leaves the old file as it was.
   fs::path temp;
   FileCloser out;
-  for (int attempt = 0; attempt < 100 && out.f == nullptr; ++attempt) {
-    temp = dir / TempName(rng);
-    out.f = std::fopen(temp.string().c_str(), "wbx");
-    if (out.f == nullptr && errno != EEXIST) break;
+  out.f = CreateTemporary(dir, temp);
+  if (out.f == nullptr) {
+    SaveInPlace(path, target, exists, content, steps);
+    return;
   }
-  if (out.f == nullptr) FailSave(path, "can't create a file in its folder");
-
-  bool ok = std::fwrite(content.data(), 1, content.size(), out.f) == content.size();
-  ok = std::fflush(out.f) == 0 && ok;
-#if defined(__unix__) || defined(__APPLE__)
-  ok = ::fsync(::fileno(out.f)) == 0 && ok;
-#endif
-  ok = std::fclose(out.f) == 0 && ok;
-  out.f = nullptr;
+  bool ok = steps.writeAll(out.f, content);
+  ok = out.Close() && ok;
   if (ok && exists) fs::permissions(temp, st.permissions(), ec);  // keep the old file's mode
   if (ok) {
     fs::rename(temp, target, ec);
@@ -318,6 +378,7 @@ void SaveAtomically(const std::string& path, const std::string& content) {
     fs::remove(temp, ec);
     FailSave(path, "writing failed");
   }
+  steps.syncFolder(dir);  // the rename itself reaches the disk
 }
 
 // Exact comparison at the table's single precision: a dimension taken from a
@@ -470,8 +531,41 @@ void RefillBuiltUpSets(DesignState& ds) {
   refill(ds.ringtype, kRingFrame, kRingSets);
 }
 
+bool WriteWholeFile(std::FILE* file, std::string_view bytes) {
+  if (std::fseek(file, 0, SEEK_SET) != 0) return false;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) return false;
+  if (std::fflush(file) != 0) return false;
+#if defined(__unix__) || defined(__APPLE__)
+  // An old content longer than the new one is cut off.
+  if (::ftruncate(::fileno(file), static_cast<off_t>(bytes.size())) != 0) return false;
+  if (::fsync(::fileno(file)) != 0) return false;
+#endif
+  return true;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+#if defined(__unix__) || defined(__APPLE__)
+  // The file is in place already: a folder that cannot be synced (a file
+  // system without it) does not make the save a failure.
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+#else
+  (void)folder;
+#endif
+}
+
+ProjectSaveSteps DiskSaveSteps() {
+  return {WriteWholeFile, SyncFolder};
+}
+
 void WriteProjectFile(DesignState& ds, const std::string& path) {
-  SaveAtomically(path, ProjectFileText(ds));
+  WriteProjectFile(ds, path, DiskSaveSteps());
+}
+
+void WriteProjectFile(DesignState& ds, const std::string& path, const ProjectSaveSteps& steps) {
+  SaveProject(path, ProjectFileText(ds), steps);
   SetCaption(ds, path);
 }
 

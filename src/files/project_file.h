@@ -7,9 +7,13 @@
 //
 // Both routines either succeed completely or change nothing: a failed read
 // leaves the design state as it was, a failed save leaves the previous file
-// and filename as they were.
+// and filename as they were (a save in place that fails writes the old
+// content back; only when that fails too can the file be left part written).
 
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,8 +45,26 @@ class ProjectFileError : public std::runtime_error {
 
 // Writes the 59 lines of the project to path, then filename := path and the
 // main window's caption := "Tamrel DNV: " + path. The file is written beside
-// the target under a temporary name and renamed over it only when complete.
+// the target under a temporary name and renamed over it only when complete
+// (the folder is synced after the rename). Where no file can be made beside
+// it (a folder the user may not write, a path at the system's length limit)
+// but the project file itself can be written, it is written in place; should
+// that fail, its old content is written back. A failure throws
+// ProjectFileError (CannotSave) and leaves filename and the caption alone.
 void WriteProjectFile(DesignState& ds, const std::string& path);
+
+// The two steps of a save that reach the disk, replaceable in tests to make
+// them fail. writeAll: bytes as the whole content of an open file (from its
+// start, cut to their length), flushed to the disk; false on any failure.
+// syncFolder: makes a new or renamed entry of a folder durable.
+struct ProjectSaveSteps {
+  std::function<bool(std::FILE* file, std::string_view bytes)> writeAll;
+  std::function<void(const std::filesystem::path& folder)> syncFolder;
+};
+ProjectSaveSteps DiskSaveSteps();
+bool WriteWholeFile(std::FILE* file, std::string_view bytes);
+void SyncFolder(const std::filesystem::path& folder);
+void WriteProjectFile(DesignState& ds, const std::string& path, const ProjectSaveSteps& steps);
 
 // Reads the project file at path into the design state, by its format number
 // on line 1 (fileverin), then filename := path, the caption as the writer

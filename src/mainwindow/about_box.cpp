@@ -64,7 +64,7 @@ AboutBox::AboutBox(const DesignState& ds, DocumentOpener& opener, MessageService
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
   setFixedSize(TwipsToPixels(kClientWidth, dpiX_), TwipsToPixels(kClientHeight, dpiY_));
-  setWindowIcon(QIcon(ProgramIconPixmap(48)));
+  setWindowIcon(ProgramIcon());
 
   // The load handler, in its order: centred on the screen, caption, texts.
   CentreOnScreen();

@@ -26,7 +26,11 @@ class MessageService;
 // The program's placeholder web page and mail address.
 inline constexpr const char* kAboutWebAddress = "https://example.com/tamrel";
 inline constexpr const char* kAboutMailAddress = "mailto:tamrel@example.com";
-inline constexpr const char* kAboutVersion = "Version 1.0";
+// The project's version number, set once in the top CMakeLists.txt.
+#ifndef TAMREL_VERSION
+#error "TAMREL_VERSION is set by the build"
+#endif
+inline constexpr const char* kAboutVersion = "Version " TAMREL_VERSION;
 inline constexpr const char* kAboutFurtherLine = "Buckling checks for steel cylinders";
 inline constexpr const char* kBrowserError =
     " There was an error when trying to open a default browser ";

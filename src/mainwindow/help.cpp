@@ -90,7 +90,7 @@ std::vector<HelpHit> SearchHelp(const QString& folder, const QString& query) {
 HelpWindow::HelpWindow(QString folder) : QWidget(nullptr), folder_(std::move(folder)) {
   setObjectName(QStringLiteral("help"));
   setWindowTitle(QStringLiteral("Tamrel DNV Help"));
-  setWindowIcon(QIcon(ProgramIconPixmap(48)));
+  setWindowIcon(ProgramIcon());
   resize(760, 560);
 
   auto* contents = new QPushButton(QStringLiteral("Contents"), this);

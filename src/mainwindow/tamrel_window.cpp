@@ -66,7 +66,7 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
   const ScreenInfo screen = QueryScreen(nullptr);
   dpiX_ = screen.dpiX;
   dpiY_ = screen.dpiY;
-  setWindowIcon(QIcon(ProgramIconPixmap(48)));
+  setWindowIcon(ProgramIcon());
   layout_ = LayOutMainWindow(kMainWidthTwips, kMainHeightTwips);
   BuildMenus();
   BuildFrames();

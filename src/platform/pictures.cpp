@@ -1,11 +1,13 @@
 #include "platform/pictures.h"
 
 #include <QFontMetricsF>
+#include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <QtMath>
 #include <cmath>
 
@@ -663,11 +665,14 @@ void StiffenedCylinder(QPainter& p, const QRectF& body, int rings) {
 }  // namespace
 
 void DrawProgramIcon(QPainter& p, const QRectF& r) {
-  Canvas canvas(p, r, 48, 48);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 85, 152));
-  p.drawRoundedRect(QRectF(1, 1, 46, 46), 8, 8);
-  StiffenedCylinder(p, QRectF(6, 13, 36, 22), 3);
+  // One picture for the windows and for the desktop's menus: the SVG file
+  // that is also installed into the icon theme.
+  QSvgRenderer icon(QStringLiteral(":/icons/tamrel.svg"));
+  if (!icon.isValid()) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  icon.render(&p, r);
+  p.restore();
 }
 
 QPixmap ProgramIconPixmap(int size) {
@@ -676,6 +681,12 @@ QPixmap ProgramIconPixmap(int size) {
   QPainter p(&pm);
   DrawProgramIcon(p, QRectF(0, 0, size, size));
   return pm;
+}
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(ProgramIconPixmap(size));
+  return icon;
 }
 
 void DrawAboutLogo(QPainter& p, const QRectF& r, const QColor& title) {

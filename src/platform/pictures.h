@@ -7,6 +7,7 @@
 // rectangle it is given.
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QRectF>
 #include <cstdint>
@@ -46,10 +47,13 @@ void DrawCylinderLengthInfo(QPainter& p, const QRectF& r);
 void DrawLoadingConditionsTable(QPainter& p, const QRectF& r);
 void DrawBasicUsageFactorTable(QPainter& p, const QRectF& r);
 
-// The program's icon (drawn for 48 x 48): a ring-stiffened cylinder on the
-// title colour; also the windows' icon.
+// The program's icon (resources/icons/tamrel.svg, drawn for 48 x 48): a
+// ring-stiffened cylinder on the title colour; the windows' icon and the
+// icon the desktop shows for the installed program.
 void DrawProgramIcon(QPainter& p, const QRectF& r);
 QPixmap ProgramIconPixmap(int size);
+// The windows' icon, drawn at the sizes a desktop asks for.
+QIcon ProgramIcon();
 // The about box's logo (drawn for 150 x 59): the cylinder and the name in
 // the title colour, on white.
 void DrawAboutLogo(QPainter& p, const QRectF& r, const QColor& title);

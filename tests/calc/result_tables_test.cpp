@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
@@ -631,6 +632,81 @@ TEST(RingResults, ShortTablesDrawEachRowOnce) {
       EXPECT_EQ(Count(s, ds.ringTable.txt[i]), i <= last ? 1 : 0) << "label " << i;
     }
   }
+}
+
+// The one colour rule on every usage-factor row the five routines draw, on
+// screen (flag 0) and on paper (flag 1): green only for a finite usage factor
+// not below zero within a finite permitted value above zero.
+TEST(ResultTables, TheColourRuleOnEveryUsageFactorRow) {
+  struct Case {
+    double uf, permitted;
+    Colour expected;
+  };
+  const Case cases[] = {
+      {0.5, 1.0, Colour::Green},
+      {0.0, 1.0, Colour::Green},  // unloaded
+      {-0.0, 1.0, Colour::Green},
+      {1.0, 1.0, Colour::Green},
+      {1.5, 1.0, Colour::Red},
+      {-4.81, 1.0, Colour::Red},  // a negative area gives a negative usage factor
+      {-1e-300, 1.0, Colour::Red},
+      {kNaN, 1.0, Colour::Red},
+      {kInfinity, 1.0, Colour::Red},
+      {-kInfinity, 1.0, Colour::Red},
+      {2.21, kInfinity, Colour::Red},  // a usage-factor input beyond single precision
+      {1e300, kInfinity, Colour::Red},
+      {0.5, 1e300, Colour::Green},  // large, but a number
+      {0.5, -kInfinity, Colour::Red},
+      {0.5, kNaN, Colour::Red},
+      {0.0, 0.0, Colour::Red},  // nothing is permitted
+      {0.5, -1.0, Colour::Red},
+      {-2.0, -1.0, Colour::Red},
+      {0.5, 5e-324, Colour::Red},
+  };
+  for (const auto& c : cases) {
+    for (int flag : {0, 1}) {
+      SCOPED_TRACE("UF " + std::to_string(c.uf) + " permitted " + std::to_string(c.permitted) +
+                   " flag " + std::to_string(flag));
+      DesignState ds;
+      Fill(ds.shellTable, 4);
+      Fill(ds.stiffTable, 5);
+      ds.UFshell = c.uf;
+      ds.UFpermShell = c.permitted;
+      ds.UFst = c.uf;
+      ds.UFpermst = c.permitted;
+      ds.UF1 = c.uf;
+      ds.UF2 = c.uf;
+      ds.UFperm = c.permitted;
+      RecordingSurface shell, stiff, column, ring;
+      double y = 0;
+      PrintShellResults(ds, shell, y, 0, flag);
+      EXPECT_EQ(Find(shell, "4.00").colour, c.expected) << "shell";
+      y = 0;
+      PrintStiffenerResults(ds, stiff, y, 0, flag);
+      EXPECT_EQ(Find(stiff, "5.00").colour, c.expected) << "stiffener";
+      y = 0;
+      PrintColumnResults(ds, column, y, 0, flag);
+      EXPECT_EQ(Find(column, "4.00").colour, c.expected) << "column axis 1";
+      EXPECT_EQ(Find(column, "5.00").colour, c.expected) << "column axis 2";
+      // The ring-frame table compares with the usage-factor input itself.
+      FillRing(ds);
+      ds.UF = c.permitted;
+      ds.UFarea = c.uf;
+      ds.UFinertia = static_cast<float>(c.uf);
+      y = 0;
+      PrintRingResults(ds, ring, y, 0, flag);
+      EXPECT_EQ(Find(ring, "2.00").colour, c.expected) << "ring area";
+      // UFinertia is a single: -1e-300 becomes a zero, which passes.
+      const bool underflows = c.uf != 0 && ds.UFinertia == 0.0f;
+      if (!underflows) {
+        EXPECT_EQ(Find(ring, "11.00").colour, c.expected) << "ring inertia";
+      }
+    }
+  }
+  EXPECT_TRUE(UsageFactorPasses(0.87, 0.87));
+  EXPECT_FALSE(UsageFactorPasses(-0.5, 1.0));
+  EXPECT_FALSE(UsageFactorPasses(0.5, kInfinity));
+  EXPECT_FALSE(UsageFactorPasses(0.0, 0.0));
 }
 
 TEST(RecordingSurface, RowsGroupTextsByY) {

@@ -133,8 +133,8 @@ Usage UsageOf(const DesignState& ds, const T& value, double permitted) {
 
 // The usage-factor rows of a picture, in the order drawn: each shows the
 // usage factor's own number ("n/a" when it is not finite), green only when
-// it is a finite number within its permitted value, red otherwise; no
-// "nan" or "inf" anywhere.
+// it is a finite number not below zero within a permitted value that is a
+// finite number above zero, red otherwise; no "nan" or "inf" anywhere.
 struct Seen {
   int green = 0, red = 0, undefined = 0;
 };
@@ -148,7 +148,8 @@ void CheckPicture(const RecordingSurface& s, const std::vector<Usage>& rows, con
     if (t.colour == Colour::Black) continue;
     ASSERT_LT(seen, rows.size()) << what << ": more coloured texts than usage-factor rows";
     const Usage& u = rows[seen++];
-    const bool passes = std::isfinite(u.value) && u.value <= u.permitted;
+    const bool passes = std::isfinite(u.value) && u.value >= 0 && std::isfinite(u.permitted) &&
+                        u.permitted > 0 && u.value <= u.permitted;
     EXPECT_EQ(t.colour == Colour::Green, passes)
         << what << ": " << t.text << " u=" << u.value << " perm=" << u.permitted;
     EXPECT_EQ(t.text, u.text) << what;

@@ -2,16 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cctype>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace tamrel {
 namespace {
 
 using Kind = Variant::Kind;
 
-// Singles: 7 significant digits, exponent form below 1E-04 and from 1E+07.
+// Singles: 7 significant digits, exponent form below 1E-04 and from 1E+07;
+// 8 or 9 digits where 7 do not read back as the same single.
 TEST(FileNumbers, SinglesAsClassicBasicWritesThem) {
   const struct {
     float value;
@@ -22,11 +28,13 @@ TEST(FileNumbers, SinglesAsClassicBasicWritesThem) {
       {12.0f, "12"},
       {-0.3f, "-0.3"},
       {0.85f, "0.85"},
-      {1.0f / 3.0f, "0.3333333"},
-      {2.0f / 3.0f, "0.6666667"},  // rounded, not cut
+      {1.0f / 3.0f, "0.33333334"},  // "0.3333333" reads as the single below
+      {2.0f / 3.0f, "0.6666667"},   // rounded, not cut
       {1234567.0f, "1234567"},
       {9999999.0f, "9999999"},
-      {12345678.0f, "1.234568E+07"},
+      {12345678.0f, "1.2345678E+07"},  // "1.234568E+07" reads as 12345680
+      {12345680.0f, "1.234568E+07"},
+      {16777218.0f, "1.6777218E+07"},  // exponent form from 1E+07 whatever the digits
       {1e7f, "1E+07"},
       {210000.0f, "210000"},
       {0.0001f, "0.0001"},
@@ -43,6 +51,126 @@ TEST(FileNumbers, SinglesAsClassicBasicWritesThem) {
     EXPECT_EQ(FormatFileSingle(c.value), c.text) << c.text;
   }
   EXPECT_EQ(FormatFileSingle(std::numeric_limits<float>::quiet_NaN()), "NAN");
+}
+
+// Singles that 7 digits do not hold: near 1E+28 and 1E-38 (where the
+// singles lie closer together than 7 digits can tell), and large whole
+// numbers.
+TEST(FileNumbers, SinglesThatSevenDigitsDoNotHold) {
+  const float above1e28 = std::nextafter(1e28f, 2e28f);  // 1.00000006E+28
+  float nineDigits = 0;
+  const char nine[] = "1.00000075e-36";
+  std::from_chars(nine, nine + sizeof nine - 1, nineDigits);
+  const struct {
+    float value;
+    const char* text;
+  } cases[] = {
+      {1e28f, "9.999999E+27"},       // 7 digits hold it: written as before
+      {above1e28, "1.0000001E+28"},  // "1E+28" would read as 1e28f
+      {-above1e28, "-1.0000001E+28"},
+      {std::nextafter(above1e28, 2e28f), "1.0000002E+28"},
+      {std::numeric_limits<float>::min(), "1.1754944E-38"},
+      {1e-38f, "9.999999E-39"},
+      {std::nextafter(1e-38f, 1.0f), "1.0000001E-38"},
+      {std::nextafter(std::nextafter(1e-38f, 1.0f), 1.0f), "1.0000002E-38"},
+      {nineDigits, "1.00000075E-36"},  // 8 digits are not enough either
+      {std::numeric_limits<float>::max(), "3.4028235E+38"},
+      {-std::numeric_limits<float>::max(), "-3.4028235E+38"},
+      {std::numeric_limits<float>::denorm_min(), "1.401298E-45"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatFileSingle(c.value), c.text);
+    float back = 0;
+    ASSERT_EQ(ParseFileSingle(c.text, back), NumberParse::Ok) << c.text;
+    EXPECT_EQ(back, c.value) << c.text;
+    Variant v;
+    ASSERT_EQ(ParseFileVariant(c.text, v), NumberParse::Ok) << c.text;
+    EXPECT_TRUE(v.SameAs(Variant(c.value))) << c.text;
+    EXPECT_EQ(FormatFileVariant(v), c.text);
+  }
+}
+
+// The significant digits of a written number ("-1.2345E+07" has 5).
+int SignificantDigits(const std::string& text) {
+  std::string digits;
+  for (char c : text) {
+    if (c == 'E') break;
+    if (c >= '0' && c <= '9') digits += c;
+  }
+  const auto first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  const auto last = digits.find_last_not_of('0');
+  return static_cast<int>(last - first + 1);
+}
+
+// How every single used to be written: 7 significant digits.
+std::string SevenDigits(float value) {
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 7);
+  std::string text(buf, res.ptr);
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// A sweep over singles of every magnitude and sign, spread over all bit
+// patterns and packed around the hard places: each is written with the
+// fewest digits (7 to 9) that read back as the same single, in the same
+// form as before (unchanged wherever 7 digits held it), and written, read
+// and written again byte-identical, as a single line and as a variant line.
+TEST(FileNumbers, EverySingleReadsBackAsItself) {
+  std::vector<std::uint32_t> bits;
+  for (std::uint64_t b = 0; b <= 0xFFFFFFFFu; b += 32749)
+    bits.push_back(static_cast<std::uint32_t>(b));
+  for (float centre : {1e28f, 1e-38f, std::numeric_limits<float>::min(), 16777216.0f, 1e7f, 1e-4f,
+                       std::numeric_limits<float>::max(), 1.0f, 0.1f, 3333.0f}) {
+    const std::uint32_t c = std::bit_cast<std::uint32_t>(centre);
+    for (std::uint32_t d = 0; d < 1500; ++d) {
+      bits.push_back(c - d);
+      bits.push_back(c + d);
+      bits.push_back((c - d) | 0x80000000u);
+    }
+  }
+  int longer = 0;
+  for (std::uint32_t b : bits) {
+    const float value = std::bit_cast<float>(b);
+    if (!std::isfinite(value)) continue;
+    const std::string text = FormatFileSingle(value);
+    float back = 0;
+    ASSERT_EQ(ParseFileSingle(text, back), NumberParse::Ok) << text;
+    ASSERT_EQ(back, value) << text;
+    ASSERT_EQ(FormatFileSingle(back), text);
+    const int digits = SignificantDigits(text);
+    ASSERT_LE(digits, 9) << text;
+    const std::string seven = SevenDigits(value);
+    float sevenBack = 0;
+    const bool sevenHolds =
+        ParseFileSingle(seven, sevenBack) == NumberParse::Ok && sevenBack == value;
+    if (sevenHolds) {
+      ASSERT_EQ(text, seven);
+    } else {
+      ++longer;
+      ASSERT_GT(digits, 7) << text;
+      // One digit fewer would not do.
+      char buf[64];
+      const auto res =
+          std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 2);
+      float shorter = 0;
+      ASSERT_EQ(ParseFileSingle(std::string(buf, res.ptr), shorter), NumberParse::Ok);
+      ASSERT_NE(shorter, value) << text;
+      // Exponent form exactly where the 7-digit text has it.
+      ASSERT_EQ(text.find('E') != std::string::npos, seven.find('E') != std::string::npos)
+          << text << " / " << seven;
+    }
+    if (value != 0) {
+      Variant v;
+      ASSERT_EQ(ParseFileVariant(text, v), NumberParse::Ok) << text;
+      if (v.kind() != Kind::Int16) {
+        ASSERT_TRUE(v.SameAs(Variant(value))) << text;
+      }
+      ASSERT_EQ(FormatFileVariant(v), text);
+    }
+  }
+  EXPECT_GT(longer, 1000);  // the sweep meets many singles that need more than 7
 }
 
 // Doubles: 15 significant digits, exponent form below 1E-04 and from 1E+15.
@@ -78,9 +206,9 @@ TEST(FileNumbers, VariantsAtThePrecisionOfTheirKind) {
   EXPECT_EQ(FormatFileVariant(Variant::Int(600)), "600");
   EXPECT_EQ(FormatFileVariant(Variant(0.1f)), "0.1");
   EXPECT_EQ(FormatFileVariant(Variant(0.1)), "0.1");
-  EXPECT_EQ(FormatFileVariant(Variant(1.0f / 3.0f)), "0.3333333");
+  EXPECT_EQ(FormatFileVariant(Variant(1.0f / 3.0f)), "0.33333334");
   EXPECT_EQ(FormatFileVariant(Variant(1.0 / 3.0)), "0.333333333333333");
-  EXPECT_EQ(FormatFileVariant(Variant(12345678.0f)), "1.234568E+07");
+  EXPECT_EQ(FormatFileVariant(Variant(12345678.0f)), "1.2345678E+07");
   EXPECT_EQ(FormatFileVariant(Variant(12345678.0)), "12345678");
 }
 

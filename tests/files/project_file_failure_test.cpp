@@ -1,10 +1,15 @@
 // A read that fails changes nothing; a save that fails keeps the old file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/defaults.h"
@@ -13,6 +18,7 @@
 
 #if defined(__unix__)
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -194,10 +200,11 @@ TEST(ProjectFileFailure, AMissingFileIsToldApart) {
 }
 
 // A save that fails: CannotSave, filename and caption unchanged, nothing left behind.
-void ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path) {
+void ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path,
+                     const ProjectSaveSteps& steps = DiskSaveSteps()) {
   const std::string filename = ds.filename;
   try {
-    WriteProjectFile(ds, path);
+    WriteProjectFile(ds, path, steps);
     ADD_FAILURE() << "the save succeeded";
   } catch (const ProjectFileError& e) {
     EXPECT_EQ(e.kind(), ErrKind::CannotSave);
@@ -220,30 +227,43 @@ TEST(ProjectFileFailure, SaveIntoAFolderThatDoesNotExist) {
   EXPECT_EQ(ReadBytes(dir.File("a file")), "x");
 }
 
-// A folder the user may not write: the old file (which itself could be
-// written) stays as it was, and no temporary file is left.
-TEST(ProjectFileFailure, SaveIntoAReadOnlyFolderKeepsTheOldFile) {
+// A folder the user may not write: no temporary file can be made beside the
+// project, but the project file itself may be written, so it is written in
+// place (cut to the new length), keeps its mode, and nothing else appears.
+// A new file cannot be made there: that save fails and leaves nothing.
+TEST(ProjectFileFailure, SaveIntoAReadOnlyFolderWritesTheFileInPlace) {
   RecordingWindow window;
   DesignState ds = OpenProject(window);
   TempDir dir;
   const std::string path = dir.File("p.tmr");
-  WriteBytes(path, "the old project");
   constexpr auto kAllReadWrite = fs::perms::owner_read | fs::perms::owner_write |
                                  fs::perms::group_read | fs::perms::group_write |
                                  fs::perms::others_read | fs::perms::others_write;
-  fs::permissions(path, kAllReadWrite);
-  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                  fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-  const int outcome = RunWithoutRoot([&] {
-    if (!CanOpenForWriting(path) || CanCreateFileIn(dir)) return int{kCannotTest};
-    return SaveFailsCleanly(ds, window, path);
-  });
-  fs::permissions(dir.path(), fs::perms::owner_all);
-  if (outcome == kCannotTest) GTEST_SKIP() << "no user without root can reach the folder";
-  EXPECT_EQ(outcome, kAsExpected);
-  EXPECT_EQ(ReadBytes(path), "the old project");
-  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+  const std::string text = ProjectFileText(ds);
+  for (const std::string& old : {std::string("the old project"), std::string(5000, 'x')}) {
+    SCOPED_TRACE(old.size());
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    WriteBytes(path, old);
+    fs::permissions(path, kAllReadWrite);
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+    const int outcome = RunWithoutRoot([&] {
+      if (!CanOpenForWriting(path) || CanCreateFileIn(dir)) return int{kCannotTest};
+      DesignState saving = ds;
+      RecordingWindow savingWindow;
+      saving.mainfrm = &savingWindow;
+      WriteProjectFile(saving, path);
+      if (saving.filename != path || savingWindow.captions.size() != 1) return int{kUnexpected};
+      return SaveFailsCleanly(ds, window, dir.File("new.tmr"));
+    });
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    if (outcome == kCannotTest) GTEST_SKIP() << "no user without root can reach the folder";
+    EXPECT_EQ(outcome, kAsExpected);
+    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_EQ(fs::status(path).permissions(), kAllReadWrite);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+  }
 }
 
 // A read-only file in a folder the user may write is not replaced behind
@@ -290,6 +310,209 @@ TEST(ProjectFileFailure, AnUnreadableFile) {
   if (outcome == kCannotTest) GTEST_SKIP() << "no user without root can reach the folder";
   EXPECT_EQ(outcome, kAsExpected);
   ExpectSameProject(before, ds);
+}
+
+// ---- Saves that cannot make a temporary file beside the project ----
+
+// A folder under base whose path has exactly `length` characters, made of
+// names of at most 200 characters.
+fs::path DeepFolder(const fs::path& base, std::size_t length) {
+  fs::path p = base;
+  while (p.string().size() + 1 < length) {
+    const std::size_t remaining = length - p.string().size();
+    const std::size_t name = remaining > 201 ? std::min<std::size_t>(200, remaining - 3)
+                                             : remaining - 1;  // one for the separator
+    p /= std::string(name, 'd');
+  }
+  fs::create_directories(p);
+  return p;
+}
+
+// A project path a few characters short of the system's path limit: the
+// file name fits, the save's temporary name (24 characters) does not.
+struct PathAtTheLimit {
+  TempDir dir;
+  fs::path folder;
+  std::string path;
+  explicit PathAtTheLimit(const std::string& name = "p.tmr") {
+    folder = DeepFolder(dir.path(), PATH_MAX - 4 - 1 - name.size());
+    path = (folder / name).string();
+  }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST(ProjectFileFailure, SaveAtThePathLengthLimit) {
+  PathAtTheLimit at;
+  ASSERT_EQ(at.path.size(), std::size_t{PATH_MAX - 4});
+  ASSERT_GE((at.folder / ".tamrel-000000000000.tmp").string().size(), std::size_t{PATH_MAX});
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  // A new file, then over an old file longer than the project.
+  WriteProjectFile(ds, at.path);
+  EXPECT_EQ(ReadBytes(at.path), ProjectFileText(ds));
+  EXPECT_EQ(ds.filename, at.path);
+  ASSERT_EQ(window.captions.size(), 1u);
+  EXPECT_EQ(window.captions[0], "Tamrel DNV: " + at.path);
+  WriteBytes(at.path, std::string(5000, 'x'));
+  ds.proj = "Tank 2";
+  WriteProjectFile(ds, at.path);
+  EXPECT_EQ(ReadBytes(at.path), ProjectFileText(ds));
+  EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
+  DesignState back;
+  SetDefaults(back);
+  ReadProjectFile(back, at.path);
+  EXPECT_EQ(back.proj, "Tank 2");
+
+  // A file name of the longest length a name may have: its temporary file
+  // (a short name of its own) is made as usual.
+  TempDir dir;
+  const std::string longest = dir.File(std::string(NAME_MAX - 4, 'n') + ".tmr");
+  WriteProjectFile(ds, longest);
+  EXPECT_EQ(ReadBytes(longest), ProjectFileText(ds));
+  EXPECT_EQ(dir.Entries().size(), 1u);
+}
+
+// A write in place that fails: the old content is written back (also over
+// the part of a longer new content already written, and cut to its own
+// length again), the save is reported as failed, filename and caption stay.
+// A file that was not there before is removed again.
+TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const std::string text = ProjectFileText(ds);
+  struct Case {
+    const char* name;
+    std::optional<std::string> old;  // none: no file before the save
+    bool restoreFails;
+  };
+  const Case cases[] = {
+      {"old content shorter", std::string("the old project"), false},
+      {"old content longer", std::string(5000, 'o'), false},
+      {"no file before", std::nullopt, false},
+      {"writing back fails too", std::string("the old project"), true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PathAtTheLimit at;
+    if (c.old) WriteBytes(at.path, *c.old);
+    int newWrites = 0, oldWrites = 0;
+    ProjectSaveSteps steps = DiskSaveSteps();
+    steps.writeAll = [&](std::FILE* f, std::string_view bytes) {
+      if (bytes == text) {
+        ++newWrites;  // half of it reaches the file, then the disk is full
+        std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
+        std::fflush(f);
+        return false;
+      }
+      ++oldWrites;
+      return !c.restoreFails && WriteWholeFile(f, bytes);
+    };
+    const std::string filename = ds.filename;
+    try {
+      WriteProjectFile(ds, at.path, steps);
+      ADD_FAILURE() << "the save succeeded";
+    } catch (const ProjectFileError& e) {
+      EXPECT_EQ(e.kind(), ErrKind::CannotSave);
+      EXPECT_EQ(e.path(), at.path);
+      if (c.restoreFails) {
+        EXPECT_NE(std::string(e.what()).find("could not be written back"), std::string::npos);
+      }
+    }
+    EXPECT_EQ(ds.filename, filename);
+    EXPECT_TRUE(window.captions.empty());
+    EXPECT_EQ(newWrites, 1);
+    if (!c.old) {
+      EXPECT_EQ(oldWrites, 0);
+      EXPECT_TRUE(at.Entries().empty());
+    } else if (!c.restoreFails) {
+      EXPECT_EQ(oldWrites, 1);
+      EXPECT_EQ(ReadBytes(at.path), *c.old);
+      EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
+    }
+  }
+}
+
+// The same with a real failure: under a file-size limit (as on a full
+// disk) a project that fits is saved in place; a larger one stops part of
+// the way, and the project saved before is written back whole.
+TEST(ProjectFileFailure, AWriteInPlaceStoppedByTheFileSizeLimit) {
+#if defined(__unix__)
+  PathAtTheLimit at;
+  WriteBytes(at.path, "the old project");
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const std::string fits = ProjectFileText(ds);
+  ASSERT_LT(fits.size(), 1024u);
+  std::fflush(nullptr);
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    int code = kUnexpected;
+    const rlimit limit{1024, 1024};
+    if (std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0) {
+      try {
+        WriteProjectFile(ds, at.path);
+        ds.proj = std::string(3000, 'p');  // past the limit
+        WriteProjectFile(ds, at.path);
+      } catch (const ProjectFileError& e) {
+        if (e.kind() == ErrKind::CannotSave && ReadBytes(at.path) == fits) code = kAsExpected;
+      } catch (...) {
+      }
+    }
+    std::_Exit(code);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), kAsExpected);
+  EXPECT_EQ(ReadBytes(at.path), fits);
+  EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
+#else
+  GTEST_SKIP() << "no file-size limit to set";
+#endif
+}
+
+// The temporary file is renamed over the project, then the folder is synced
+// so that the rename itself is on the disk; a temporary file that cannot be
+// written whole replaces nothing, is removed, and nothing is synced.
+TEST(ProjectFileFailure, TheFolderIsSyncedAfterTheRename) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  TempDir dir;
+  const std::string path = dir.File("p.tmr");
+  WriteBytes(path, "the old project");
+  std::vector<fs::path> synced;
+  std::string contentAtSync;
+  std::vector<std::string> entriesAtSync;
+  ProjectSaveSteps steps = DiskSaveSteps();
+  steps.syncFolder = [&](const fs::path& folder) {
+    synced.push_back(folder);
+    contentAtSync = ReadBytes(path);
+    entriesAtSync = dir.Entries();
+  };
+  WriteProjectFile(ds, path, steps);
+  ASSERT_EQ(synced.size(), 1u);
+  EXPECT_TRUE(fs::equivalent(synced[0], dir.path()));
+  EXPECT_EQ(contentAtSync, ProjectFileText(ds));
+  EXPECT_EQ(entriesAtSync, std::vector<std::string>{"p.tmr"});
+
+  WriteBytes(path, "the old project");
+  synced.clear();
+  window.captions.clear();
+  ds.filename = "New File";
+  steps.writeAll = [](std::FILE* f, std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
+    return false;
+  };
+  ExpectSaveFails(ds, window, path, steps);
+  EXPECT_TRUE(synced.empty());
+  EXPECT_EQ(ReadBytes(path), "the old project");
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
+#include <iterator>
+#include <limits>
 #include <string>
 
 #include "calc/defaults.h"
@@ -28,8 +31,7 @@ float SingleOf(const std::string& text) {
 
 // A project that differs from the defaults in every input, its numbers of
 // all three kinds: integers, singles as typed (up to 7 digits) and doubles
-// of 15 digits. (A single that arithmetic produced may need 9 digits to
-// survive exactly; the file keeps 7.)
+// of 15 digits. (Singles that 7 digits do not hold: see below.)
 DesignState RichProject() {
   DesignState ds;
   SetDefaults(ds);
@@ -111,6 +113,51 @@ TEST(ProjectFile, WriteReadWriteIsByteIdentical) {
     WriteProjectFile(second, dir.File("b.tmr"));
     EXPECT_EQ(ReadBytes(dir.File("a.tmr")), ReadBytes(dir.File("b.tmr")));
   }
+}
+
+// Singles that 7 digits do not hold (a single that arithmetic produced, one
+// near 1E+28 or 1E-38) are written with the digits they need: the project
+// reads back exactly and is written again byte-identical.
+TEST(ProjectFile, SinglesSevenDigitsDoNotHoldRoundTrip) {
+  const float above1e28 = std::nextafter(1e28f, 2e28f);  // 1.00000006E+28
+  const float near1em38 = std::nextafter(1e-38f, 1.0f);  // 1.00000008E-38
+  const float values[] = {above1e28,
+                          -above1e28,
+                          near1em38,
+                          -near1em38,
+                          1.0f / 3.0f,
+                          12345678.0f,
+                          std::numeric_limits<float>::min(),
+                          std::numeric_limits<float>::max(),
+                          2485.8345f,
+                          1e28f};
+  DesignState ds;
+  SetDefaults(ds);
+  const FileInputs in;
+  std::size_t i = 0;
+  for (const auto& [name, m] : in.singles) ds.*m = values[i++ % std::size(values)];
+  for (const auto& [name, m] : in.numbers) ds.*m = Variant(values[i++ % std::size(values)]);
+  ds.stifftype = kLBuiltUp;  // the sets the reader refills hold the same values
+  ds.ringtype = kTBuiltUp;
+  ds.stifflb_h = ds.hs, ds.stifflb_b = ds.bs, ds.stifflb_tw = ds.tws, ds.stifflb_tf = ds.tfs;
+  ds.girdtb_h = ds.hg, ds.girdtb_b = ds.bg, ds.girdtb_tw = ds.twg, ds.girdtb_tf = ds.tfg;
+  ds.stiffnote = 1;
+  ds.fileverin = 170;
+  TempDir dir;
+  DesignState first = ds;
+  WriteProjectFile(first, dir.File("a.tmr"));
+  const std::string written = ReadBytes(dir.File("a.tmr"));
+  EXPECT_NE(written.find("\r\n1.0000001E+28\r\n"), std::string::npos);
+  EXPECT_NE(written.find("\r\n1.0000001E-38\r\n"), std::string::npos);
+  EXPECT_NE(written.find("\r\n9.999999E+27\r\n"), std::string::npos);  // 7 digits hold it
+  DesignState second;
+  SetDefaults(second);
+  ReadProjectFile(second, dir.File("a.tmr"));
+  DesignState expected = ds;
+  expected.filename = dir.File("a.tmr");
+  ExpectSameProject(expected, second);
+  WriteProjectFile(second, dir.File("b.tmr"));
+  EXPECT_EQ(ReadBytes(dir.File("b.tmr")), written);
 }
 
 // A double whose text 7 digits hold reads back as a single: same text,

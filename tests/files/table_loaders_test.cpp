@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "calc/checks.h"
+#include "calc/defaults.h"
+#include "calc/result_tables.h"
+
 namespace tamrel {
 namespace {
 
@@ -424,6 +428,41 @@ TEST(LoadProfileTable, UnreadableAndFaultyFiles) {
     }
     EXPECT_EQ(t.last, 0);  // untouched
   }
+}
+
+// A user may edit a table: a row whose flange is thicker than the section
+// is high loads like any other, and the profile it gives is degenerate:
+// its local-buckling lines read NOK and no usage factor of it is a number.
+TEST(LoadAllTables, AnEditedRowThatCannotExistNeverPasses) {
+  TempDir dir;
+  for (const char* file : {kMaterialFile, kBulbFlatFile, kFlatbarFile}) {
+    fs::copy_file(fs::path(TAMREL_DATA_DIR) / file, dir.path() / file);
+  }
+  dir.Write(kTProfileFile, "200,90,9,12\n100,5,30,150\n");
+  dir.Write(kLProfileFile, "200,100,10,10\n100,90,10,120\n");
+  DesignState ds;
+  SetDefaults(ds);
+  ds.apppath = dir.path().string();
+  LoadAllTables(ds);
+  ds.cyltype = kStringerStiffened;
+  ds.ring = 1;
+  ds.ringtype = kTTable;
+  ds.girdtidx = ds.tprof.last;
+  ds.stifftype = kLTable;
+  ds.stifflidx = ds.lprof.last;
+  Recalculate(ds);
+  EXPECT_EQ(ds.hg.value(), 100);
+  EXPECT_EQ(ds.tfg, 150.0f);
+  EXPECT_EQ(ds.Ag.value(), -750);
+  EXPECT_EQ(ds.tfs, 120.0f);
+  for (int i : {1, 2, 3, 4}) EXPECT_NE(ds.girdclass[i].find("==> NOK"), std::string::npos);
+  for (int i : {1, 2}) EXPECT_NE(ds.stiffclass[i].find("==> NOK"), std::string::npos);
+  EXPECT_EQ(ds.ringTable.val[2], "n/a");
+  EXPECT_EQ(ds.ringTable.val[11], "n/a");
+  EXPECT_EQ(ds.stiffTable.val[13], "n/a");
+  EXPECT_FALSE(UsageFactorPasses(ds.UFarea, ds.UF));
+  EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF));
+  EXPECT_FALSE(UsageFactorPasses(ds.UFst, ds.UFpermst));
 }
 
 TEST(TableLoadError, IsARuntimeErrorWithItsMessage) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "calc/result_tables.h"
 #include "dialog_fixture.h"
 #include "dialogs/built_up_dialog.h"
 
@@ -386,6 +387,29 @@ class BuiltUpDialogsTest : public QObject {
     Enter(w, d->Box(Quantity::H));
     d->Box(Quantity::B)->setFocus();
     QCOMPARE(double(w.ds.girdlb_h), 100.0);
+  }
+
+  // A flange thicker than the profile is high: every value is one the boxes
+  // accept, so nothing is said or set back; the results say the profile
+  // cannot exist (NOK, usage factors "n/a").
+  void anImpossibleShapeIsAcceptedAndNeverPasses() {
+    DialogWorld w;
+    BuiltUpDialog* d = OpenBuiltUp(w, Member::RingFrame, kTBuiltUp);
+    TypeAndLeave(w, d, d->Box(Quantity::H), "100");
+    TypeAndLeave(w, d, d->Box(Quantity::B), "5");
+    TypeAndLeave(w, d, d->Box(Quantity::tw), "30");
+    TypeAndLeave(w, d, d->Box(Quantity::tf), "150");
+    QVERIFY2(w.host.Recorded().shown.isEmpty(), qPrintable(w.host.Recorded().shown.join('|')));
+    QCOMPARE(double(w.ds.girdtb_h), 100.0);
+    QCOMPARE(w.ds.girdtb_tf, 150.0f);
+    QCOMPARE(double(w.ds.Ag), -750.0);
+    QCOMPARE(Text(d, "sta"), QStringLiteral("-750 mm2"));
+    for (const char* label : {"webclass1", "webclass2", "flangeclass1", "flangeclass2"}) {
+      QVERIFY2(Text(d, label).endsWith("==> NOK"), qPrintable(Text(d, label)));
+    }
+    QCOMPARE(w.ds.ringTable.val[2], std::string("n/a"));
+    QCOMPARE(w.ds.ringTable.val[11], std::string("n/a"));
+    QVERIFY(!UsageFactorPasses(w.ds.UFarea, w.ds.UF));
   }
 
   void anUndefinedPropertyShowsNotAvailable() {

@@ -253,6 +253,57 @@ class FileMenuTest : public QObject {
     QCOMPARE(s.settings.GetSetting("Tamrel DNV", "Recent Files", "RecentFile1"), p2.toStdString());
   }
 
+  // A project whose usage-factor line holds a number beyond single
+  // precision: the window holds it as an infinite single, shows "n/a" in the
+  // box and on the page, and no usage factor is drawn green, on screen or on
+  // paper, whatever it is.
+  void usageFactorBeyondSinglePrecisionIsNeverGreen() {
+    QTemporaryDir dir;
+    for (const char* line : {"1E+300", "INF", "-1E+300"}) {
+      const QString path = dir.filePath("uf.tmr");
+      StartedWindow s;
+      TamrelWindow& w = s.w();
+      {
+        DesignState file = s.ds;
+        file.mainfrm = nullptr;
+        file.cyltype = kRingStiffened;
+        file.ring = 1;
+        WriteProjectFile(file, path.toStdString());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = f.readAll().split('\n');
+        f.close();
+        lines[10] = QByteArray(line) + "\r";  // line 11: UF
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(lines.join('\n'));
+        f.close();
+      }
+      s.fileDialogs.answers = {path};
+      w.MenuItem("mnuopen")->trigger();
+      QVERIFY2(s.messages.shown.isEmpty(), line);
+      QVERIFY(!std::isfinite(s.ds.UF.value()));
+      QCOMPARE(s.box("iufb")->text(), QString("n/a"));
+      const QColor green = PictureBox::PaletteColour(Colour::Green);
+      const QColor red = PictureBox::PaletteColour(Colour::Red);
+      int coloured = 0;
+      for (const PictureBox* pic : {w.pic30, w.pic32}) {
+        for (const PictureBox::Item& item : pic->Items()) {
+          QVERIFY2(item.colour != green, qPrintable(QString(line) + ": " + item.text));
+          if (item.colour == red) ++coloured;
+        }
+      }
+      QCOMPARE(coloured, 3);  // shell, ring area, ring inertia
+      testing::DrawnPage page(s.ds);
+      int printed = 0;
+      for (const ReportPage::Item& item : page.items()) {
+        QVERIFY2(item.colour != QColor(0, 128, 0), qPrintable(QString(line) + ": " + item.text));
+        if (item.colour == QColor(128, 0, 0)) ++printed;
+      }
+      QCOMPARE(printed, 3);
+      QVERIFY(page.TextStarting(" <= n/a") != nullptr);
+    }
+  }
+
   // A recent entry whose file has gone: the message with its path; the
   // program and the project go on as they were.
   void recentEntryOfADeletedFile() {

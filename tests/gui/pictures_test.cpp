@@ -3,9 +3,11 @@
 // screenshots directory for a reviewer to look at.
 
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <cstdlib>
 #include <set>
 
 #include "gui_support.h"
@@ -89,6 +91,31 @@ class PicturesTest : public QObject {
     Save(d1, "info_table_d1");
     Save(e1, "info_table_e1");
     QVERIFY(InkedPixels(InfoButtonPixmap(16).toImage()) > 30);
+  }
+
+  // The windows' icon is the SVG file the package installs for the desktop,
+  // compiled into the program: drawn at every size a desktop asks for, with
+  // the title blue, the orange rings and the transparent rounded corners.
+  void programIconFromItsSvgFile() {
+    const QIcon icon = ProgramIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    for (int size : {16, 48, 256}) {
+      const QImage image = ProgramIconPixmap(size).toImage();
+      const QByteArray at = QByteArray::number(size);
+      QCOMPARE(image.size(), QSize(size, size));
+      QVERIFY2(image.pixelColor(0, 0).alpha() == 0, at);
+      // Above the cylinder: the background.
+      const QColor blue = image.pixelColor(size / 2, size * 4 / 48);
+      QVERIFY2(blue.red() < 10 && std::abs(blue.green() - 85) < 10 &&
+                   std::abs(blue.blue() - 152) < 10 && blue.alpha() == 255,
+               at);
+      if (size < 48) continue;
+      // The middle ring's near half, halfway down.
+      const QColor ring = image.pixelColor(static_cast<int>(28.84 * size / 48), size / 2);
+      QVERIFY2(ring.red() > 190 && ring.green() > 90 && ring.green() < 160 && ring.blue() < 70, at);
+    }
+    Save(ProgramIconPixmap(256).toImage(), "program_icon");
   }
 };
 
