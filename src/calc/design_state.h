@@ -21,6 +21,21 @@ namespace tamrel {
 
 class Window;
 
+// A text built from a few numbers, kept with them (as bit patterns) so that
+// the same numbers give back the same text without formatting it again.
+struct TextMemo {
+  std::array<std::uint64_t, 6> key{};
+  std::string text;
+  bool valid = false;
+};
+
+// The texts a section routine builds for one member: the profile caption
+// and the local-buckling lines (by element of stiffclass or girdclass).
+struct SectionTextMemo {
+  TextMemo caption;
+  std::array<TextMemo, 6> limits{};
+};
+
 // Cylinder type (cyltype).
 enum CylinderType : std::int16_t {
   kCylinder = 0,           // "Cylinder " (unstiffened)
@@ -273,6 +288,12 @@ struct DesignState {
   // True while Recalculate runs; a window effect it causes must not start
   // another recalculation inside it.
   bool recalculating = false;
+
+  // Captions and local-buckling lines of the stiffener and the ring frame
+  // as last built: a recalculation that leaves a profile as it was reuses
+  // them (the ring-frame section runs twice in a ring-stiffened cylinder's
+  // recalculation). Not part of the project.
+  SectionTextMemo stiffTexts, girdTexts;
 };
 
 // The decimal sign shown to the user: '.' where decflag is 0, ',' otherwise.

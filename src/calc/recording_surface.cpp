@@ -10,10 +10,14 @@ constexpr double kSameY = 1e-6;
 
 // Characters of a UTF-8 text (continuation bytes are not counted).
 std::size_t CharCount(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-  }));
+  std::size_t continuation = 0;
+  for (const char c : text)
+    continuation += (static_cast<unsigned char>(c) & 0xC0U) == 0x80U ? 1 : 0;
+  return text.size() - continuation;
 }
+
+// Room for the operations of a few result tables before the list grows.
+constexpr std::size_t kFirstCapacity = 128;
 
 }  // namespace
 
@@ -24,18 +28,22 @@ std::string RecordingSurface::Row::Joined() const {
 }
 
 void RecordingSurface::Clear() {
-  Op op;
-  op.kind = Op::Kind::Clear;
-  ops_.push_back(op);
+  if (ops_.empty()) ops_.reserve(kFirstCapacity);
+  ops_.emplace_back().kind = Op::Kind::Clear;
   x_ = 0;
   y_ = 0;
 }
 
 void RecordingSurface::Record(std::string_view text, bool lineBreak) {
-  Op op;
-  op.kind = Op::Kind::Text;
-  op.text = Text{std::string(text), x_, y_, bold_, underline_, colour_, lineBreak};
-  ops_.push_back(std::move(op));
+  if (ops_.empty()) ops_.reserve(kFirstCapacity);
+  Text& t = ops_.emplace_back().text;
+  t.text.assign(text);
+  t.x = x_;
+  t.y = y_;
+  t.bold = bold_;
+  t.underline = underline_;
+  t.colour = colour_;
+  t.lineBreak = lineBreak;
 }
 
 void RecordingSurface::Print(std::string_view text) {

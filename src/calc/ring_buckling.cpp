@@ -172,12 +172,13 @@ void CalcPanelRingBuckling(DesignState& ds) {
   // a finite number is not lowered, and the passes are bounded.
   if (ds.pd < 0 && ds.ih == 1) {
     ds.pratio = 0.0f;
+    const RingStrengthTerms terms = RingFrameStrengthTerms(ds);  // fixed during the passes
     for (int pass = 0; pass < kMaxSpecialPasses && ds.pratio < 1 && ds.Ih > 100000 &&
                        std::isfinite(ds.Ih.value());
          ++pass) {
       const double before = ds.Ih;
       ds.Ih = 0.99 * before;
-      CalcRingFrameStrength(ds);
+      CalcRingFrameStrength(ds, terms);
       if (std::isinf(ds.pratio)) {
         // No pressure resistance for this Ih: keep the Ih before this pass.
         ds.Ih = before;

@@ -338,6 +338,25 @@ std::string ProfileCaption(std::int16_t type, const Variant& H, const Variant& B
   }
 }
 
+namespace {
+
+// The profile caption, reused from the memo while the type, the dimensions
+// (values and kinds) and the decimal sign stay.
+const std::string& Caption(TextMemo& memo, std::int16_t type, const Variant& H, const Variant& B,
+                           const Variant& tw, float tf, char dec) {
+  const auto kind = [](const Variant& v) { return static_cast<std::uint64_t>(v.kind()); };
+  const std::array<std::uint64_t, 6> key = {
+      static_cast<std::uint16_t>(type) | kind(H) << 16 | kind(B) << 24 | kind(tw) << 32,
+      static_cast<unsigned char>(dec),
+      detail::Bits(H.value()),
+      detail::Bits(B.value()),
+      detail::Bits(tw.value()),
+      detail::Bits(static_cast<double>(tf))};
+  return detail::Memoized(memo, key, [&] { return ProfileCaption(type, H, B, tw, tf, dec); });
+}
+
+}  // namespace
+
 const char* StiffProfileTypeText(int type) {
   static const char* const texts[10] = {
       "L-table",          "L-built up", "T-table", "T-built up",     "Flatbar-table",
@@ -368,7 +387,7 @@ void CalcStiffSection(DesignState& ds, std::int16_t type) {
   if (ds.mainfrm != nullptr) {
     ds.mainfrm->SetStiffenerIcon(IconFor(type, false));
     ds.mainfrm->SetStiffenerCaption(
-        ProfileCaption(type, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds)));
+        Caption(ds.stiffTexts.caption, type, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds)));
   }
   StoreProperties(m, p);
 }
@@ -389,7 +408,8 @@ void CalcRingSection(DesignState& ds, std::int16_t type) {
   detail::RingLocalBuckling(ds, g, ds.girddegenerate);
   if (ds.mainfrm != nullptr) {
     ds.mainfrm->SetRingIcon(IconFor(type, true));
-    ds.mainfrm->SetRingCaption(ProfileCaption(type, ds.hg, ds.bg, ds.twg, ds.tfg, DecimalSign(ds)));
+    ds.mainfrm->SetRingCaption(
+        Caption(ds.girdTexts.caption, type, ds.hg, ds.bg, ds.twg, ds.tfg, DecimalSign(ds)));
   }
   StoreProperties(m, p);
 }

@@ -2,8 +2,12 @@
 // Shared between the section, local-buckling, effective-plating and torsion
 // routines: the dimensions of the profile being computed.
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 #include "calc/design_state.h"
 
@@ -52,6 +56,23 @@ bool IsDegenerateShape(const ProfileGeometry& g, double area);
 
 // The local-buckling lines of the member; a degenerate shape, or a yield
 // strength or modulus not above zero, reads NOK on every line.
+// The memo's text, built anew by build() only when the key differs from the
+// one it was last built from.
+template <class Build>
+const std::string& Memoized(TextMemo& memo, const std::array<std::uint64_t, 6>& key,
+                            const Build& build) {
+  if (!memo.valid || memo.key != key) {
+    memo.text = build();
+    memo.key = key;
+    memo.valid = true;
+  }
+  return memo.text;
+}
+
+inline std::uint64_t Bits(double v) {
+  return std::bit_cast<std::uint64_t>(v);
+}
+
 void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
 void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
 

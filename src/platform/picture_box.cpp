@@ -1,6 +1,6 @@
 #include "platform/picture_box.h"
 
-#include <QFontMetricsF>
+#include <QEvent>
 #include <QPainter>
 #include <cmath>
 #include <map>
@@ -11,6 +11,10 @@ namespace {
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// Texts kept per font before the cache starts afresh: far more than the
+// result tables show, so only values that keep changing ever drop it.
+constexpr qsizetype kMaxKeptTexts = 2000;
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -46,22 +50,22 @@ void PictureBox::Clear() {
 }
 
 void PictureBox::Print(std::string_view text) {
-  if (!text.empty()) {
-    items_.push_back(
-        Item{QPointF(x_ * unitX_, y_ * unitY_), ToQString(text), bold_, underline_, colour_});
+  const QString q = ToQString(text);
+  if (!q.isEmpty()) {
+    items_.push_back(Item{QPointF(x_ * unitX_, y_ * unitY_), q, bold_, underline_, colour_});
     update();
   }
-  x_ += TextWidth(text);
+  x_ += Width(CurrentFont(), q) / unitX_;
 }
 
 void PictureBox::PrintLine(std::string_view text) {
   Print(text);
   x_ = 0.0;
-  y_ += QFontMetricsF(CurrentFont(), this).height() / unitY_;
+  y_ += CurrentFont().metrics.height() / unitY_;
 }
 
 double PictureBox::TextWidth(std::string_view text) const {
-  return QFontMetricsF(CurrentFont(), this).horizontalAdvance(ToQString(text)) / unitX_;
+  return Width(CurrentFont(), ToQString(text)) / unitX_;
 }
 
 void PictureBox::SetColour(Colour c) {
@@ -77,24 +81,71 @@ QColor PictureBox::PaletteColour(Colour c) {
   return QColor(0, 0, 0);
 }
 
-QFont PictureBox::CurrentFont() const {
-  QFont f = font();
-  f.setBold(bold_);
-  f.setUnderline(underline_);
-  return f;
+PictureBox::FontCache& PictureBox::Font(bool bold, bool underline) const {
+  const double dpi = logicalDpiY();
+  if (dpi != fontsDpi_) {
+    for (auto& f : fonts_) f.reset();
+    fontsDpi_ = dpi;
+  }
+  std::unique_ptr<FontCache>& slot = fonts_[(bold ? 1 : 0) + (underline ? 2 : 0)];
+  if (!slot) {
+    QFont f = font();
+    f.setBold(bold);
+    f.setUnderline(underline);
+    slot = std::make_unique<FontCache>(f, this);
+  }
+  return *slot;
+}
+
+qreal PictureBox::Width(FontCache& f, const QString& text) const {
+  if (text.isEmpty()) return 0.0;
+  const auto found = f.widths.constFind(text);
+  if (found != f.widths.constEnd()) return *found;
+  if (f.widths.size() >= kMaxKeptTexts) f.widths.clear();
+  const qreal w = f.metrics.horizontalAdvance(text);
+  f.widths.insert(text, w);
+  return w;
+}
+
+const QStaticText& PictureBox::Laid(FontCache& f, const QString& text) const {
+  auto found = f.texts.find(text);
+  if (found == f.texts.end()) {
+    if (f.texts.size() >= kMaxKeptTexts) f.texts.clear();
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), f.font);
+    found = f.texts.insert(text, laid);
+  }
+  return *found;
+}
+
+void PictureBox::DropFonts() {
+  for (auto& f : fonts_) f.reset();
+}
+
+void PictureBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) DropFonts();
+  QWidget::changeEvent(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
+  const FontCache* current = nullptr;
   for (const Item& item : items_) {
-    QFont f = font();
-    f.setBold(item.bold);
-    f.setUnderline(item.underline);
-    p.setFont(f);
+    FontCache& f = Font(item.bold, item.underline);
+    if (&f != current) {
+      p.setFont(f.font);
+      current = &f;
+    }
     p.setPen(item.colour);
-    const QFontMetricsF m(f, this);
-    p.drawText(QPointF(item.pos.x(), item.pos.y() + m.ascent()), item.text);
+    // Laid-out text draws its underline a pixel shorter at times; the few
+    // underlined titles and headings are drawn as they always were.
+    if (item.underline) {
+      p.drawText(QPointF(item.pos.x(), item.pos.y() + f.metrics.ascent()), item.text);
+    } else {
+      p.drawStaticText(item.pos, Laid(f, item.text));
+    }
   }
 }
 

@@ -7,12 +7,22 @@
 // (8 and 16 pixels at 96 dots per inch), so one vertical unit holds one text
 // line of the picture's font. Text is measured with the widget's own font
 // metrics.
+//
+// The four fonts (bold and underline on and off), their metrics, the widths
+// of texts and the laid-out texts are kept between recalculations and
+// repaints: the labels and units of the result tables come back every time,
+// and measuring or laying out a text anew is what drawing costs most.
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <memory>
 #include <vector>
 
 #include "calc/text_surface.h"
@@ -59,9 +69,22 @@ class PictureBox : public QWidget, public TextSurface {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  QFont CurrentFont() const;
+  // One of the four fonts with what has been measured and laid out in it.
+  struct FontCache {
+    FontCache(const QFont& f, const QPaintDevice* device) : font(f), metrics(f, device) {}
+    QFont font;
+    QFontMetricsF metrics;
+    QHash<QString, qreal> widths;
+    QHash<QString, QStaticText> texts;
+  };
+  FontCache& Font(bool bold, bool underline) const;
+  FontCache& CurrentFont() const { return Font(bold_, underline_); }
+  qreal Width(FontCache& f, const QString& text) const;
+  const QStaticText& Laid(FontCache& f, const QString& text) const;
+  void DropFonts();
 
   std::vector<Item> items_;
   double unitX_ = 8.0;
@@ -71,6 +94,9 @@ class PictureBox : public QWidget, public TextSurface {
   bool bold_ = false;
   bool underline_ = false;
   QColor colour_ = Qt::black;
+  // Built on first use; dropped when the widget's font or resolution changes.
+  mutable std::array<std::unique_ptr<FontCache>, 4> fonts_;
+  mutable double fontsDpi_ = 0.0;
 };
 
 }  // namespace tamrel

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 #include <memory>
 
 #include "box_window.h"
@@ -275,6 +278,55 @@ class PlatformTest : public QObject {
     box.Clear();
     QVERIFY(box.Items().empty());
     QCOMPARE(box.CurrentX(), 0.0);
+  }
+
+  // The picture keeps its fonts, text widths and laid-out texts between
+  // recalculations and repaints; they must stay those of the widget's font,
+  // also after the font changes.
+  void pictureBoxKeepsMeasuresOfItsCurrentFont() {
+    PictureBox box;
+    box.resize(400, 100);
+    box.SetScale(8, 16);
+    auto expected = [&](const QString& text, bool bold, bool underline) {
+      QFont f = box.font();
+      f.setBold(bold);
+      f.setUnderline(underline);
+      return QFontMetricsF(f, &box).horizontalAdvance(text) / 8;
+    };
+    // Rightmost dark column of the painted picture.
+    auto inkRight = [&] {
+      const QImage image = box.grab().toImage();
+      int right = -1;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixelColor(x, y).lightness() < 128) right = std::max(right, x);
+      return right;
+    };
+    const QString text = QStringLiteral("Shell Buckling: (Ch 3.4.2)");
+    for (int round = 0; round < 2; ++round) {  // the second round from what was kept
+      for (bool bold : {false, true}) {
+        for (bool underline : {false, true}) {
+          box.SetBold(bold);
+          box.SetUnderline(underline);
+          QCOMPARE(box.TextWidth(text.toStdString()), expected(text, bold, underline));
+        }
+      }
+    }
+    box.SetBold(false);
+    box.SetUnderline(false);
+    box.Clear();
+    box.SetPos(0, 0);
+    box.Print(text.toStdString());
+    const int before = inkRight();
+    QVERIFY(before > 0);
+
+    QFont larger = box.font();
+    larger.setPixelSize(2 * QFontInfo(box.font()).pixelSize());
+    box.setFont(larger);
+    QCOMPARE(box.TextWidth(text.toStdString()), expected(text, false, false));
+    box.update();
+    const int after = inkRight();  // the same item drawn in the new font
+    QVERIFY2(after > before + before / 2, qPrintable(QString("%1 -> %2").arg(before).arg(after)));
   }
 
   void optionButtonsRunOncePerChange() {
