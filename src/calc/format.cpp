@@ -324,10 +324,12 @@ char* IntegerDecimals(char* out, std::uint64_t decimals, const Pattern& pat) {
 }
 
 // The rounded value d times 10^places as an integer, when it has at most 19
-// digits (d is rounded to `places` digits after its point or fewer).
+// digits (d is rounded to `places` digits after its point or fewer). A
+// mantissa of no places at all that rounds up to a carried 1 has a digit
+// beyond its width: that is left to the digit-by-digit path.
 bool ScaledInteger(const Decimal& d, int places, std::uint64_t& value) {
   const int width = d.point + places;
-  if (places > 19 || width > 19) return false;
+  if (places > 19 || width > 19 || width < d.n) return false;
   value = d.n == 0 ? 0 : d.digits * kPow10[width - d.n];
   return true;
 }

@@ -310,7 +310,10 @@ TEST(FormatAgreement, OtherPatterns) {
                             "",
                             "x",
                             "0.0 kg",
-                            "E+0"};
+                            "E+0",
+                            ".E+0",
+                            "#.E+0",
+                            ".E+0005"};
   std::mt19937_64 rng(8);
   std::uniform_real_distribution<double> exponent(-30.0, 30.0);
   for (int i = 0; i < 40000; ++i) {

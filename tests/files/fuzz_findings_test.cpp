@@ -29,7 +29,8 @@ std::string FuzzFixture(const std::string& name) {
 //  - L 2 x 9 x 68 x 6: the flange is thicker than the profile is high, so
 //    the web height and the area are negative (UFarea -16.5 was green);
 //  - bulb flat 50 x 2 with bulb 4, radius 4 and area 4 mm2: the area is
-//    smaller than the web's alone (UFinertia -385 was green).
+//    smaller than the web's alone, so the flange of its equivalent angle
+//    is negative (UFinertia -385 was green).
 TEST(FuzzFindings, RowsOfImpossibleProfilesAreNeverDrawnGreen) {
   struct Case {
     const char* fixture;
@@ -45,6 +46,10 @@ TEST(FuzzFindings, RowsOfImpossibleProfilesAreNeverDrawnGreen) {
     PictureWindow window;
     ds.mainfrm = &window;
     CalculateWithRow(ds, use, 0);
+    // Both shapes are impossible: the profile is degenerate as stiffener
+    // and as ring frame, so its usage factors are undefined, not numbers.
+    EXPECT_TRUE(ds.stiffdegenerate);
+    EXPECT_TRUE(ds.girddegenerate);
     for (const std::string& problem : ColourRuleProblems(ds, window.picture(ResultPicture::Shell),
                                                          window.picture(ResultPicture::Stiffener),
                                                          window.picture(ResultPicture::Ring))) {
