@@ -77,18 +77,16 @@ float StiffenerAreaRatio(const DesignState& ds);
 // depend on the trial Ih: the ring frame, shell and lengths as the panel-ring
 // check leaves them, fixed during its passes.
 struct RingStrengthTerms {
-  double l = 0, t = 0, r = 0, E = 0, A = 0, le = 0, fT = 0;
+  double l = 0, t = 0, r = 0, E = 0, le = 0, fT = 0;
   double t3 = 0;            // t^3
-  double alpha = 0;         // A / le / t
   double sectionArea = 0;   // A + le t
+  double onePlusAlpha = 0;  // 1 + alpha, alpha = A / le / t
   double ZL = 0;            // L^2 / r / t sqrt(0.91)
   double C1 = 0;            // 2 sqrt(1 + 0.27 ZL)
-  double onePlusAlpha = 0;  // 1 + alpha
   double ZL027 = 0;         // 0.27 ZL
   double tOverL2 = 0;       // (t / L)^2
   double ztipDelta0 = 0;    // ztip delta0
   double r2 = 0;            // r^2
-  double areaFactor = 0;    // 1 + A / le / t
 };
 RingStrengthTerms RingFrameStrengthTerms(const DesignState& ds);
 // CalcRingFrameStrength with the Ih-independent terms given.

@@ -27,21 +27,20 @@ RingStrengthTerms RingFrameStrengthTerms(const DesignState& ds) {
   k.t = ds.cylt;
   k.r = ds.cylr;
   k.E = ds.emod;
-  k.A = ds.Ag;
   k.le = ds.le;
   k.fT = ds.fTors;
+  const double A = ds.Ag;
   const double L = ds.cyll;
   k.t3 = k.t * k.t * k.t;
-  k.alpha = k.A / k.le / k.t;
-  k.sectionArea = k.A + k.le * k.t;
+  k.sectionArea = A + k.le * k.t;
+  // 1 + alpha of C2 and the area factor of pdRd alike.
+  k.onePlusAlpha = 1 + A / k.le / k.t;
   k.ZL = L * L / k.r / k.t * std::sqrt(0.91);
   k.C1 = 2 * std::sqrt(1 + 0.27 * k.ZL);
-  k.onePlusAlpha = 1 + k.alpha;
   k.ZL027 = 0.27 * k.ZL;
   k.tOverL2 = std::pow(k.t / L, 2);
   k.ztipDelta0 = ds.ztip * ds.delta0;
   k.r2 = k.r * k.r;
-  k.areaFactor = 1 + k.A / k.le / k.t;
   return k;
 }
 
@@ -75,7 +74,7 @@ void CalcRingFrameStrength(DesignState& ds, const RingStrengthTerms& k) {
   const double disc = std::max(0.0, B * B - 4 * lambda * lambda);
   const double fk = ToSingle((B - std::sqrt(disc)) * fT / 2 / (lambda * lambda));
   const double pdRd =
-      ToSingle(0.75 * fk / ds.gM * t * static_cast<double>(ds.rf) / k.r2 * k.areaFactor / 0.85);
+      ToSingle(0.75 * fk / ds.gM * t * static_cast<double>(ds.rf) / k.r2 * k.onePlusAlpha / 0.85);
   if (!(std::isfinite(pdRd) && pdRd > 0)) {
     ds.pratio = std::numeric_limits<float>::infinity();  // no resistance at all
     return;

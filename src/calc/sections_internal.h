@@ -54,8 +54,6 @@ inline bool HasFlangeLimit(int type) {
 // web, or a section area not above zero.
 bool IsDegenerateShape(const ProfileGeometry& g, double area);
 
-// The local-buckling lines of the member; a degenerate shape, or a yield
-// strength or modulus not above zero, reads NOK on every line.
 // The memo's text, built anew by build() only when the key differs from the
 // one it was last built from.
 template <class Build>
@@ -73,6 +71,8 @@ inline std::uint64_t Bits(double v) {
   return std::bit_cast<std::uint64_t>(v);
 }
 
+// The local-buckling lines of the member; a degenerate shape, or a yield
+// strength or modulus not above zero, reads NOK on every line.
 void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
 void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
 

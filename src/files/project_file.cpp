@@ -302,10 +302,10 @@ std::FILE* CreateTemporary(const fs::path& dir, fs::path& temp) {
 }
 
 // The project file written over itself, for where no temporary file can be
-// made beside it. The old content is kept in memory and written back when
-// the new one cannot be written whole; a file that did not exist is removed
-// again.
-void SaveInPlace(const std::string& path, const fs::path& target, bool exists,
+// made beside it (in dir). The old content is kept in memory and written
+// back when the new one cannot be written whole; a file that did not exist
+// is removed again.
+void SaveInPlace(const std::string& path, const fs::path& target, const fs::path& dir, bool exists,
                  const std::string& content, const ProjectSaveSteps& steps) {
   std::string old;
   if (exists) {
@@ -321,7 +321,7 @@ void SaveInPlace(const std::string& path, const fs::path& target, bool exists,
   bool ok = steps.writeAll(out.f, content);
   ok = out.Close() && ok;
   if (ok) {
-    if (!exists) steps.syncFolder(target.parent_path().empty() ? "." : target.parent_path());
+    if (!exists) steps.syncFolder(dir);
     return;
   }
   if (!exists) {
@@ -364,7 +364,7 @@ void SaveProject(const std::string& path, const std::string& content,
   FileCloser out;
   out.f = CreateTemporary(dir, temp);
   if (out.f == nullptr) {
-    SaveInPlace(path, target, exists, content, steps);
+    SaveInPlace(path, target, dir, exists, content, steps);
     return;
   }
   bool ok = steps.writeAll(out.f, content);
