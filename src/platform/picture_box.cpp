@@ -84,7 +84,7 @@ QColor PictureBox::PaletteColour(Colour c) {
 PictureBox::FontCache& PictureBox::Font(bool bold, bool underline) const {
   const double dpi = logicalDpiY();
   if (dpi != fontsDpi_) {
-    for (auto& f : fonts_) f.reset();
+    DropFonts();
     fontsDpi_ = dpi;
   }
   std::unique_ptr<FontCache>& slot = fonts_[(bold ? 1 : 0) + (underline ? 2 : 0)];
@@ -119,7 +119,7 @@ const QStaticText& PictureBox::Laid(FontCache& f, const QString& text) const {
   return *found;
 }
 
-void PictureBox::DropFonts() {
+void PictureBox::DropFonts() const {
   for (auto& f : fonts_) f.reset();
 }
 

@@ -84,7 +84,7 @@ class PictureBox : public QWidget, public TextSurface {
   FontCache& CurrentFont() const { return Font(bold_, underline_); }
   qreal Width(FontCache& f, const QString& text) const;
   const QStaticText& Laid(FontCache& f, const QString& text) const;
-  void DropFonts();
+  void DropFonts() const;
 
   std::vector<Item> items_;
   double unitX_ = 8.0;

@@ -5,7 +5,6 @@
 #include <QPrinter>
 #include <cmath>
 #include <tuple>
-#include <type_traits>
 
 #include "calc/numeric.h"
 #include "report/pdf_copy_file.h"
@@ -29,20 +28,10 @@ auto Layout(DesignState& ds) {
                   ds.ytop);
 }
 
-template <typename... T>
-std::tuple<std::decay_t<T>...> Copy(const std::tuple<T...>& values) {
-  return values;
+// A copy of those values, to be assigned back through Layout.
+auto LayoutCopy(DesignState& ds) {
+  return std::apply([](const auto&... v) { return std::make_tuple(v...); }, Layout(ds));
 }
-
-// The report layout values as a print found them.
-class LayoutValues {
- public:
-  explicit LayoutValues(DesignState& ds) : kept_(Copy(Layout(ds))) {}
-  void RestoreTo(DesignState& ds) const { Layout(ds) = kept_; }
-
- private:
-  decltype(Copy(Layout(std::declval<DesignState&>()))) kept_;
-};
 
 // Where the printer prints: the PDF file's path, or the printer's name.
 std::string PrintTarget(const QPrinter* printer) {
@@ -135,7 +124,7 @@ void PrintReportPage(DesignState& ds, ReportPage& page, const QDateTime& now) {
 
 void PrintReport(DesignState& ds, ReportHost& host) {
   RunPrinter& run = host.ReportPrinter();
-  const LayoutValues layout(ds);
+  const auto layout = LayoutCopy(ds);  // as the command found it
   QPrinter* printer = nullptr;
   try {
     printer = &run.Printer();
@@ -155,7 +144,7 @@ void PrintReport(DesignState& ds, ReportHost& host) {
     // The copy being printed and any later one are not printed; copies
     // already ended stay printed. The report layout goes back to where the
     // command found it, so a failed print changes nothing in the project.
-    layout.RestoreTo(ds);
+    Layout(ds) = layout;
     host.ShowExclamation("can't print - " + PrintTarget(printer));
   }
 }

@@ -12,8 +12,8 @@ namespace {
 
 // The file name of a project never saved.
 constexpr const char* kNewFile = "New File";
-constexpr const char* kProjectSuffix = ".tmr";
-constexpr const char* kPdfSuffix = ".pdf";
+constexpr QLatin1String kProjectSuffix(".tmr");
+constexpr QLatin1String kPdfSuffix(".pdf");
 
 }  // namespace
 
@@ -41,10 +41,8 @@ QString ProposedPdfFile(const std::string& projectFile, const QString& documents
     return QDir(documents).filePath(QStringLiteral("report.pdf"));
   }
   QString path = QString::fromStdString(projectFile);
-  if (path.endsWith(QLatin1String(kProjectSuffix), Qt::CaseInsensitive)) {
-    path.chop(static_cast<qsizetype>(std::char_traits<char>::length(kProjectSuffix)));
-  }
-  return path + QLatin1String(kPdfSuffix);
+  if (path.endsWith(kProjectSuffix, Qt::CaseInsensitive)) path.chop(kProjectSuffix.size());
+  return path + kPdfSuffix;
 }
 
 }  // namespace tamrel

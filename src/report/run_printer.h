@@ -25,9 +25,7 @@ class RunPrinter {
   // Qt's PDF output, elsewhere on the system's default printer.
   QPrinter& Printer();
 
-  // The PDF file chosen at the last Print that chose PDF output; empty
-  // until one did.
-  const QString& PdfFile() const { return pdfFile_; }
+  // Keeps the PDF file chosen at a Print that chose PDF output.
   void SetPdfFile(const QString& file) { pdfFile_ = file; }
 
   // The file offered for PDF output: the one chosen last in this run, else
@@ -37,7 +35,7 @@ class RunPrinter {
 
  private:
   std::unique_ptr<QPrinter> printer_;
-  QString pdfFile_;
+  QString pdfFile_;  // the PDF file chosen last; empty until one was
 };
 
 // The PDF file proposed for a project file: its path with ".pdf" in place

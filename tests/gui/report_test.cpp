@@ -87,9 +87,7 @@ QByteArray ProjectFileBytes(DesignState& ds, const QString& path) {
   WriteProjectFile(ds, path.toStdString());
   ds.filename = filename;
   ds.mainfrm = w;
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
+  return FileBytes(path);
 }
 
 }  // namespace
