@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -17,13 +18,17 @@
 #include "calc/sections.h"
 #include "calc_fixture.h"
 #include "fake_window.h"
+#include "files/project_inputs.h"
 
 namespace tamrel {
 namespace {
 
+using testing::BuiltUpSet;
 using testing::FakeWindow;
 using testing::Project;
+using testing::RingSets;
 using testing::SetRowValues;
+using testing::StiffenerSets;
 
 // A project recalculated with its three result pictures recorded.
 struct Recorded {
@@ -304,28 +309,15 @@ TEST(DegenerateProfiles, GridOfBuiltUpShapesTheDialogsAccept) {
                            std::to_string(tw) + " x " + std::to_string(tf));
               DesignState state = Project(kStringerStiffened);
               state.ring = 1;
-              Variant *h, *b, *w;
-              float* f;
-              if (type == kLBuiltUp) {
-                h = ringFrame ? &state.girdlb_h : &state.stifflb_h;
-                b = ringFrame ? &state.girdlb_b : &state.stifflb_b;
-                w = ringFrame ? &state.girdlb_tw : &state.stifflb_tw;
-                f = ringFrame ? &state.girdlb_tf : &state.stifflb_tf;
-              } else if (type == kTBuiltUp) {
-                h = ringFrame ? &state.girdtb_h : &state.stifftb_h;
-                b = ringFrame ? &state.girdtb_b : &state.stifftb_b;
-                w = ringFrame ? &state.girdtb_tw : &state.stifftb_tw;
-                f = ringFrame ? &state.girdtb_tf : &state.stifftb_tf;
-              } else {
-                h = ringFrame ? &state.girdib_h : &state.stiffib_h;
-                b = ringFrame ? &state.girdib_b : &state.stiffib_b;
-                w = ringFrame ? &state.girdib_tw : &state.stiffib_tw;
-                f = ringFrame ? &state.girdib_tf : &state.stiffib_tf;
-              }
-              *h = static_cast<float>(H);
-              *b = static_cast<float>(B);
-              *w = tw;
-              *f = tf;
+              // The member's remembered set of this type: H, B, tw, then tf.
+              const auto& sets = ringFrame ? RingSets() : StiffenerSets();
+              const auto set = std::find_if(sets.begin(), sets.end(),
+                                            [&](const BuiltUpSet& s) { return s.type == type; });
+              ASSERT_NE(set, sets.end());
+              state.*set->variants[0] = static_cast<float>(H);
+              state.*set->variants[1] = static_cast<float>(B);
+              state.*set->variants[2] = tw;
+              state.*set->last = tf;
               (ringFrame ? state.ringtype : state.stifftype) = type;
               Recorded r(state);
               const DesignState& ds = r.ds;

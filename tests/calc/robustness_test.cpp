@@ -19,8 +19,8 @@
 #include "calc/recording_surface.h"
 #include "calc/result_tables.h"
 #include "colour_rule.h"
-#include "fake_window.h"
 #include "files/table_loaders.h"
+#include "picture_window.h"
 #include "random_design_state.h"
 
 namespace tamrel {
@@ -56,10 +56,11 @@ class Generator {
 };
 
 // One picture against the colour rule, counting the kinds of rows it drew.
-void CheckPicture(const DesignState& ds, const RecordingSurface& s, ResultPicture picture,
+void CheckPicture(const DesignState& ds, const testing::PictureWindow& w, ResultPicture picture,
                   testing::ColourTally& tally) {
-  for (const std::string& problem : testing::ColourRuleProblems(
-           s, testing::UsageRowsOf(ds, picture), testing::PictureName(picture), &tally)) {
+  for (const std::string& problem :
+       testing::ColourRuleProblems(w.picture(picture), testing::UsageRowsOf(ds, picture),
+                                   testing::PictureName(picture), &tally)) {
     ADD_FAILURE() << problem;
   }
 }
@@ -69,8 +70,7 @@ TEST(Robustness, RandomDesignStatesNeverCrashHangOrPassUndefinedResults) {
   base.apppath = TAMREL_DATA_DIR;
   SetDefaults(base);
   LoadAllTables(base);
-  testing::FakeWindow w;
-  RecordingSurface shell, stiff, ring;
+  testing::PictureWindow w;
 
   testing::ColourTally shellSeen, stiffSeen, columnSeen, ringSeen, hiddenSeen;
   Generator g(20261210);
@@ -79,13 +79,7 @@ TEST(Robustness, RandomDesignStatesNeverCrashHangOrPassUndefinedResults) {
     SCOPED_TRACE("state " + std::to_string(i));
     if (g.Pick(4) == 0) ds = base;  // sometimes from a clean project, mostly on top of the last
     testing::Randomise(ds, g);
-    // Fresh pictures: a recording surface keeps every operation ever drawn.
-    shell = RecordingSurface();
-    stiff = RecordingSurface();
-    ring = RecordingSurface();
-    w.surfaces[0] = &shell;
-    w.surfaces[1] = &stiff;
-    w.surfaces[2] = &ring;
+    w.Fresh();
     ds.mainfrm = &w;
     const auto start = std::chrono::steady_clock::now();
     Recalculate(ds);
@@ -94,15 +88,15 @@ TEST(Robustness, RandomDesignStatesNeverCrashHangOrPassUndefinedResults) {
     // A hang guard, not a speed measurement (that is the benchmark's job).
     ASSERT_LT(seconds, 5.0);
     EXPECT_FALSE(ds.recalculating);
-    CheckPicture(ds, shell, ResultPicture::Shell, shellSeen);
+    CheckPicture(ds, w, ResultPicture::Shell, shellSeen);
     // The stiffener picture is shown for the stringer-stiffened and column
     // types only; for the others it holds whatever the shared table held,
     // still coloured by the rule.
-    CheckPicture(ds, stiff, ResultPicture::Stiffener,
+    CheckPicture(ds, w, ResultPicture::Stiffener,
                  ds.cyltype == kColumnBuckling
                      ? columnSeen
                      : (ds.cyltype == kStringerStiffened ? stiffSeen : hiddenSeen));
-    CheckPicture(ds, ring, ResultPicture::Ring, ringSeen);
+    CheckPicture(ds, w, ResultPicture::Ring, ringSeen);
     if (::testing::Test::HasFailure()) break;
   }
   // The sweep reaches passing, failing and undefined results in every table.

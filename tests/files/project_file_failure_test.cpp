@@ -44,6 +44,28 @@ enum Outcome : int {
   kCannotTest = 2,  // the scratch folder is out of reach of an ordinary user
 };
 
+#if defined(__unix__)
+// Runs body in a child process of its own and returns what it returned:
+// kUnexpected when body throws or the child does not end normally,
+// kCannotTest when no child can be started.
+int RunInChild(const std::function<int()>& body) {
+  std::fflush(nullptr);
+  const pid_t pid = ::fork();
+  if (pid < 0) return kCannotTest;
+  if (pid == 0) {
+    int code = kUnexpected;
+    try {
+      code = body();
+    } catch (...) {
+    }
+    std::_Exit(code);
+  }
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return kUnexpected;
+  return WEXITSTATUS(status);
+}
+#endif
+
 // Runs body where file permissions hold: in the test process, or, when the
 // tests run as root (who may write anything), in a child process that has
 // given up root for the user and group "nobody" (65534). Returns kCannotTest
@@ -51,24 +73,13 @@ enum Outcome : int {
 int RunWithoutRoot(const std::function<int()>& body) {
   if (!RunningAsRoot()) return body();
 #if defined(__unix__)
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  if (pid < 0) return kCannotTest;
-  if (pid == 0) {
-    int code = kCannotTest;
-    if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
-        ::geteuid() != 0) {
-      try {
-        code = body();
-      } catch (...) {
-        code = kUnexpected;
-      }
+  return RunInChild([&] {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0 ||
+        ::geteuid() == 0) {
+      return int{kCannotTest};
     }
-    std::_Exit(code);
-  }
-  int status = 0;
-  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return kUnexpected;
-  return WEXITSTATUS(status);
+    return body();
+  });
 #else
   return kCannotTest;
 #endif
@@ -199,20 +210,24 @@ TEST(ProjectFileFailure, AMissingFileIsToldApart) {
   ExpectSameProject(before, ds);
 }
 
-// A save that fails: CannotSave, filename and caption unchanged, nothing left behind.
-void ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path,
-                     const ProjectSaveSteps& steps = DiskSaveSteps()) {
+// A save that fails: CannotSave, filename and caption unchanged. Returns
+// the message.
+std::string ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path,
+                            const ProjectSaveSteps& steps = DiskSaveSteps()) {
   const std::string filename = ds.filename;
+  std::string message;
   try {
     WriteProjectFile(ds, path, steps);
     ADD_FAILURE() << "the save succeeded";
   } catch (const ProjectFileError& e) {
     EXPECT_EQ(e.kind(), ErrKind::CannotSave);
     EXPECT_EQ(e.path(), path);
-    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    message = e.what();
+    EXPECT_NE(message.find(path), std::string::npos) << message;
   }
   EXPECT_EQ(ds.filename, filename);
   EXPECT_TRUE(window.captions.empty());
+  return message;
 }
 
 TEST(ProjectFileFailure, SaveIntoAFolderThatDoesNotExist) {
@@ -412,19 +427,10 @@ TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
       ++oldWrites;
       return !c.restoreFails && WriteWholeFile(f, bytes);
     };
-    const std::string filename = ds.filename;
-    try {
-      WriteProjectFile(ds, at.path, steps);
-      ADD_FAILURE() << "the save succeeded";
-    } catch (const ProjectFileError& e) {
-      EXPECT_EQ(e.kind(), ErrKind::CannotSave);
-      EXPECT_EQ(e.path(), at.path);
-      if (c.restoreFails) {
-        EXPECT_NE(std::string(e.what()).find("could not be written back"), std::string::npos);
-      }
+    const std::string message = ExpectSaveFails(ds, window, at.path, steps);
+    if (c.restoreFails) {
+      EXPECT_NE(message.find("could not be written back"), std::string::npos) << message;
     }
-    EXPECT_EQ(ds.filename, filename);
-    EXPECT_TRUE(window.captions.empty());
     EXPECT_EQ(newWrites, 1);
     if (!c.old) {
       EXPECT_EQ(oldWrites, 0);
@@ -448,28 +454,21 @@ TEST(ProjectFileFailure, AWriteInPlaceStoppedByTheFileSizeLimit) {
   DesignState ds = OpenProject(window);
   const std::string fits = ProjectFileText(ds);
   ASSERT_LT(fits.size(), 1024u);
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    int code = kUnexpected;
+  const int outcome = RunInChild([&] {
     const rlimit limit{1024, 1024};
-    if (std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0) {
-      try {
-        WriteProjectFile(ds, at.path);
-        ds.proj = std::string(3000, 'p');  // past the limit
-        WriteProjectFile(ds, at.path);
-      } catch (const ProjectFileError& e) {
-        if (e.kind() == ErrKind::CannotSave && ReadBytes(at.path) == fits) code = kAsExpected;
-      } catch (...) {
-      }
+    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      return int{kUnexpected};
     }
-    std::_Exit(code);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), kAsExpected);
+    try {
+      WriteProjectFile(ds, at.path);
+      ds.proj = std::string(3000, 'p');  // past the limit
+      WriteProjectFile(ds, at.path);
+    } catch (const ProjectFileError& e) {
+      if (e.kind() == ErrKind::CannotSave && ReadBytes(at.path) == fits) return int{kAsExpected};
+    }
+    return int{kUnexpected};
+  });
+  EXPECT_EQ(outcome, kAsExpected);
   EXPECT_EQ(ReadBytes(at.path), fits);
   EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
 #else

@@ -29,6 +29,18 @@ float SingleOf(const std::string& text) {
   return f;
 }
 
+// What a read leaves besides the file's lines: built-up profiles (no table
+// row to find) whose remembered sets the reader refills from hs..tfs and
+// hg..tfg, stiffnote replaced by 1, and the reader's own format 170.
+void AsAReadLeavesIt(DesignState& ds) {
+  ds.stifftype = kLBuiltUp;
+  ds.ringtype = kTBuiltUp;
+  ds.stifflb_h = ds.hs, ds.stifflb_b = ds.bs, ds.stifflb_tw = ds.tws, ds.stifflb_tf = ds.tfs;
+  ds.girdtb_h = ds.hg, ds.girdtb_b = ds.bg, ds.girdtb_tw = ds.twg, ds.girdtb_tf = ds.tfg;
+  ds.stiffnote = 1;
+  ds.fileverin = 170;
+}
+
 // A project that differs from the defaults in every input, its numbers of
 // all three kinds: integers, singles as typed (up to 7 digits) and doubles
 // of 15 digits. (Singles that 7 digits do not hold: see below.)
@@ -55,12 +67,7 @@ DesignState RichProject() {
     }
     ++i;
   }
-  ds.stifftype = kLBuiltUp;  // no table row to find; its set is refilled from hs..tfs
-  ds.ringtype = kTBuiltUp;
-  ds.stifflb_h = ds.hs, ds.stifflb_b = ds.bs, ds.stifflb_tw = ds.tws, ds.stifflb_tf = ds.tfs;
-  ds.girdtb_h = ds.hg, ds.girdtb_b = ds.bg, ds.girdtb_tw = ds.twg, ds.girdtb_tf = ds.tfg;
-  ds.stiffnote = 1;    // replaced by 1 on reading
-  ds.fileverin = 170;  // the reader's own
+  AsAReadLeavesIt(ds);
   return ds;
 }
 
@@ -137,12 +144,7 @@ TEST(ProjectFile, SinglesSevenDigitsDoNotHoldRoundTrip) {
   std::size_t i = 0;
   for (const auto& [name, m] : in.singles) ds.*m = values[i++ % std::size(values)];
   for (const auto& [name, m] : in.numbers) ds.*m = Variant(values[i++ % std::size(values)]);
-  ds.stifftype = kLBuiltUp;  // the sets the reader refills hold the same values
-  ds.ringtype = kTBuiltUp;
-  ds.stifflb_h = ds.hs, ds.stifflb_b = ds.bs, ds.stifflb_tw = ds.tws, ds.stifflb_tf = ds.tfs;
-  ds.girdtb_h = ds.hg, ds.girdtb_b = ds.bg, ds.girdtb_tw = ds.twg, ds.girdtb_tf = ds.tfg;
-  ds.stiffnote = 1;
-  ds.fileverin = 170;
+  AsAReadLeavesIt(ds);
   TempDir dir;
   DesignState first = ds;
   WriteProjectFile(first, dir.File("a.tmr"));
