@@ -17,7 +17,7 @@ void SetDefaults(DesignState& ds) {
   // Program and identification.
   ds.filever = I(170);
   ds.titlecolor = Rgb(0, 85, 152);
-  ds.filename = "New File";
+  ds.filename = kNewFile;
   ds.proj = "Project";
   ds.ident = "Test";
 

@@ -21,6 +21,9 @@ namespace tamrel {
 
 class Window;
 
+// The project file name of a project never saved, shown in the caption.
+inline constexpr const char* kNewFile = "New File";
+
 // A text built from a few numbers, kept with them (as bit patterns) so that
 // the same numbers give back the same text without formatting it again.
 struct TextMemo {

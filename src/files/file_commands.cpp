@@ -12,7 +12,6 @@
 namespace tamrel {
 
 namespace {
-constexpr const char* kNewFile = "New File";
 
 bool IsSeparator(char c) {
   return c == '/' || c == '\\';

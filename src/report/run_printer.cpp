@@ -4,14 +4,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "calc/design_state.h"
 #include "platform/desktop.h"
 
 namespace tamrel {
 
 namespace {
 
-// The file name of a project never saved.
-constexpr const char* kNewFile = "New File";
 constexpr QLatin1String kProjectSuffix(".tmr");
 constexpr QLatin1String kPdfSuffix(".pdf");
 
