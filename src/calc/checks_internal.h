@@ -32,13 +32,16 @@ inline bool PositiveFinite(double x) {
 }
 
 // Material factor gamma_M and WSD factor beta by the reduced slenderness
-// (DNV-RP-C202 eq. 3.1.1; beta for WSD after DNV-OS-C201).
+// (DNV-RP-C202 eq. 3.1.1; beta for WSD after DNV-OS-C201). An undefined
+// slenderness gives an undefined factor, not the one of a slender shell.
 inline double MaterialFactorLRFD(double lamdas) {
+  if (std::isnan(lamdas)) return lamdas;
   if (lamdas < 0.5) return 1.15;
   if (lamdas <= 1.0) return 0.85 + 0.60 * lamdas;
   return 1.45;
 }
 inline float WsdBeta(double lamdas) {
+  if (std::isnan(lamdas)) return std::numeric_limits<float>::quiet_NaN();
   if (lamdas < 0.5) return 1.0f;
   if (lamdas <= 1.0) return Sng(1.2 - 0.4 * lamdas);
   return 0.8f;

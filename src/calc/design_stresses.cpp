@@ -63,7 +63,7 @@ void CalcDesignStresses(DesignState& ds) {
     // Ring frames carry part of the pressure: the hoop stress midway between
     // rings is reduced by alpha zeta / (alpha + 1).
     CalcRingSection(ds, ds.ringtype);
-    const double alpha = (ds.Ag / ds.le) / t;
+    const double alpha = (RingSection(ds).A / ds.le) / t;
     const double zeta = Zeta(beta);
     const double prt = ToSingle(pr / t);
     ds.shp = prt - alpha * zeta / (alpha + 1) * (prt - 0.3 * ds.Sigx);
@@ -74,7 +74,10 @@ void CalcDesignStresses(DesignState& ds) {
     // Column: the axial stress comes from the axial force (kN -> N).
     const double circumference = ToSingle(kTwoPi * r);
     ds.sa = ds.naxial / (circumference * t) * 1000;
-    ds.Sigx = ds.sa;
+    // Sigx is a line of the project file, which holds finite numbers only:
+    // a column without a wall section (t = 0) keeps no axial stress there.
+    // Its results are undefined either way.
+    ds.Sigx = std::isfinite(ds.sa.value()) ? ds.sa : Variant::Int(0);
   } else {
     ds.sa = ds.Sigx;
   }

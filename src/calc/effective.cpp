@@ -36,14 +36,16 @@ void Store(DesignState& ds, const Effective& e) {
 }  // namespace
 
 void CalcStiffEffective(DesignState& ds) {
-  Store(ds, Combine(ds.As, ds.zcs, ds.Iys, ds.hs, ds.les, ds.cylt));
+  const MemberSection s = StiffSection(ds);
+  Store(ds, Combine(s.A, s.zc, s.Iy, ds.hs, ds.les, ds.cylt));
 }
 
 void CalcRingEffective(DesignState& ds) {
   const double t = ds.cylt;
   const double r = ds.cylr;
   const double H = ds.hg;
-  const Effective e = Combine(ds.Ag, ds.zcg, ds.Iyg, H, ds.leg, t);
+  const MemberSection s = RingSection(ds);
+  const Effective e = Combine(s.A, s.zc, s.Iy, H, ds.leg, t);
   Store(ds, e);
   if (ds.outside != 0) {  // ring frames outside the shell
     ds.r0 = r + e.zna;

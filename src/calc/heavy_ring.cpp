@@ -20,8 +20,7 @@ void CalcHeavyRingFrame(DesignState& ds) {
   ds.delta0 = 0.005 * static_cast<double>(ds.cylr);
   RaiseTorsionalStrength(ds);
   const double Ih = PressureInertia(ds, L);
-  // A ring frame whose profile cannot exist has no requirement of its own.
-  const double Ihr = ds.girddegenerate ? kNaN : Ix + Ixh + Ih;
+  const double Ihr = Ix + Ixh + Ih;
   tab.last = 12;
   tab.txt[12] = "Heavy ringframe Ihr>= " + Fmt(ds, Ihr, "0.000E+0") + "  mm4";
 }

@@ -45,15 +45,6 @@ void WriteLimit(DesignState& ds, Member member, std::size_t i, const char* prefi
 
 }  // namespace
 
-bool IsDegenerateShape(const ProfileGeometry& g, double area) {
-  if (!Positive(g.H) || !Positive(g.tw) || !Positive(g.hw)) return true;
-  if (HasWebLimitOfFlanged(g.type)) {
-    if (!Positive(g.B) || !Positive(g.tf)) return true;
-    if (g.type == kBulbFlat && !(g.B > g.tw)) return true;
-  }
-  return !Positive(area);
-}
-
 void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate) {
   const double E = ds.emod;
   const double fy = ds.fys;

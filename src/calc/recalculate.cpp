@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "calc/checks.h"
+#include "calc/fmt_util.h"
 #include "calc/result_tables.h"
 #include "calc/window.h"
 #include "calc/yield.h"
@@ -60,6 +61,14 @@ void Recalculate(DesignState& ds) {
     DesignState& ds;
     ~Reset() { ds.recalculating = false; }
   } reset{ds};
+
+  // A column has no ring frames: its shell length is the column length, so
+  // the shell check works on the length the user sees, whatever ring
+  // spacing an earlier cylinder type or a project file left.
+  if (ds.cyltype == kColumnBuckling && !ds.ringspacing.SameAs(ds.cyll)) {
+    ds.ringspacing = ds.cyll;
+    if (ds.mainfrm != nullptr) ds.mainfrm->SetRingSpacingText(Fmt(ds, ds.ringspacing, "#00"));
+  }
 
   // 1. Ring-frame tripping length.
   CheckTrippingLength(ds);

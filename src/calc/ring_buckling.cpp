@@ -84,9 +84,8 @@ double ShearInertia(const DesignState& ds, double len) {
 // project opened before) must not change their results.
 float StiffenerAreaRatio(const DesignState& ds) {
   if (ds.cyltype != kStringerStiffened) return 0.0f;
-  // A stiffener profile that cannot exist has no area to add.
-  if (ds.stiffdegenerate) return std::numeric_limits<float>::quiet_NaN();
-  return Sng(ds.As / ds.stiffspacing / ds.cylt);
+  // A stiffener profile that cannot exist has no area to add (NaN).
+  return Sng(StiffSection(ds).A / ds.stiffspacing / ds.cylt);
 }
 
 }  // namespace detail
@@ -110,7 +109,7 @@ void CalcPanelRingBuckling(DesignState& ds) {
   CalcRingSection(ds, ds.ringtype);
   CalcRingEffective(ds);
   CalcRingTorsion(ds);
-  const double A = ds.Ag;
+  const double A = RingSection(ds).A;
   const double I = ds.Ieff;
 
   // 4. Area ratio of the ring frame.
@@ -141,10 +140,9 @@ void CalcPanelRingBuckling(DesignState& ds) {
 
   // Undefined inputs never pass: the area requirement needs r, t and l; the
   // inertia requirement also L and E. A ring frame whose flange would lie at
-  // or beyond the cylinder axis, or whose profile cannot exist, has neither
-  // usage factor. (The stringers' area enters Ix under axial compression: a
-  // stiffener profile that cannot exist leaves Ix, and so UFinertia, NaN.)
-  const bool ringExists = rf > 0 && !ds.girddegenerate;
+  // or beyond the cylinder axis has neither usage factor. (A ring frame or a
+  // stiffener without a section leaves what is worked out from it NaN.)
+  const bool ringExists = rf > 0;
   const bool areaDefined =
       PositiveFinite(r) && PositiveFinite(t) && PositiveFinite(l) && ringExists;
   const bool defined = areaDefined && PositiveFinite(L) && PositiveFinite(E);
@@ -156,7 +154,7 @@ void CalcPanelRingBuckling(DesignState& ds) {
   tab.txt[0] = "Panel Ring Buckling: (Ch 3.5.2)";
   SetRow(tab, 1, "Area requirement:", "", "");
   SetRow(tab, 2,
-         "UF = Areq/A = " + Fmt(ds, ds.Areq, "0.000E+0") + "/" + Fmt(ds, ds.Ag, "0.000E+0") + " = ",
+         "UF = Areq/A = " + Fmt(ds, ds.Areq, "0.000E+0") + "/" + Fmt(ds, A, "0.000E+0") + " = ",
          Fmt(ds, ds.UFarea, "0.00"), "  ");
   SetRow(tab, 3, "Moment of inertia requirement:", "", "");
   SetRow(tab, 4, "le =", Fmt(ds, ds.leg, "0.0"), "  mm");

@@ -14,6 +14,7 @@
 
 #include "calc/checks.h"
 #include "calc/checks_internal.h"
+#include "calc/sections.h"
 
 namespace tamrel {
 
@@ -29,7 +30,7 @@ RingStrengthTerms RingFrameStrengthTerms(const DesignState& ds) {
   k.E = ds.emod;
   k.le = ds.le;
   k.fT = ds.fTors;
-  const double A = ds.Ag;
+  const double A = RingSection(ds).A;
   const double L = ds.cyll;
   k.t3 = k.t * k.t * k.t;
   k.sectionArea = A + k.le * k.t;

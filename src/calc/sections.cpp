@@ -8,6 +8,7 @@
 #include "calc/sections.h"
 
 #include <cmath>
+#include <limits>
 
 #include "calc/fmt_util.h"
 #include "calc/numeric.h"
@@ -17,6 +18,7 @@
 
 namespace tamrel {
 
+using detail::Positive;
 using detail::ProfileGeometry;
 using detail::SafeDiv;
 
@@ -91,8 +93,10 @@ bool LoadBulbRow(Member& m, const ProfileTable& t, int row) {
   const double B = (tw + static_cast<double>(r[3])) - 0.45 * static_cast<double>(r[4]);
   m.B = B;
   const double tf = (static_cast<double>(r[5]) - static_cast<double>(r[1]) * tw) / (B - tw);
-  // A bulb whose equivalent flange is not wider than its web has no flange.
-  m.tf = std::isfinite(tf) ? Sng(tf) : 0.0f;
+  // A bulb whose equivalent flange is not wider than its web has no flange
+  // (tf is a line of the project file, which holds finite numbers only).
+  const float tfSingle = Sng(tf);
+  m.tf = std::isfinite(tfSingle) ? tfSingle : 0.0f;
   return true;
 }
 
@@ -147,6 +151,43 @@ ProfileGeometry Derive(int type, const Member& m) {
   }
   return g;
 }
+
+// The dimensions the formulas of each profile type use besides the height H
+// and the web (wall) thickness tw, which every type uses: the flange width B
+// and the flange thickness tf. The flat bar uses neither (a stiffener flat
+// bar keeps B and tf of the profile before, unused); the box and the
+// trapezoid have tf = tw. The bulb flat's B and tf are those of its
+// equivalent angle.
+struct UsedDimensions {
+  bool B;
+  bool tf;
+};
+constexpr UsedDimensions kUsedDimensions[10] = {
+    {true, true},   {true, true},    // L-table, L-built up
+    {true, true},   {true, true},    // T-table, T-built up
+    {false, false}, {false, false},  // Flatbar-table, Flatbar-built up
+    {true, true},                    // Bulb Flat
+    {true, false},                   // RHS
+    {true, false},                   // Trapez-profile
+    {true, true},                    // I-built up
+};
+
+}  // namespace
+
+namespace detail {
+
+bool IsDegenerateShape(const ProfileGeometry& g, double area) {
+  const UsedDimensions& used = kUsedDimensions[g.type];
+  if (!Positive(g.H) || !Positive(g.tw) || !Positive(g.hw)) return true;
+  if ((used.B && !Positive(g.B)) || (used.tf && !Positive(g.tf))) return true;
+  // The bulb's equivalent flange must be wider than its web.
+  if (g.type == kBulbFlat && !(g.B > g.tw)) return true;
+  return !Positive(area);
+}
+
+}  // namespace detail
+
+namespace {
 
 // Lookup thickness: the larger of web and flange for L, T and I (tf on a
 // tie), the web or wall thickness for the others.
@@ -366,6 +407,27 @@ const char* StiffProfileTypeText(int type) {
 
 const char* RingProfileTypeText(int type) {
   return type == kIBuiltUp ? "I-profile" : StiffProfileTypeText(type);
+}
+
+namespace {
+
+MemberSection SectionFor(bool degenerate, double A, double Aw, double Af, double zc, double Iy,
+                         double Iz) {
+  if (degenerate) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    return {none, none, none, none, none, none};
+  }
+  return {A, Aw, Af, zc, Iy, Iz};
+}
+
+}  // namespace
+
+MemberSection StiffSection(const DesignState& ds) {
+  return SectionFor(ds.stiffdegenerate, ds.As, ds.Aws, ds.Afs, ds.zcs, ds.Iys, ds.Izs);
+}
+
+MemberSection RingSection(const DesignState& ds) {
+  return SectionFor(ds.girddegenerate, ds.Ag, ds.Awg, ds.Afg, ds.zcg, ds.Iyg, ds.Izg);
 }
 
 void CalcStiffSection(DesignState& ds, std::int16_t type) {

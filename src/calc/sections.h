@@ -24,11 +24,28 @@ const char* RingProfileTypeText(int type);
 void CalcStiffSection(DesignState& ds, std::int16_t type);
 void CalcRingSection(DesignState& ds, std::int16_t type);
 
+// The section properties the checks read (mm, mm^2, mm^4). A member whose
+// profile cannot exist has no section: every property reads NaN, so every
+// value worked out from it is undefined ("n/a") and every usage factor that
+// uses it fails, while a value whose formula reads none of them stays as
+// computed. The design state keeps the properties as computed, for the
+// dialogs and the report's profile blocks.
+struct MemberSection {
+  double A;   // area
+  double Aw;  // web area
+  double Af;  // flange area
+  double zc;  // centroid height above the plate side
+  double Iy;  // second moment about the axis parallel to the shell
+  double Iz;  // second moment about the web axis
+};
+MemberSection StiffSection(const DesignState& ds);
+MemberSection RingSection(const DesignState& ds);
+
 // Profile plus effective shell plating (les for the stiffener, leg for the ring frame).
 void CalcStiffEffective(DesignState& ds);
 void CalcRingEffective(DesignState& ds);
 
-// Torsional buckling strength fTors.
+// Torsional buckling strength fTors (NaN for a member without a section).
 void CalcStiffTorsion(DesignState& ds);
 void CalcRingTorsion(DesignState& ds);
 

@@ -48,10 +48,12 @@ inline bool HasFlangeLimit(int type) {
          type == kIBuiltUp;
 }
 
-// A profile whose shape cannot exist: no height or web thickness, a web
-// height (H - tf; H - 2 tf for the I and the box) not above zero, no flange
-// where it needs one, a bulb whose equivalent flange is not wider than its
-// web, or a section area not above zero.
+// A profile whose shape cannot exist: a dimension its type's formulas use
+// (H and tw always; B for every type but the flat bar; tf for L, T, bulb
+// flat and I) not above zero, a web height (H - tf; H - 2 tf for the I,
+// H - 2 tw for the box) not above zero, a bulb whose equivalent flange is
+// not wider than its web, or a section area not above zero. One rule for
+// both members, for table rows and built-up sets alike.
 bool IsDegenerateShape(const ProfileGeometry& g, double area);
 
 // The memo's text, built anew by build() only when the key differs from the

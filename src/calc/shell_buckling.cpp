@@ -99,12 +99,11 @@ void CalcShellBuckling(DesignState& ds) {
   ds.eta = sigj / static_cast<double>(ds.fks);
 
   // 7, 8. Material factor, permitted usage factor, design strength, usage factor.
-  // The ring frames of a ring-stiffened cylinder carry part of the pressure
-  // (the hoop stress of the design stresses): a ring-frame profile that
-  // cannot exist leaves the shell's usage factor undefined as well.
-  const bool ringsDefined = ds.cyltype != kRingStiffened || !ds.girddegenerate;
+  // (The ring frames of a ring-stiffened cylinder carry part of the pressure:
+  // a ring frame without a section leaves the hoop stress, and all that
+  // follows from it, NaN.)
   const bool defined = PositiveFinite(t) && PositiveFinite(r) && PositiveFinite(l) &&
-                       PositiveFinite(E) && PositiveFinite(fy) && ringsDefined;
+                       PositiveFinite(E) && PositiveFinite(fy);
   ShellUsageFactor(ds, /*betaUnderLRFD=*/false, defined);
 
   // 9. Result rows.

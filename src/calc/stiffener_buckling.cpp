@@ -42,7 +42,7 @@ void CalcStiffenerBuckling(DesignState& ds) {
   CalcStiffEffective(ds);
 
   // 4. Axial stress of stiffener with effective plating.
-  const double As = ds.As;
+  const double As = StiffSection(ds).A;
   ds.sa = (sigx * t * s + sigx * As) / (As + les * t);
   const double sa = ds.sa;
 
@@ -85,19 +85,21 @@ void CalcStiffenerBuckling(DesignState& ds) {
   ds.UFpermst = (ds.lrfd == kLRFD) ? ds.UF : Variant(ds.UF * static_cast<double>(ds.beta) * ds.gM);
   const float fksd = Sng(ds.fks / ds.gM);
   ds.UFst = sigj / static_cast<double>(fksd);
-  // The stiffened shell is not defined, the stiffener's profile cannot exist,
-  // or the stiffener has no torsional strength (a zero or negative yield
-  // strength): never a pass, even unloaded.
+  // The stiffened shell is not defined, or the stiffener has no torsional
+  // strength (a zero or negative yield strength, or no section): never a
+  // pass, even unloaded.
   if (!(PositiveFinite(t) && PositiveFinite(r) && PositiveFinite(l) && PositiveFinite(s) &&
-        PositiveFinite(E) && PositiveFinite(fT)) ||
-      ds.stiffdegenerate) {
+        PositiveFinite(E) && PositiveFinite(fT))) {
     ds.UFst = kNaN;
   }
 
   // 15. Result rows.
   ResultTable& tab = ds.stiffTable;
   tab.txt[0] = "Stiffener Buckling: (Ch 3.6.3)";
-  SetRow(tab, 1, "se =", Fmt(ds, ds.les, "0.0"), "  mm");
+  // Under compression se is worked out from fT: a stiffener without a
+  // section has none to show (the calculation goes on with se = s).
+  const double seShown = (sigx < 0 && ds.stiffdegenerate) ? kNaN : static_cast<double>(ds.les);
+  SetRow(tab, 1, "se =", Fmt(ds, seShown, "0.0"), "  mm");
   SetRow(tab, 2, "Isef =", Fmt(ds, ds.Isef, "0.000E+0"), "  mm4");
   SetRow(tab, 3, "fEa =", Fmt(ds, fEa, "0.0"), "  MPa");
   SetRow(tab, 4, "fEtau = ", Fmt(ds, fEtau, "0.0"), "  MPa");

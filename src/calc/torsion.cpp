@@ -82,7 +82,13 @@ double Reduce(double fy, float fEtSingle) {
   return fy;
 }
 
-void Finish(DesignState& ds, double fT) {
+// degenerate: the member's profile cannot exist, so it has no torsional
+// strength at all (not even fT = fy of the types without a tripping check).
+void Finish(DesignState& ds, double fT, bool degenerate) {
+  if (degenerate) {
+    ds.fTors = std::numeric_limits<float>::quiet_NaN();
+    return;
+  }
   const double fyp = ds.fyp;
   if (fT > fyp) fT = fyp;  // never above the shell plate's yield strength
   ds.fTors = Sng(fT);
@@ -98,11 +104,12 @@ void CalcStiffTorsion(DesignState& ds) {
   if (type >= kLTable && type <= kBulbFlat) {
     // The plate width of the restraint is the stiffener spacing (the panel
     // width of the curved-panel check when that check runs).
-    const TorsionInput in{type,   ds.hs, ds.tws,          ds.tfs,     ds.Aws, ds.Afs,
-                          ds.Izs, fy,    ds.stiffspacing, ds.stifflt, false};
+    const MemberSection s = StiffSection(ds);
+    const TorsionInput in{type, ds.hs, ds.tws,          ds.tfs,     s.Aw, s.Af,
+                          s.Iz, fy,    ds.stiffspacing, ds.stifflt, false};
     fT = Reduce(fy, ElasticTorsion(ds, in));
   }
-  Finish(ds, fT);
+  Finish(ds, fT, ds.stiffdegenerate);
 }
 
 void CalcRingTorsion(DesignState& ds) {
@@ -110,12 +117,13 @@ void CalcRingTorsion(DesignState& ds) {
   const double fy = ds.fyg;
   double fT = fy;
   if ((type >= kLTable && type <= kBulbFlat) || type == kIBuiltUp) {
-    const TorsionInput in{type,   ds.hg, ds.twg, ds.tfg,    ds.Awg, ds.Afg,
-                          ds.Izg, fy,    ds.le,  ds.ringlt, true};
+    const MemberSection s = RingSection(ds);
+    const TorsionInput in{type, ds.hg, ds.twg, ds.tfg,    s.Aw, s.Af,
+                          s.Iz, fy,    ds.le,  ds.ringlt, true};
     fT = Reduce(fy, ElasticTorsion(ds, in));
   }
   if (ds.ringfab != 0) fT = 0.9 * fT;  // cold-formed ring frame
-  Finish(ds, fT);
+  Finish(ds, fT, ds.girddegenerate);
 }
 
 }  // namespace tamrel

@@ -57,6 +57,9 @@ class Window {
   // The ring-frame tripping-length field igilt: its text, and the focus.
   virtual void SetTrippingLengthText(const std::string& text) = 0;
   virtual void FocusTrippingLength() = 0;
+  // The ring-spacing field il: its text (the column type sets the ring
+  // spacing to the column length while the field is hidden).
+  virtual void SetRingSpacingText(const std::string& text) = 0;
   // The radius field icylr takes the focus.
   virtual void FocusRadius() = 0;
 
@@ -79,6 +82,7 @@ class NullWindow : public Window {
   void ShowExclamation(const std::string&) override {}
   void SetTrippingLengthText(const std::string&) override {}
   void FocusTrippingLength() override {}
+  void SetRingSpacingText(const std::string&) override {}
   void FocusRadius() override {}
   void SetCheckIhVisible(bool) override {}
   void SetWindowCaption(const std::string&) override {}

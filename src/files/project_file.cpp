@@ -191,6 +191,11 @@ std::string Quoted(std::string_view text) {
   throw ProjectFileError(Kind::BadContent, path, msg);
 }
 
+NumberParse Finite(double value) {
+  if (std::isnan(value)) return NumberParse::NotANumber;
+  return std::isinf(value) ? NumberParse::OutOfRange : NumberParse::Ok;
+}
+
 void ReadLine(DesignState& ds, const FileLine& what, int n, std::string_view line,
               const std::string& path) {
   if (what.kind == LineKind::Text) {
@@ -206,6 +211,11 @@ void ReadLine(DesignState& ds, const FileLine& what, int n, std::string_view lin
     case LineKind::Number: p = ParseFileVariant(field, ds.*what.number); break;
     case LineKind::Text: break;
   }
+  // A number line must hold a number the calculation can use: an infinity
+  // is refused as beyond the range, a NaN as no number (any spelling the
+  // number parser takes: "inf", "-Infinity", "nan", "NaN(123)").
+  if (p == NumberParse::Ok && what.kind == LineKind::Single) p = Finite(ds.*what.single);
+  if (p == NumberParse::Ok && what.kind == LineKind::Number) p = Finite(ds.*what.number);
   if (p != NumberParse::Ok) FailLine(path, n, what, field, p);
 }
 
@@ -515,6 +525,20 @@ void RepairStiffenerRow(DesignState& ds) {
   }
 }
 
+namespace {
+
+// A wall thickness rounded to single precision for its built-up set. A
+// number line may hold a double beyond the single range; it is kept as the
+// largest single of its sign, since an infinity would go on into the current
+// dimensions and make the next save a file that cannot be read.
+float SingleWithinRange(double value) {
+  if (std::fabs(value) > static_cast<double>(FLT_MAX))
+    return std::signbit(value) ? -FLT_MAX : FLT_MAX;
+  return Sng(value);
+}
+
+}  // namespace
+
 void RefillBuiltUpSets(DesignState& ds) {
   const auto refill = [&ds](std::int16_t type, const CurrentProfile& from, const auto& sets) {
     for (const BuiltUpSet& set : sets) {
@@ -524,7 +548,7 @@ void RefillBuiltUpSets(DesignState& ds) {
       if (set.a != nullptr) ds.*set.a = ds.*from.c;
       if (set.tw != nullptr) ds.*set.tw = ds.*from.tw;
       if (set.tf != nullptr) ds.*set.tf = ds.*from.tf;
-      if (set.twSingle != nullptr) ds.*set.twSingle = Sng(ds.*from.tw);
+      if (set.twSingle != nullptr) ds.*set.twSingle = SingleWithinRange(ds.*from.tw);
     }
   };
   refill(ds.stifftype, kStiffener, kStiffenerSets);

@@ -554,6 +554,10 @@ void TamrelWindow::SetTrippingLengthText(const std::string& text) {
   SetText(field("igilt"), text);
 }
 
+void TamrelWindow::SetRingSpacingText(const std::string& text) {
+  SetText(field("il"), text);
+}
+
 namespace {
 bool CanTakeFocus(const QWidget* w) {
   return w->isVisibleTo(w->window()) && w->isEnabled();

@@ -126,6 +126,7 @@ class TamrelWindow : public QMainWindow,
   void ShowExclamation(const std::string& text) override;
   void SetTrippingLengthText(const std::string& text) override;
   void FocusTrippingLength() override;
+  void SetRingSpacingText(const std::string& text) override;
   void FocusRadius() override;
   void SetCheckIhVisible(bool visible) override;
   void SetWindowCaption(const std::string& caption) override;

@@ -118,11 +118,30 @@ const RingCase kRingCases[] = {
        ds.girdrhs_tw = 12.0f;
      },
      {}},
+    {"RHS 200 x 0 x 30 (no width)",
+     kRHS,
+     [](DesignState& ds) {
+       ds.girdrhs_h = Variant::Int(200);
+       ds.girdrhs_b = Variant::Int(0);
+       ds.girdrhs_tw = 30.0f;
+     },
+     {}},
+    {"trapezoid of width -10",
+     kTrapezProfile,
+     [](DesignState& ds) { ds.girdusp_b = Variant::Int(-10); },
+     {}},
     {"T table row 100 x 5 x 30 x 150",
      kTTable,
      [](DesignState& ds) {
        SetRowValues(ds.tprof, 1, {100, 5, 30, 150});
        ds.girdtidx = 1;
+     },
+     {1, 2, 3, 4}},
+    {"L table row 100 x 0 x 10 x 12 (no flange width)",
+     kLTable,
+     [](DesignState& ds) {
+       SetRowValues(ds.lprof, 1, {100, 0, 10, 12});
+       ds.girdlidx = 1;
      },
      {1, 2, 3, 4}},
     {"L table row 100 x 90 x 10 x 120",
@@ -235,6 +254,18 @@ const StiffenerCase kStiffenerCases[] = {
        ds.stiffusp_a = Variant::Int(20);
        ds.stiffusp_tw = 12.0f;
      },
+     {}},
+    {"RHS 200 x 0 x 10 (no width)",
+     kRHS,
+     [](DesignState& ds) {
+       ds.stiffrhs_h = Variant::Int(200);
+       ds.stiffrhs_b = Variant::Int(0);
+       ds.stiffrhs_tw = 10.0f;
+     },
+     {}},
+    {"trapezoid of width -10",
+     kTrapezProfile,
+     [](DesignState& ds) { ds.stiffusp_b = Variant::Int(-10); },
      {}},
     {"L table row 100 x 90 x 10 x 120",
      kLTable,
@@ -356,6 +387,179 @@ TEST(DegenerateProfiles, GridOfBuiltUpShapesTheDialogsAccept) {
   // The grid holds both kinds.
   EXPECT_GT(degenerate, 50);
   EXPECT_GT(sound, 50);
+}
+
+// ---- One rule for every result-table row ----
+//
+// A member whose section cannot exist has no section: a row worked out from
+// its area, inertia, neutral-axis radii, tip distance, torsional strength or
+// effective width reads "n/a"; every other row is drawn as computed, so it
+// reads the same as with a sound profile of the same type. Each case names
+// the rows that must read "n/a"; all others must equal the sound run's.
+
+enum class Tab { Shell, Stiff, Ring };
+
+struct RuleCase {
+  const char* name;
+  std::int16_t cyltype;
+  bool ringMember;                         // the degenerate member
+  std::function<void(DesignState&)> load;  // loads and options
+  std::vector<int> shellNa, stiffNa, ringNa;
+  bool heavyNa;  // the heavy ring frame's line (row 12 label) reads n/a
+};
+
+void Compression(DesignState&) {}  // the defaults: Sigx -100, pd -0.3, Tau 40
+void Tension(DesignState& ds) {
+  ds.Sigx = Variant::Int(50);
+  ds.Tau = 0.0f;
+  ds.pd = 0.2f;
+}
+
+const std::vector<int> kStiffAll = {1, 2, 3, 4, 5, 6, 8, 9, 10, 12, 13};  // all but SighSd, gm
+const std::vector<int> kRingUnderLoads = {2, 5, 6, 7, 8, 9, 10, 11};      // all but le
+
+const RuleCase kRuleCases[] = {
+    {"stringer, stiffener, compression",
+     kStringerStiffened,
+     false,
+     Compression,
+     {},
+     kStiffAll,
+     {6, 9, 11},
+     true},
+    // se = s under tension reads no section; the stringers' area leaves Ix.
+    {"stringer, stiffener, tension",
+     kStringerStiffened,
+     false,
+     Tension,
+     {},
+     {2, 3, 4, 5, 6, 8, 9, 10, 12, 13},
+     {},
+     false},
+    {"stringer, ring frame, compression",
+     kStringerStiffened,
+     true,
+     Compression,
+     {},
+     {},
+     kRingUnderLoads,
+     true},
+    // No axial compression, shear or external pressure: Ix = Ixh = Ih = 0
+    // read no section, and so IR and the heavy ring frame's Ihr = 0.
+    {"stringer, ring frame, tension",
+     kStringerStiffened,
+     true,
+     Tension,
+     {},
+     {},
+     {2, 5, 10, 11},
+     false},
+    // The ring frames carry part of the hoop stress of a ring-stiffened
+    // shell: its rows from SighSd on read the ring area, gm follows the
+    // slenderness; fEa, fEh and fEtau read none.
+    {"ring stiffened, ring frame, LRFD",
+     kRingStiffened,
+     true,
+     Compression,
+     {4, 5, 6, 7, 8, 9, 10},
+     {},
+     kRingUnderLoads,
+     true},
+    {"unstiffened, ring frame", kCylinder, true, Compression, {}, {}, kRingUnderLoads, true},
+    // A column carries no shear: Ixh = 0 reads no section.
+    {"column, ring frame",
+     kColumnBuckling,
+     true,
+     Compression,
+     {},
+     {},
+     {2, 5, 6, 8, 9, 10, 11},
+     true},
+};
+
+const ResultTable& TableOf(const DesignState& ds, Tab t) {
+  return t == Tab::Shell ? ds.shellTable : (t == Tab::Stiff ? ds.stiffTable : ds.ringTable);
+}
+
+TEST(DegenerateProfiles, EveryResultRowFollowsTheOneRule) {
+  for (const RuleCase& c : kRuleCases) {
+    SCOPED_TRACE(c.name);
+    // An RHS of no width: every other dimension sound.
+    auto project = [&](double width) {
+      DesignState ds = Project(c.cyltype);
+      ds.ring = 1;
+      ds.hring = 1;
+      ds.stifftype = kRHS;
+      ds.ringtype = kRHS;
+      ds.stiffrhs_h = Variant::Int(200);
+      ds.stiffrhs_tw = 10.0f;
+      ds.girdrhs_h = Variant::Int(200);
+      ds.girdrhs_tw = 30.0f;
+      ds.stiffrhs_b = Variant::Int(90);
+      ds.girdrhs_b = Variant::Int(90);
+      (c.ringMember ? ds.girdrhs_b : ds.stiffrhs_b) = static_cast<float>(width);
+      c.load(ds);
+      return ds;
+    };
+    Recorded sound(project(90));
+    Recorded none(project(0));
+    ASSERT_FALSE(sound.ds.stiffdegenerate || sound.ds.girddegenerate);
+    EXPECT_TRUE(c.ringMember ? none.ds.girddegenerate : none.ds.stiffdegenerate);
+    for (Tab t : {Tab::Shell, Tab::Stiff, Tab::Ring}) {
+      const bool stiffenerTable = t == Tab::Stiff && c.cyltype == kStringerStiffened;
+      if (t == Tab::Stiff && !stiffenerTable) continue;  // the column table reads no profile
+      const std::vector<int>& na =
+          t == Tab::Shell ? c.shellNa : (t == Tab::Stiff ? c.stiffNa : c.ringNa);
+      const ResultTable& a = TableOf(sound.ds, t);
+      const ResultTable& b = TableOf(none.ds, t);
+      ASSERT_EQ(a.last, b.last);
+      for (int row = 1; row <= b.last; ++row) {
+        SCOPED_TRACE("table " + std::to_string(static_cast<int>(t)) + " row " +
+                     std::to_string(row) + " " + b.txt[static_cast<std::size_t>(row)]);
+        const auto i = static_cast<std::size_t>(row);
+        if (t == Tab::Ring && row == 12) {
+          EXPECT_EQ(b.txt[i].find("n/a") != std::string::npos, c.heavyNa) << b.txt[i];
+          if (!c.heavyNa) {
+            EXPECT_EQ(b.txt[i], a.txt[i]);
+          }
+          continue;
+        }
+        if (std::find(na.begin(), na.end(), row) != na.end()) {
+          EXPECT_EQ(b.val[i], "n/a");
+          EXPECT_NE(a.val[i], "n/a");  // the sound profile has a value there
+        } else {
+          EXPECT_EQ(b.val[i], a.val[i]);
+          EXPECT_EQ(b.txt[i], a.txt[i]);
+          EXPECT_EQ(b.unit[i], a.unit[i]);
+        }
+      }
+    }
+    // Every usage factor the degenerate member enters is red "n/a"; the
+    // section properties shown in the dialogs stay as computed.
+    const Variant& area = c.ringMember ? none.ds.Ag : none.ds.As;
+    EXPECT_TRUE(std::isfinite(area.value()));
+    for (const auto* pic : {&none.shell, &none.stiff, &none.ring}) {
+      for (const auto& text : Coloured(*pic)) {
+        if (text.text == "n/a") {
+          EXPECT_EQ(text.colour, Colour::Red);
+        }
+      }
+    }
+  }
+}
+
+// The same RHS and trapezoid widths on the ring-stiffened shell under WSD:
+// the permitted value follows the slenderness (beta), so it reads n/a too.
+TEST(DegenerateProfiles, WsdPermittedValueFollowsTheSlenderness) {
+  DesignState state = Project(kRingStiffened);
+  state.lrfd = kWSD;
+  state.ringtype = kTrapezProfile;
+  state.girdusp_b = Variant::Int(-10);
+  Recorded r(state);
+  EXPECT_TRUE(r.ds.girddegenerate);
+  EXPECT_EQ(r.ds.shellTable.val[8], "1.15");  // gm of WSD is fixed
+  EXPECT_EQ(r.ds.shellTable.unit[10], " <= n/a");
+  ExpectUndefinedRed(Coloured(r.shell).at(0), "shell");
 }
 
 // A profile type code that names no profile leaves the member without a

@@ -270,7 +270,10 @@ TEST(Torsion, ZeroTrippingLengthGivesTheYieldStrength) {
   EXPECT_EQ(ds.fTors, 355.0f);
 }
 
-TEST(Torsion, DegenerateProfilesGiveNoStrengthNotNaN) {
+// A stiffener without a web has no section, and so no torsional strength:
+// undefined (shown "n/a", never a pass), neither 0 nor fy. A sound profile
+// over a zero plate width still has a finite one.
+TEST(Torsion, DegenerateProfilesHaveNoStrength) {
   DesignState ds = SmallProject();
   ds.fyp = 355.0f;
   ds.eta = 0.5;
@@ -278,7 +281,7 @@ TEST(Torsion, DegenerateProfilesGiveNoStrengthNotNaN) {
   ds.stifftype = kTBuiltUp;
   CalcStiffSection(ds, kTBuiltUp);
   CalcStiffTorsion(ds);
-  EXPECT_EQ(ds.fTors, 0.0f);
+  EXPECT_TRUE(std::isnan(ds.fTors)) << ds.fTors;
   ds.stiffspacing = Variant::Int(0);
   ds.stifftb_tw = Variant::Int(9);
   CalcStiffSection(ds, kTBuiltUp);
@@ -287,7 +290,8 @@ TEST(Torsion, DegenerateProfilesGiveNoStrengthNotNaN) {
 }
 
 // A profile without web height or height never divides by zero into a full
-// strength: it has no torsional strength. Each member, each formula.
+// strength: it has no section and no torsional strength (NaN). Each member,
+// each formula, and the types whose fT is otherwise fy.
 TEST(Torsion, NoWebHeightGivesNoStrength) {
   struct Case {
     const char* name;
@@ -300,6 +304,9 @@ TEST(Torsion, NoWebHeightGivesNoStrength) {
       {"T stiffener, H = tf", false, kTBuiltUp},
       {"flat bar ring, H = 0", true, kFlatbarBuiltUp},
       {"flat bar stiffener, H = 0", false, kFlatbarBuiltUp},
+      {"RHS ring, B = 0", true, kRHS},
+      {"trapezoid stiffener, B = 0", false, kTrapezProfile},
+      {"I stiffener, H = 2 tf", false, kIBuiltUp},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -312,6 +319,10 @@ TEST(Torsion, NoWebHeightGivesNoStrength) {
     ds.stifftb_h = Variant::Int(12);
     ds.girdfb_h = Variant::Int(0);
     ds.stifffb_h = Variant::Int(0);
+    ds.girdrhs_b = Variant::Int(0);
+    ds.stiffusp_b = Variant::Int(0);
+    ds.stiffib_h = Variant::Int(24);
+    ds.stiffib_tf = 12.0f;
     if (c.ring) {
       ds.ringtype = c.type;
       CalcRingSection(ds, c.type);
@@ -321,7 +332,7 @@ TEST(Torsion, NoWebHeightGivesNoStrength) {
       CalcStiffSection(ds, c.type);
       CalcStiffTorsion(ds);
     }
-    EXPECT_EQ(ds.fTors, 0.0f);
+    EXPECT_TRUE(std::isnan(ds.fTors)) << ds.fTors;
   }
 }
 

@@ -14,7 +14,7 @@ class FakeWindow : public Window {
  public:
   TextSurface* surfaces[3] = {nullptr, nullptr, nullptr};
 
-  std::string stiffCaption, ringCaption, tripText, caption;
+  std::string stiffCaption, ringCaption, tripText, ringSpacingText, caption;
   ProfileIcon stiffIcon = ProfileIcon::stiff_l, ringIcon = ProfileIcon::gird_l;
   std::vector<std::string> messages;
   std::vector<std::string> events;  // focus moves and check_ih changes, in order
@@ -33,6 +33,7 @@ class FakeWindow : public Window {
   }
   void SetTrippingLengthText(const std::string& text) override { tripText = text; }
   void FocusTrippingLength() override { events.emplace_back("focus:igilt"); }
+  void SetRingSpacingText(const std::string& text) override { ringSpacingText = text; }
   void FocusRadius() override { events.emplace_back("focus:icylr"); }
   void SetCheckIhVisible(bool v) override { checkIhVisible = v; }
   void SetWindowCaption(const std::string& c) override { caption = c; }

@@ -184,6 +184,61 @@ TEST(ProjectFileFailure, ABadFileChangesNothing) {
   }
 }
 
+// A number line holding an infinity or a NaN, in any spelling the number
+// reader knows, is refused as a number out of range is: the message names
+// the line, the open project stays as it was. Lines of every number kind:
+// 28 (emod) and 34 (cylr) single, 30 (ringspacing) and 36 (Sigx) variant,
+// 12 (cyltype) integer.
+TEST(ProjectFileFailure, NonFiniteNumbersAreNoProjectContent) {
+  struct Line {
+    int n;
+    const char* name;
+  };
+  const Line lines[] = {
+      {28, "emod"}, {34, "cylr"}, {30, "ringspacing"}, {36, "Sigx"}, {12, "cyltype"}};
+  struct Spelling {
+    const char* text;
+    bool infinite;  // beyond the range; otherwise not a number
+  };
+  const Spelling spellings[] = {
+      {"NaN", false},    {"nan", false},     {"-nan", false},     {"NAN(123)", false},
+      {"nan()", false},  {"+nan", false},    {"INF", true},       {"-inf", true},
+      {"+Inf", true},    {"Infinity", true}, {"-INFINITY", true}, {"infinity", true},
+      {"  inf  ", true}, {"inf,12", true},
+  };
+  const auto good = SplitCrLf(ReadBytes(FixturePath("new_project_170.tmr")));
+  for (const Line& l : lines) {
+    for (const Spelling& sp : spellings) {
+      SCOPED_TRACE(std::string("line ") + std::to_string(l.n) + ": " + sp.text);
+      std::vector<std::string> text = good;
+      text[static_cast<std::size_t>(l.n - 1)] = sp.text;
+      TempDir dir;
+      const std::string path = dir.File("damaged.tmr");
+      WriteBytes(path, JoinCrLf(text));
+      RecordingWindow window;
+      DesignState ds = OpenProject(window);
+      const DesignState before = ds;
+      try {
+        ReadProjectFile(ds, path);
+        ADD_FAILURE() << "the read succeeded";
+      } catch (const ProjectFileError& e) {
+        const std::string msg = e.what();
+        EXPECT_EQ(e.kind(), ErrKind::BadContent);
+        EXPECT_NE(msg.find("\", line " + std::to_string(l.n) + " (" + l.name + "): "),
+                  std::string::npos)
+            << msg;
+        const bool integer = l.n == 12;
+        const char* why = sp.infinite
+                              ? (integer ? " is outside -32768..32767" : " is beyond the range")
+                              : " is not a number";
+        EXPECT_NE(msg.find(why), std::string::npos) << msg;
+      }
+      ExpectSameProject(before, ds);
+      EXPECT_TRUE(window.captions.empty());
+    }
+  }
+}
+
 TEST(ProjectFileFailure, AMissingFileIsToldApart) {
   RecordingWindow window;
   DesignState ds = OpenProject(window);

@@ -259,7 +259,9 @@ class FileMenuTest : public QObject {
   // paper, whatever it is.
   void usageFactorBeyondSinglePrecisionIsNeverGreen() {
     QTemporaryDir dir;
-    for (const char* line : {"1E+300", "INF", "-1E+300"}) {
+    // (An infinite line itself is no project content:
+    // nonFiniteNumberLinesAreRefused.)
+    for (const char* line : {"1E+300", "-1E+300"}) {
       const QString path = dir.filePath("uf.tmr");
       StartedWindow s;
       TamrelWindow& w = s.w();
@@ -301,6 +303,56 @@ class FileMenuTest : public QObject {
       }
       QCOMPARE(printed, 3);
       QVERIFY(page.TextStarting(" <= n/a") != nullptr);
+    }
+  }
+
+  // A project file whose single line (34, cylr) or variant line (11, UF)
+  // holds an infinity or a NaN in any spelling: Open shows one message that
+  // names the line, and the open project, its boxes, its name and the caption
+  // stay as they were.
+  void nonFiniteNumberLinesAreRefused() {
+    QTemporaryDir dir;
+    StartedWindow s;
+    TamrelWindow& w = s.w();
+    const QString opened = dir.filePath("opened.tmr");
+    s.Type("icylr", "1500");
+    s.LeaveTo("it");
+    s.fileDialogs.answers = {opened};
+    w.MenuItem("mnusaveas")->trigger();
+    QVERIFY(s.messages.shown.isEmpty());
+    const std::string before = ProjectFileText(s.ds);
+    const QList<QByteArray> good = [&] {
+      QFile f(opened);
+      return f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>();
+    }();
+    QVERIFY(good.size() >= 59);
+    struct Line {
+      int n;
+      const char* name;
+    };
+    for (const Line line : {Line{34, "cylr"}, Line{11, "UF"}}) {
+      for (const char* text :
+           {"NaN", "nan", "-NAN", "nan(7)", "INF", "-inf", "+Infinity", "-INFINITY", "infinity"}) {
+        const QString what = QString("line %1: %2").arg(line.n).arg(text);
+        QList<QByteArray> lines = good;
+        lines[line.n - 1] = QByteArray(text) + "\r";
+        const QString damaged = dir.filePath("damaged.tmr");
+        QFile f(damaged);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(lines.join('\n'));
+        f.close();
+        s.messages.shown.clear();
+        s.fileDialogs.answers = {damaged};
+        w.MenuItem("mnuopen")->trigger();
+        QVERIFY2(s.messages.shown.size() == 1, qPrintable(what));
+        const QString expected = QString(", line %1 (%2): ").arg(line.n).arg(line.name);
+        QVERIFY2(s.messages.shown[0].contains(expected),
+                 qPrintable(what + " " + s.messages.shown[0]));
+        QVERIFY2(ProjectFileText(s.ds) == before, qPrintable(what));
+        QCOMPARE(s.ds.filename, opened.toStdString());
+        QCOMPARE(w.windowTitle(), "Tamrel DNV: " + opened);
+        QCOMPARE(s.box("icylr")->text(), QString("1500"));
+      }
     }
   }
 

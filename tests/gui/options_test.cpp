@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
 
 #include "calc/number_text.h"
 #include "calc/yield.h"
+#include "files/project_file.h"
 #include "main_window_fixture.h"
 #include "mainwindow/info_forms.h"
 
@@ -224,6 +226,75 @@ class OptionsTest : public QObject {
     const QRect screen = w.screen()->geometry();
     QVERIFY(std::abs(w.InfoTamrelWindow()->frameGeometry().center().x() - screen.center().x()) <=
             2);
+  }
+
+  // The column's shell length is its column length. A saved column project
+  // whose file holds a ring spacing other than L opens with the same rows
+  // whichever cylinder type is shown at Open; a change of L in the column
+  // frame works on the new length at once, and a save then holds l = L.
+  void columnShellLengthIsTheColumnLength() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("column.tmr");
+    {
+      DesignState file;
+      StartedWindow maker;
+      file = maker.ds;
+      file.mainfrm = nullptr;
+      file.cyltype = kColumnBuckling;
+      file.cyll = Variant::Int(6000);
+      file.ringspacing = Variant::Int(2000);
+      WriteProjectFile(file, path.toStdString());
+    }
+    const auto rows = [](const TamrelWindow& w) {
+      QStringList texts;
+      for (const PictureBox* pic : {w.pic30, w.Pic31, w.pic32}) {
+        for (const PictureBox::Item& item : pic->Items()) texts << item.text;
+      }
+      return texts;
+    };
+    QStringList opened[2];
+    int k = 0;
+    for (const bool columnShown : {false, true}) {
+      StartedWindow s;
+      (columnShown ? s.w().cylinder3 : s.w().cylinder1)->click();
+      s.fileDialogs.answers = {path};
+      s.w().MenuItem("mnuopen")->trigger();
+      QVERIFY(s.messages.shown.isEmpty());
+      QCOMPARE(s.ds.cyltype, std::int16_t(kColumnBuckling));
+      QCOMPARE(s.ds.ringspacing.value(), 6000.0);
+      QCOMPARE(s.box("il")->text(), QString("6000"));
+      opened[k++] = rows(s.w());
+    }
+    QCOMPARE(opened[0], opened[1]);
+    QVERIFY(opened[0].contains("305.8"));  // fEm over 6000 mm
+
+    // L typed in the column frame: the shell check runs over the new length.
+    StartedWindow s;
+    s.fileDialogs.answers = {path};
+    s.w().MenuItem("mnuopen")->trigger();
+    s.Type("icolL", "4000");
+    s.LeaveTo("ik1");
+    QCOMPARE(s.ds.cyll.value(), 4000.0);
+    QCOMPARE(s.ds.ringspacing.value(), 4000.0);
+    QCOMPARE(s.box("il")->text(), QString("4000"));
+    const QStringList typed = rows(s.w());
+    // The same project clicked into the column type from the defaults with
+    // L = 4000 shows the same rows.
+    StartedWindow fresh;
+    fresh.w().cylinder1->click();
+    fresh.Type("icyll", "4000");
+    fresh.LeaveTo("igilt");
+    fresh.w().cylinder3->click();
+    QCOMPARE(fresh.ds.ringspacing.value(), 4000.0);
+    QCOMPARE(rows(fresh.w()), typed);
+    QVERIFY(typed != opened[0]);
+    // Saved: the file holds l = L.
+    const QString saved = dir.filePath("saved.tmr");
+    s.fileDialogs.answers = {saved};
+    s.w().MenuItem("mnusaveas")->trigger();
+    DesignState back = s.ds;
+    ReadProjectFile(back, saved.toStdString());
+    QCOMPARE(back.ringspacing.value(), 4000.0);
   }
 };
 
