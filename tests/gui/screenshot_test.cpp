@@ -18,6 +18,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "files/project_file.h"
 #include "main_window_fixture.h"
 #include "mainwindow/about_box.h"
 #include "mainwindow/help.h"
@@ -46,6 +47,30 @@ class ScreenshotTest : public QObject {
     Shoot(*s.w().fr123, "loading_frame_sign_note.png");
     s.w().cylinder3->click();
     Shoot(s.w(), "main_window_column.png");
+  }
+
+  // A ring-stiffened project whose ring frame is a box of no width, opened
+  // from its file: the ring frame has no section, so every row worked out
+  // from it reads n/a, its usage factors and the shell's red.
+  void ringFrameWithoutSection() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no_width.tmr");
+    StartedWindow s;
+    QVERIFY(s.started);
+    DesignState file = s.ds;
+    file.mainfrm = nullptr;
+    file.cyltype = kRingStiffened;
+    file.ring = 1;
+    file.ringtype = kRHS;
+    file.hg = Variant::Int(200);
+    file.bg = Variant::Int(0);
+    file.twg = Variant::Int(30);
+    WriteProjectFile(file, path.toStdString());
+    s.fileDialogs.answers = {path};
+    s.w().MenuItem("mnuopen")->trigger();
+    QVERIFY(s.messages.shown.isEmpty());
+    QVERIFY(s.ds.girddegenerate);
+    Shoot(s.w(), "main_window_ring_without_section.png");
   }
 
   // The other cylinder types, and the stringer-stiffened type with every
