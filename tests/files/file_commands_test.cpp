@@ -320,6 +320,38 @@ TEST_F(FileCommandsTest, RecentEntries) {
   EXPECT_EQ(Recent(), (std::vector<std::string>{p1, p3, p2, ""}));
 }
 
+// The entry chosen opens its own file also where saving the changed
+// project first (Yes, under a new name) has moved it down the list, or
+// pushed it off the list.
+TEST_F(FileCommandsTest, RecentEntryChosenBeforeASaveUnderANewName) {
+  const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2"), p3 = MakeProject("P3"),
+                    p4 = MakeProject("P4");
+  host.answers = {p1, p2, p3, p4};
+  for (int k = 0; k < 4; ++k) Commands().Open();  // list: P4 P3 P2 P1
+  Commands().New();
+  ASSERT_TRUE(host.questions.empty());
+
+  const std::string fresh = dir.File("fresh.tmr");
+  ds.cylr = 4000.0f;
+  host.saveAnswers = {FileCommandHost::SaveAnswer::Yes};
+  host.answers = {fresh};
+  Commands().OpenRecent(2);  // P3; the save makes the list fresh P4 P3 P2
+  EXPECT_EQ(host.questions, std::vector<std::string>{SaveChangesQuestion("New File")});
+  EXPECT_EQ(ds.filename, p3);
+  EXPECT_EQ(ds.proj, "P3");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p3, fresh, p4, p2}));
+
+  Commands().New();
+  const std::string fresh2 = dir.File("fresh2.tmr");
+  ds.cylr = 4100.0f;
+  host.saveAnswers = {FileCommandHost::SaveAnswer::Yes};
+  host.answers = {fresh2};
+  Commands().OpenRecent(4);  // P2, which the save pushes off the list
+  EXPECT_EQ(ds.filename, p2);
+  EXPECT_EQ(ds.proj, "P2");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p2, fresh2, p3, fresh}));
+}
+
 TEST_F(FileCommandsTest, DeletedRecentFileSaysSoAndKeepsTheProject) {
   const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2");
   host.answers = {p1, p2};

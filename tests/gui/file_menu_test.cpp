@@ -46,7 +46,7 @@ class FileMenuTest : public QObject {
  private slots:
   void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-  // Save of a new project asks for a name; New keeps the caption; Open
+  // Save of a new project asks for a name; New names the new file; Open
   // reads the project back into every box and closes the section dialogs.
   void roundTripOfAProjectThroughTheWindow() {
     QTemporaryDir dir;
