@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
-  xvfb xauth
+  xvfb xauth openbox
   poppler-utils
   dpkg-dev file desktop-file-utils lintian xdotool
   clang libclang-rt-14-dev

@@ -23,6 +23,7 @@ using namespace tamrel;
 class SilentMessages : public MessageService {
  public:
   void ShowExclamation(QWidget*, const QString&) override { ++shown; }
+  Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::Cancel; }
   int shown = 0;
 };
 

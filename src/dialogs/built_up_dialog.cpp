@@ -68,7 +68,8 @@ void BuiltUpDialog::BuildProfileRows(QWidget* window, QGridLayout* grid) {
     box->setFont(TextFont());
     // Its initial text, as the dialog has it before the first fill.
     box->setText(QStringLiteral(" "));
-    box->setFixedWidth(Px(900));
+    // The height of the toolkit's one-line text box on the design.
+    box->setFixedSize(Px(900), Px(285));
     grid->addWidget(box, row, 1);
     auto* mm = new QLabel(QStringLiteral("mm"));
     mm->setFont(TextFont());

@@ -49,6 +49,7 @@ SectionDialog::~SectionDialog() {
   // The program ends (or the main window goes): no closing behaviour runs.
   if (window_) {
     window_->onActivated = nullptr;
+    window_->onFramed = nullptr;
     window_->onCloseRequest = nullptr;
     delete window_.data();
   }
@@ -99,10 +100,14 @@ void SectionDialog::BuildWindow() {
   w->onActivated = [this] { OnWindowActivated(); };
   w->onCloseRequest = [this] { OnCloseRequest(); };
 
-  const int m = Px(120);  // 8 pixels at 96 dpi
+  // The dialog keeps its design size: the sketch, OK and the two frames
+  // below them stand close, as on the design, with 8 pixels at the sides
+  // (at 96 dpi) and 4 above, between and below.
+  const int m = Px(120);
+  const int gap = Px(60);
   auto* outer = new QVBoxLayout(w);
-  outer->setContentsMargins(0, m, 0, m);
-  outer->setSpacing(m);
+  outer->setContentsMargins(0, gap, 0, gap);
+  outer->setSpacing(gap);
 
   // Sketch at the top left, OK (and the table list) at the top right.
   auto* top = new QHBoxLayout;
@@ -138,14 +143,14 @@ void SectionDialog::BuildWindow() {
   frRow->addWidget(fr21);
   outer->addLayout(frRow);
   auto* frLayout = new QHBoxLayout(fr21);
-  frLayout->setContentsMargins(m, m / 2, m, m);
+  frLayout->setContentsMargins(m, 0, m, gap);
   frLayout->setSpacing(m);
 
   auto* profile = Frame(entry_.frameName, QString::fromLatin1(entry_.frameCaption));
   auto* grid = new QGridLayout(profile);
-  grid->setContentsMargins(m, m / 2, m, m);
+  grid->setContentsMargins(m, 0, m, gap);
   grid->setHorizontalSpacing(Px(60));
-  grid->setVerticalSpacing(Px(15));
+  grid->setVerticalSpacing(0);
   BuildProfileRows(w, grid);
   grid->setRowStretch(grid->rowCount(), 1);
   frLayout->addWidget(profile, 0);
@@ -154,12 +159,12 @@ void SectionDialog::BuildWindow() {
   if (!classes.empty()) {
     auto* local = Frame("Frame1", QStringLiteral("Local buckling"));
     auto* localLayout = new QVBoxLayout(local);
-    localLayout->setContentsMargins(m / 2, m / 2, m / 2, m / 2);
+    localLayout->setContentsMargins(gap, 0, gap, gap);
     auto* picture = new QWidget(local);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFont(TextFont());
     auto* texts = new QVBoxLayout(picture);
-    texts->setContentsMargins(m / 2, m / 2, m / 2, m / 2);
+    texts->setContentsMargins(gap, 0, gap, 0);
     texts->setSpacing(Px(30));
     const QFontMetrics fm(TextFont());
     for (const bool flange : {false, true}) {
@@ -251,21 +256,41 @@ void SectionDialog::ShowMessage(const std::string& text) {
   host_.Messages().ShowExclamation(window_.data(), QString::fromStdString(text));
 }
 
+// Placed against the main window's outer rectangle at load time, with the
+// dialog's outer size: its client area and frame. Before the dialog is
+// shown its frame is taken to be the main window's; once the window system
+// has framed it, it is placed again with its own frame, against the same
+// rectangle (taken again if the main window had no frame yet either).
 void SectionDialog::Place() {
+  placedBeside_ = host_.OwnerFrameGeometry();
+  const QWidget* owner = host_.DialogOwner();
+  const bool ownerFramed = owner != nullptr && owner->frameGeometry() != owner->geometry();
+  MoveToPlace();
+  window_->onFramed = [this, ownerFramed] {
+    if (!Loaded()) return;
+    // A main window just shown may have had no frame yet at load time either.
+    const QWidget* o = host_.DialogOwner();
+    if (!ownerFramed && o != nullptr && o->frameGeometry() != o->geometry()) {
+      placedBeside_ = host_.OwnerFrameGeometry();
+    }
+    MoveToPlace();
+  };
+}
+
+void SectionDialog::MoveToPlace() {
   QWidget* owner = host_.DialogOwner();
   const ScreenInfo screen = QueryScreen(owner);
-  const QRect main = host_.OwnerFrameGeometry();
-  // The dialog's outer size: its client area plus a frame like the main window's.
-  QSize frame(0, 0);
-  if (owner != nullptr && owner->isVisible()) {
-    frame = owner->frameGeometry().size() - owner->size();
+  const QRect& main = placedBeside_;
+  QSize outer = window_->frameGeometry().size();
+  if (!window_->Framed() && owner != nullptr && owner->isVisible()) {
+    outer += owner->frameGeometry().size() - owner->size();
   }
-  const QSize outer = window_->size() + frame;
   const TwipsRect mainTwips{
       PixelsToTwips(main.x(), screen.dpiX), PixelsToTwips(main.y(), screen.dpiY),
       PixelsToTwips(main.width(), screen.dpiX), PixelsToTwips(main.height(), screen.dpiY)};
   const TwipsPosition at = PlaceSectionDialog(mainTwips, PixelsToTwips(outer.width(), screen.dpiX),
                                               PixelsToTwips(outer.height(), screen.dpiY), entry_.f);
+  // The position of a window is that of its frame.
   window_->move(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY));
 }
 
@@ -321,6 +346,7 @@ void SectionDialog::Unload(CloseReason reason) {
   unloading_ = false;
   if (w) {
     w->onActivated = nullptr;
+    w->onFramed = nullptr;
     w->onCloseRequest = nullptr;
     w->hide();
     w->deleteLater();

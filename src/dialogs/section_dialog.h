@@ -85,12 +85,14 @@ class SectionDialog {
  private:
   void BuildWindow();
   void Place();
+  void MoveToPlace();
   void OnWindowActivated();
   void OnOk(QWidget* ok);
   void OnCloseRequest();
 
   const DialogEntry& entry_;
   QPointer<SectionWindow> window_;
+  QRect placedBeside_;  // the main window's outer rectangle when the dialog was loaded
   bool showPending_ = false;
   bool filled_ = false;
   bool unloading_ = false;

@@ -14,6 +14,19 @@ SectionWindow::SectionWindow(QWidget* owner)
 
 bool SectionWindow::event(QEvent* event) {
   const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+      if (onFramed && Framed()) {
+        const std::function<void()> handler = std::move(onFramed);
+        onFramed = nullptr;
+        handler();
+      }
+      break;
+    default: break;
+  }
   if (event->type() == QEvent::WindowActivate && onActivated) {
     // A copy: the handler may unload the dialog.
     const std::function<void()> handler = onActivated;

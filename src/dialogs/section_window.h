@@ -18,6 +18,12 @@ class SectionWindow : public QWidget {
 
   std::function<void()> onActivated;     // the window became the active window
   std::function<void()> onCloseRequest;  // the user closes the window
+  // Runs once, as soon as the window system has put a frame round the
+  // shown window (its outer size is known only then); then it is cleared.
+  std::function<void()> onFramed;
+
+  // True once the window has a frame of the window system's around it.
+  bool Framed() const { return frameGeometry() != geometry(); }
 
  protected:
   bool event(QEvent* event) override;

@@ -35,6 +35,18 @@ std::string RecentEntryFolder(const std::string& path) {
   return path.substr(0, end);
 }
 
+void SavedProject::Take(const DesignState& ds) {
+  text_ = ProjectFileText(ds);
+}
+
+bool SavedProject::Changed(const DesignState& ds) const {
+  return text_.empty() || ProjectFileText(ds) != text_;
+}
+
+std::string SaveChangesQuestion(const std::string& filename) {
+  return "The project has changed. Save the changes to " + filename + "?";
+}
+
 // Reads a project; a file that is not there says so, any other failure shows
 // what is wrong with the file. A failed read changes nothing.
 bool FileCommands::Read(const std::string& path) {
@@ -86,13 +98,28 @@ void FileCommands::UpdateRecent(Update update) {
   host.RecentFilesChanged();
 }
 
+bool FileCommands::MayDropProject() {
+  if (!saved.Changed(ds)) return true;
+  switch (host.AskSaveChanges(SaveChangesQuestion(ds.filename))) {
+    case FileCommandHost::SaveAnswer::Yes: return Save();
+    case FileCommandHost::SaveAnswer::No: return true;
+    case FileCommandHost::SaveAnswer::Cancel: return false;
+  }
+  return false;
+}
+
 void FileCommands::New() {
+  if (!MayDropProject()) return;
   SetDefaults(ds);
+  // The caption names the project it shows: a later Save asks for a name.
+  if (ds.mainfrm != nullptr) ds.mainfrm->SetWindowCaption("Tamrel DNV: " + ds.filename);
   host.ShowDesignState();
   Recalculate(ds);
+  saved.Take(ds);
 }
 
 void FileCommands::Open() {
+  if (!MayDropProject()) return;
   const auto chosen = host.ShowOpenDialog(ds.lastdir);
   if (!chosen) return;
   const std::string path = *chosen;
@@ -105,46 +132,67 @@ void FileCommands::Open() {
   host.UnloadSectionDialogs();
   ds.lastdir = FolderOf(path);
   AfterRead();
+  saved.Take(ds);
 }
 
 void FileCommands::OpenRecent(int index) {
   if (index < 1 || index > kRecentFileCount) return;
   const std::string path =
       RecentFileCaptionPath(menu.mnurecentfile[static_cast<std::size_t>(index)].caption);
+  if (!MayDropProject()) return;
+  // A save under a new name has put that name at the front: the entry
+  // chosen is the file, wherever the list holds it now.
+  auto shows = [&](int i) {
+    const RecentFileItem& item = menu.mnurecentfile[static_cast<std::size_t>(i)];
+    return item.visible && RecentFileCaptionPath(item.caption) == path;
+  };
+  for (int i = 1; !shows(index) && i <= kRecentFileCount; ++i) {
+    if (shows(i)) index = i;
+  }
   const std::string dir = RecentEntryFolder(path);
   if (path != ds.filename) {
-    UpdateRecent([&] { PromoteRecentFile(store, path, static_cast<std::int16_t>(index)); });
+    if (shows(index)) {
+      UpdateRecent([&] { PromoteRecentFile(store, path, static_cast<std::int16_t>(index)); });
+    } else {
+      UpdateRecent([&] { AddRecentFileOnOpen(store, menu, path); });
+    }
   }
   if (!Read(path)) return;
   ds.lastdir = dir;
   host.UnloadSectionDialogs();
   AfterRead();
+  saved.Take(ds);
 }
 
-void FileCommands::Save() {
+bool FileCommands::Save() {
   ds.ident = host.IdentificationText();
   ds.proj = host.ProjectNameText();
   if (ds.filename != kNewFile) {
-    Write(ds.filename);
-    return;
+    if (!Write(ds.filename)) return false;
+    saved.Take(ds);
+    return true;
   }
   const auto chosen = host.ShowSaveDialog("", "*.tmr");
-  if (!chosen) return;
-  if (!Write(*chosen)) return;
+  if (!chosen) return false;
+  if (!Write(*chosen)) return false;
+  saved.Take(ds);
   ds.lastdir = FolderOf(*chosen);
   UpdateRecent([&] { AddRecentFileOnSave(store, *chosen); });
+  return true;
 }
 
-void FileCommands::SaveAs() {
+bool FileCommands::SaveAs() {
   ds.ident = host.IdentificationText();
   ds.proj = host.ProjectNameText();
   const auto chosen = host.ShowSaveDialog(ds.lastdir, ds.filename);
-  if (!chosen) return;
+  if (!chosen) return false;
   const std::string path = *chosen;
   const bool samePath = path == ds.filename;
-  if (!Write(path)) return;
+  if (!Write(path)) return false;
+  saved.Take(ds);
   ds.lastdir = FolderOf(path);
   if (!samePath) UpdateRecent([&] { AddRecentFileOnSave(store, path); });
+  return true;
 }
 
 }  // namespace tamrel

@@ -2,8 +2,9 @@
 // The File menu's commands New, Open, a recent-file entry, Save and Save As:
 // the file dialogs they show, the order in which they read or write the
 // project file and keep the recent-file list, and how they bring the window
-// and the results up to date. There is no question whether to save changes:
-// New, Open and a recent entry replace the project at once.
+// and the results up to date. New, Open, a recent entry and the end of the
+// program drop the project only after asking whether to save it, when it
+// has changed since the last New, Open or Save.
 //
 // The commands reach the window through FileCommandHost, so that they are
 // the same in the program and in tests.
@@ -28,6 +29,10 @@ class FileCommandHost {
                                                     const std::string& proposed) = 0;
   // Message box with the exclamation icon.
   virtual void ShowExclamation(const std::string& text) = 0;
+  enum class SaveAnswer { Yes, No, Cancel };
+  // The question whether to save the changes first, in the same kind of box
+  // with Yes, No and Cancel.
+  virtual SaveAnswer AskSaveChanges(const std::string& question) = 0;
   // The texts of the project-name and identification boxes (iproj, iident).
   virtual std::string ProjectNameText() = 0;
   virtual std::string IdentificationText() = 0;
@@ -39,17 +44,39 @@ class FileCommandHost {
   virtual void RecentFilesChanged() = 0;
 };
 
+// The project as the project file holds it at the last New, Open or Save:
+// the text the project writer would write. The project has changed since
+// then when it would now be written differently; a change put back by hand
+// counts as none. Nothing is worked out per input: only when asked.
+class SavedProject {
+ public:
+  void Take(const DesignState& ds);
+  // True also before anything was taken.
+  bool Changed(const DesignState& ds) const;
+
+ private:
+  std::string text_;
+};
+
 struct FileCommands {
   DesignState& ds;
   FileCommandHost& host;
   SettingsStore& store;
   RecentFileMenu& menu;
+  SavedProject& saved;
 
   void New();
   void Open();
   void OpenRecent(int index);  // menu entry 1..4
-  void Save();
-  void SaveAs();
+  // True when the project was written.
+  bool Save();
+  bool SaveAs();
+  // Before the project is dropped (New, Open, a recent entry, the end of
+  // the program): when it has changed, asks whether to save it first. Yes
+  // saves it (Save, which asks for a name for a project never saved); No
+  // drops it; Cancel keeps it. False when the command must stop: Cancel, or
+  // a save that failed or was cancelled.
+  bool MayDropProject();
 
  private:
   bool Read(const std::string& path);
@@ -58,6 +85,10 @@ struct FileCommands {
   template <class Update>
   void UpdateRecent(Update update);
 };
+
+// The question before a changed project is dropped, naming its file
+// ("New File" for a project never saved).
+std::string SaveChangesQuestion(const std::string& filename);
 
 // The folder of a path, with its trailing separator ("" when it has none).
 std::string FolderOf(const std::string& path);

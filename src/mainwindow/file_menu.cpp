@@ -6,11 +6,21 @@
 #include <QLineEdit>
 
 #include "mainwindow/tamrel_window.h"
+#include "platform/message_service.h"
 
 namespace tamrel {
 
 FileCommands TamrelWindow::Files() {
-  return FileCommands{ds_, *this, settings_, recentMenu_};
+  return FileCommands{ds_, *this, settings_, recentMenu_, saved_};
+}
+
+FileCommandHost::SaveAnswer TamrelWindow::AskSaveChanges(const std::string& question) {
+  switch (messages_.AskYesNoCancel(this, QString::fromStdString(question))) {
+    case MessageService::Answer::Yes: return SaveAnswer::Yes;
+    case MessageService::Answer::No: return SaveAnswer::No;
+    case MessageService::Answer::Cancel: return SaveAnswer::Cancel;
+  }
+  return SaveAnswer::Cancel;
 }
 
 FileDialogService& TamrelWindow::FileDialogs() {

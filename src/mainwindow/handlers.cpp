@@ -187,10 +187,17 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
 // recalculated (the leave that the move then runs does that). False when
 // the focus stays.
 bool TamrelWindow::EnterCommit(const FieldSpec& f, QLineEdit* box) {
+  // The box never lost the focus, so no focus handler selects its text:
+  // select it here, as coming back after Tab does, so that the correction
+  // replaces the text instead of being added to it.
+  auto keepFocus = [this, box] {
+    FocusBack(box);
+    SelectAllQueued(box);
+  };
   const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
   if (!value) {
     ShowExclamation(kInputStringMismatch);
-    FocusBack(box);
+    keepFocus();
     return false;
   }
   try {
@@ -199,7 +206,7 @@ bool TamrelWindow::EnterCommit(const FieldSpec& f, QLineEdit* box) {
     for (const RangeTest& t : f.tests) {
       if (t.message == nullptr || !t.fails(ds_)) continue;
       ShowExclamation(t.message);
-      FocusBack(box);
+      keepFocus();
       return false;
     }
   } catch (const std::exception&) {

@@ -187,8 +187,17 @@ QAction* TamrelWindow::MenuItem(const char* name) const {
 
 void TamrelWindow::BindMenus() {
   const std::map<std::string, std::function<void()>> commands = {
-      {"mnunew", [this] { Files().New(); }},
-      {"mnuopen", [this] { Files().Open(); }},
+      // A number still being typed is part of the project these drop.
+      {"mnunew",
+       [this] {
+         CommitPendingInput();
+         Files().New();
+       }},
+      {"mnuopen",
+       [this] {
+         CommitPendingInput();
+         Files().Open();
+       }},
       {"mnusave",
        [this] {
          CommitPendingInput();
@@ -227,7 +236,10 @@ void TamrelWindow::BindMenus() {
   }
   for (int i = 1; i <= kRecentFileCount; ++i) {
     connect(mnurecentfile[static_cast<std::size_t>(i)], &QAction::triggered, this,
-            guarded([this, i] { Files().OpenRecent(i); }));
+            guarded([this, i] {
+              CommitPendingInput();
+              Files().OpenRecent(i);
+            }));
   }
   for (int code = 0; code < 10; ++code) {
     const ProfileItem& item = kProfileItems[code];
@@ -280,8 +292,32 @@ void TamrelWindow::EndProgram() {
 }
 
 void TamrelWindow::closeEvent(QCloseEvent* event) {
-  // Never cancelled, nothing asked, nothing saved. The other windows end
-  // with the program, without their own closing behaviour.
+  // A second close while the question is up is no answer to it.
+  if (closing_) {
+    event->ignore();
+    return;
+  }
+  bool mayEnd = false;
+  {
+    closing_ = true;
+    struct Reset {
+      bool& flag;
+      ~Reset() { flag = false; }
+    } reset{closing_};
+    try {
+      CommitPendingInput();
+      mayEnd = Files().MayDropProject();
+    } catch (const std::exception& e) {
+      // The project stays: nothing is lost by a failure while saving it.
+      messages_.ShowExclamation(this, QString::fromStdString(e.what()));
+    }
+  }
+  if (!mayEnd) {
+    event->ignore();
+    return;
+  }
+  // The other windows end with the program, without their own closing
+  // behaviour.
   event->accept();
   QMainWindow::closeEvent(event);
   if (endProgram_) {

@@ -457,6 +457,7 @@ bool TamrelWindow::Start() {
   Recalc();
   // 13. Caption.
   SetWindowCaption("Tamrel DNV: " + ds_.filename);
+  saved_.Take(ds_);
   return true;
 }
 

@@ -141,6 +141,7 @@ class TamrelWindow : public QMainWindow,
   FocusBinder& Binder() override { return binder_; }
 
   // FileCommandHost (ShowExclamation and ShowDesignState above)
+  SaveAnswer AskSaveChanges(const std::string& question) override;
   std::optional<std::string> ShowOpenDialog(const std::string& initDir) override;
   std::optional<std::string> ShowSaveDialog(const std::string& initDir,
                                             const std::string& proposed) override;
@@ -157,8 +158,9 @@ class TamrelWindow : public QMainWindow,
  protected:
   void showEvent(QShowEvent* event) override;
   // Closing the main window, by Exit, the close box or the system menu:
-  // the program ends at once, without a question, without saving and
-  // without the closing behaviour of any other window.
+  // a changed project is first offered for saving (Cancel, or a save that
+  // fails or is cancelled, keeps the window open); then the program ends at
+  // once, without the closing behaviour of any other window.
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -250,6 +252,8 @@ class TamrelWindow : public QMainWindow,
   bool placedOnShow_ = false;
   int resultDrawings_ = 0;
   RecentFileMenu recentMenu_;
+  SavedProject saved_;    // the project at the last New, Open or Save
+  bool closing_ = false;  // the close event is asking its question
 
  public:
   // The controls, by their program names (also their object names).

@@ -33,18 +33,38 @@ void LayOutAsWritten(QMessageBox& box, const QString& text, const QWidget* owner
   if (line <= std::min(screen->availableGeometry().width() / 2, 800)) label->setMinimumWidth(line);
 }
 
+// The program's message box: the exclamation icon, titled with the
+// program's name, the text laid out as written; modal over its owner, which
+// gets its activation back at once when the box closes, also where no
+// window manager gives it back (the focus returns to the box that had it);
+// not a window closed meanwhile.
+QMessageBox::StandardButton ShowBox(QWidget* owner, const QString& text,
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton first) {
+  const QPointer<QWidget> window = owner ? owner->window() : nullptr;
+  QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), QString(), buttons,
+                  owner);
+  box.setDefaultButton(first);
+  LayOutAsWritten(box, text, owner);
+  const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+  if (window && window->isVisible()) window->activateWindow();
+  return answer;
+}
+
 }  // namespace
 
 void QtMessageService::ShowExclamation(QWidget* owner, const QString& text) {
-  const QPointer<QWidget> window = owner ? owner->window() : nullptr;
-  QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), QString(),
-                  QMessageBox::Ok, owner);
-  LayOutAsWritten(box, text, owner);
-  box.exec();
-  // Give the owner its activation back at once, also where no window
-  // manager does (the focus returns to the box that had it); not to a
-  // window closed meanwhile.
-  if (window && window->isVisible()) window->activateWindow();
+  ShowBox(owner, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+MessageService::Answer QtMessageService::AskYesNoCancel(QWidget* owner, const QString& text) {
+  // Cancel is the box's escape button: Escape and the close box answer it.
+  switch (ShowBox(owner, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
 }
 
 }  // namespace tamrel

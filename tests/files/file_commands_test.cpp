@@ -72,6 +72,18 @@ class FakeHost : public FileCommandHost {
     observe("unload dialogs");
   }
   void RecentFilesChanged() override { events.push_back("recent"); }
+  // The question whether to save first: recorded, answered from saveAnswers
+  // (No when none is left).
+  std::deque<SaveAnswer> saveAnswers;
+  std::vector<std::string> questions;
+  SaveAnswer AskSaveChanges(const std::string& question) override {
+    questions.push_back(question);
+    events.push_back("question");
+    if (saveAnswers.empty()) return SaveAnswer::No;
+    const SaveAnswer a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+  }
 };
 
 class FileCommandsTest : public ::testing::Test {
@@ -81,6 +93,7 @@ class FileCommandsTest : public ::testing::Test {
     SetDefaults(ds);
     LoadAllTables(ds);
     ds.mainfrm = &window;
+    savedProject.Take(ds);
   }
 
   // A project file in the scratch folder, written from the defaults with a
@@ -103,7 +116,7 @@ class FileCommandsTest : public ::testing::Test {
     return v;
   }
 
-  FileCommands Commands() { return FileCommands{ds, host, store, menu}; }
+  FileCommands Commands() { return FileCommands{ds, host, store, menu, savedProject}; }
 
   TempDir dir;
   DesignState ds;
@@ -111,6 +124,7 @@ class FileCommandsTest : public ::testing::Test {
   FakeHost host;
   MemorySettingsStore store;
   RecentFileMenu menu;
+  SavedProject savedProject;
 };
 
 TEST_F(FileCommandsTest, OpenReadsMakesCurrentAndRefreshes) {
@@ -229,10 +243,10 @@ TEST_F(FileCommandsTest, OpeningTheCurrentFileReadsAgainWithoutTouchingTheList) 
 
 TEST_F(FileCommandsTest, CancelChangesNothing) {
   const DesignState before = ds;
-  for (auto cmd : {&FileCommands::Open, &FileCommands::SaveAs}) {
-    host.answers = {std::nullopt};
-    (Commands().*cmd)();
-  }
+  host.answers = {std::nullopt};
+  Commands().Open();
+  host.answers = {std::nullopt};
+  Commands().SaveAs();
   EXPECT_EQ(ds.filename, before.filename);
   EXPECT_TRUE(dir.Entries().empty());
   EXPECT_TRUE(host.messages.empty());
@@ -306,6 +320,38 @@ TEST_F(FileCommandsTest, RecentEntries) {
   EXPECT_EQ(Recent(), (std::vector<std::string>{p1, p3, p2, ""}));
 }
 
+// The entry chosen opens its own file also where saving the changed
+// project first (Yes, under a new name) has moved it down the list, or
+// pushed it off the list.
+TEST_F(FileCommandsTest, RecentEntryChosenBeforeASaveUnderANewName) {
+  const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2"), p3 = MakeProject("P3"),
+                    p4 = MakeProject("P4");
+  host.answers = {p1, p2, p3, p4};
+  for (int k = 0; k < 4; ++k) Commands().Open();  // list: P4 P3 P2 P1
+  Commands().New();
+  ASSERT_TRUE(host.questions.empty());
+
+  const std::string fresh = dir.File("fresh.tmr");
+  ds.cylr = 4000.0f;
+  host.saveAnswers = {FileCommandHost::SaveAnswer::Yes};
+  host.answers = {fresh};
+  Commands().OpenRecent(2);  // P3; the save makes the list fresh P4 P3 P2
+  EXPECT_EQ(host.questions, std::vector<std::string>{SaveChangesQuestion("New File")});
+  EXPECT_EQ(ds.filename, p3);
+  EXPECT_EQ(ds.proj, "P3");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p3, fresh, p4, p2}));
+
+  Commands().New();
+  const std::string fresh2 = dir.File("fresh2.tmr");
+  ds.cylr = 4100.0f;
+  host.saveAnswers = {FileCommandHost::SaveAnswer::Yes};
+  host.answers = {fresh2};
+  Commands().OpenRecent(4);  // P2, which the save pushes off the list
+  EXPECT_EQ(ds.filename, p2);
+  EXPECT_EQ(ds.proj, "P2");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{p2, fresh2, p3, fresh}));
+}
+
 TEST_F(FileCommandsTest, DeletedRecentFileSaysSoAndKeepsTheProject) {
   const std::string p1 = MakeProject("P1"), p2 = MakeProject("P2");
   host.answers = {p1, p2};
@@ -319,15 +365,14 @@ TEST_F(FileCommandsTest, DeletedRecentFileSaysSoAndKeepsTheProject) {
   EXPECT_EQ(ds.proj, "P2");
 }
 
-TEST_F(FileCommandsTest, NewKeepsCaptionAndTheNextSaveAsksForAName) {
+TEST_F(FileCommandsTest, NewNamesTheNewFileInTheCaptionAndTheNextSaveAsksForAName) {
   const std::string p1 = MakeProject("P1");
   host.answers = {p1};
   Commands().Open();
-  const std::size_t captions = window.captions.size();
   Commands().New();
   EXPECT_EQ(ds.filename, "New File");
   EXPECT_EQ(ds.proj, "Project");
-  EXPECT_EQ(window.captions.size(), captions);  // caption still shows P1
+  EXPECT_EQ(window.captions.back(), "Tamrel DNV: New File");
 
   const std::string fresh = dir.File("fresh.tmr");
   host.answers = {fresh};
@@ -399,7 +444,7 @@ TEST_F(FileCommandsTest, UnwritableSettingsStoreKeepsTheCommandsWorking) {
       throw std::runtime_error("the settings store cannot be written");
     }
   } broken;
-  FileCommands commands{ds, host, broken, menu};
+  FileCommands commands{ds, host, broken, menu, savedProject};
   const std::string p1 = MakeProject("P1", kColumnBuckling);
   const std::string saved = dir.File("saved.tmr");
   host.answers = {p1, saved};

@@ -137,6 +137,52 @@ class EnterOrderTest : public QObject {
     QVERIFY(s.messages.shown.isEmpty());
   }
 
+  // After a message that Enter brought, the box has its whole text
+  // selected, as after Tab: the correction the user types replaces the text
+  // instead of being added to it ("0.19" and "0.2" read as 0.190.2).
+  void theCorrectionAfterAnEnterMessageReplacesTheText() {
+    struct Case {
+      const char* name;
+      bool commaLocale;
+      int type;  // cylinder type
+      const char* box;
+      const char* wrong;
+      const char* message;
+      const char* correction;
+      const char* next;  // where the accepted correction moves the focus
+    };
+    const Case cases[] = {
+        {"k1 below its limit", false, 3, "ik1", "0.19", " k1 >= 0.2  ", "0.2", "ik2"},
+        {"spacing beyond the radius", false, 2, "is1", "4000", " s  <= r  ", "600", "ilt"},
+        {"no number", true, 2, "isigx", "abc", "Input string mismatch ", "-55,5", "isigy"},
+    };
+    for (const Case& c : cases) {
+      const LocaleScope locale{c.commaLocale ? QLocale(QLocale::German, QLocale::Germany)
+                                             : QLocale::c()};
+      StartedWindow s;
+      TamrelWindow& w = s.w();
+      QRadioButton* types[] = {w.cylinder0, w.cylinder1, w.cylinder2, w.cylinder3};
+      types[c.type]->click();
+      // The user enters the box (the event loop runs), types over its
+      // selected text and presses Enter with the cursor at the end.
+      QLineEdit* box = s.box(c.box);
+      box->setFocus(Qt::MouseFocusReason);
+      QCoreApplication::processEvents();
+      QTest::keyClicks(box, c.wrong);
+      QCOMPARE(box->text(), QString(c.wrong));
+      PressEnter();
+      QCOMPARE(s.messages.shown, QStringList({c.message}));
+      QCoreApplication::processEvents();  // as when the message box has closed
+      QVERIFY2(box->hasFocus(), c.name);
+      QVERIFY2(box->selectedText() == box->text(), c.name);
+      QTest::keyClicks(box, c.correction);
+      QCOMPARE(box->text(), QString(c.correction));
+      PressEnter();
+      QVERIFY2(Focused() == c.next, c.name);
+      QCOMPARE(s.messages.shown.size(), 1);
+    }
+  }
+
   // Both range tests of the stiffener spacing keep the focus on Enter;
   // leaving by a click lets it go after the second one.
   void stiffenerSpacingAboveTheRadius() {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -98,7 +99,9 @@ inline QString LineBrokenInAFormula(const QStringList& lines) {
 }
 
 // Records every message; with realBoxes it also shows the desktop's modal
-// box, closed by a simulated Enter once it is active.
+// box, closed by a simulated Enter once it is active. A question is
+// recorded in asked and answered from answers (No when none is left), or,
+// with realQuestions, by whoever answers the desktop's modal box.
 class RecordingMessages : public MessageService {
  public:
   void ShowExclamation(QWidget* owner, const QString& text) override {
@@ -109,9 +112,22 @@ class RecordingMessages : public MessageService {
       QtMessageService().ShowExclamation(owner, text);
     }
   }
+  Answer AskYesNoCancel(QWidget* owner, const QString& text) override {
+    asked.push_back(text);
+    if (onAsk) onAsk(text);
+    if (realQuestions) return QtMessageService().AskYesNoCancel(owner, text);
+    if (answers.empty()) return Answer::No;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
   QStringList shown;
   std::function<void(const QString&)> onShow;
   bool realBoxes = false;
+  QStringList asked;
+  std::deque<Answer> answers;
+  bool realQuestions = false;
+  std::function<void(const QString&)> onAsk;
 };
 
 }  // namespace tamrel::testing

@@ -449,8 +449,9 @@ class MenusTest : public QObject {
     QCOMPARE(s.printer.offers[2].printerFile, s.printer.path);
   }
 
-  // Exit and the close box end the program at once: no question, nothing
-  // saved, no closing behaviour of an open built-up dialog.
+  // Exit and the close box, once the question about the changed project is
+  // answered No, end the program at once: nothing saved, no closing
+  // behaviour of an open built-up dialog.
   void exitEndsAtOnceWithoutDialogClosing() {
     for (const bool byExit : {true, false}) {
       StartedWindow s;
@@ -472,6 +473,7 @@ class MenusTest : public QObject {
       QTest::qWait(100);  // whatever the end of the program posted has run
       QCOMPARE(s.programEnded, 1);
       QVERIFY(!w.isVisible());
+      QCOMPARE(s.messages.asked.size(), 1);
       QVERIFY(s.messages.shown.isEmpty());
       QCOMPARE(s.ds.stifftb_h.value(), before.value());
       QVERIFY(s.fileDialogs.shown.empty());

@@ -568,7 +568,9 @@ class Fuzzer {
 
   void FileNew() {
     if (!MainActive()) return;
-    Gesture(QStringLiteral("File New"), 0, [&] { w_.MenuItem("mnunew")->trigger(); });
+    // New commits a number still being typed first, as Save does: one
+    // message at most.
+    Gesture(QStringLiteral("File New"), 1, [&] { w_.MenuItem("mnunew")->trigger(); });
   }
 
   // Print, to a PDF file: the report of whatever the project holds.
@@ -645,7 +647,7 @@ class Fuzzer {
       return;
     }
     const qsizetype shownBefore = s_.messages.shown.size();
-    FileCommand(QStringLiteral("Open %1").arg(k), "mnuopen", 0, path, [] {});
+    FileCommand(QStringLiteral("Open %1").arg(k), "mnuopen", 1, path, [] {});
     // The recalculation checks the tripping length before it computes the
     // ring-frame section: a project saved between a change of the ring
     // frame and the next recalculation is corrected once it is opened.

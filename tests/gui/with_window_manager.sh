@@ -1,0 +1,25 @@
+#!/bin/sh
+# Runs a command on the X display of $DISPLAY under the openbox window
+# manager: window frames, title bars and the manager's own placement, as a
+# desktop has them. openbox is started first and the command only once the
+# manager has started up; the manager is ended with the command.
+set -u
+ready=$(mktemp -u "${TMPDIR:-/tmp}/tamrel-wm-XXXXXX")
+openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
+wm=$!
+tries=0
+while [ ! -e "$ready" ]; do
+  tries=$((tries + 1))
+  if [ "$tries" -gt 200 ] || ! kill -0 "$wm" 2>/dev/null; then
+    echo "openbox did not start" >&2
+    kill "$wm" 2>/dev/null
+    exit 1
+  fi
+  sleep 0.05
+done
+rm -f "$ready"
+"$@"
+rc=$?
+kill "$wm" 2>/dev/null
+wait "$wm" 2>/dev/null
+exit $rc
