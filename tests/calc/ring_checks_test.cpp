@@ -8,6 +8,7 @@
 #include "calc/checks.h"
 #include "calc/checks_internal.h"
 #include "calc/recording_surface.h"
+#include "calc/result_tables.h"
 #include "calc_fixture.h"
 #include "fake_window.h"
 
@@ -379,7 +380,11 @@ TEST(CalcRingFrameStrength, NoResistanceGivesAnInfiniteRatio) {
   EXPECT_EQ(a.pratio, negative);
 }
 
-// A degenerate ring frame must not hang the special calculation.
+// The special calculation ends on a degenerate design and never lets it
+// pass. A T ring frame without a web has no section: there is no Ih to lower,
+// so the loop makes no pass, and both ring usage factors read "n/a". A
+// cylinder so long that the ring frame has no pressure resistance ends at the
+// first pass with the general-calculation Ih.
 TEST(SpecialIh, DegenerateRingEnds) {
   DesignState ds = Project(kRingStiffened);
   ds.ih = 1;
@@ -387,11 +392,29 @@ TEST(SpecialIh, DegenerateRingEnds) {
   ds.ringtype = kTBuiltUp;
   ds.pd = -30.0f;
   Recalculate(ds);
-  SUCCEED();
+  EXPECT_TRUE(ds.girddegenerate);
+  EXPECT_EQ(ds.pratio, 0.0f);  // reset, and no pass made
+  EXPECT_TRUE(std::isnan(ds.Ih.value()));
+  EXPECT_EQ(ds.ringTable.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
+  EXPECT_EQ(ds.ringTable.val[2], "n/a");
+  EXPECT_EQ(ds.ringTable.val[11], "n/a");
+  EXPECT_FALSE(UsageFactorPasses(ds.UFarea, ds.UF));
+  EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF));
+
   ds.girdtb_tw = Variant::Int(9);
   ds.cyll = 1e30;
+  ds.ih = 0;
   Recalculate(ds);
-  SUCCEED();
+  ASSERT_FALSE(ds.girddegenerate);
+  const double general = ds.Ih;
+  ASSERT_GT(general, 100000);
+  ds.ih = 1;
+  Recalculate(ds);
+  EXPECT_TRUE(std::isinf(ds.pratio));
+  EXPECT_EQ(ds.Ih.value(), general);
+  EXPECT_DOUBLE_EQ(ds.IR.value(), ds.Ix.value() + ds.Ixh.value() + general);
+  EXPECT_EQ(ds.ringTable.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
+  EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF)) << ds.UFinertia;
 }
 
 }  // namespace
