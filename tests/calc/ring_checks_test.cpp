@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "calc/checks.h"
@@ -107,29 +108,45 @@ TEST(CalcPanelRingBuckling, ResultsDoNotDependOnAnEarlierStiffener) {
   }
 }
 
-// A ring frame whose flange would lie at or beyond the cylinder axis
-// cannot exist: neither of its usage factors passes.
-TEST(CalcPanelRingBuckling, RingThatDoesNotFitNeverPasses) {
-  DesignState ds = Project(kStringerStiffened);
-  ds.cylr = 150.0f;
-  ds.ringtype = kTBuiltUp;
-  Recalculate(ds);
-  EXPECT_TRUE(std::isnan(ds.UFarea.value()));
-  EXPECT_TRUE(std::isnan(ds.UFinertia));
-  ds.outside = 1;  // outside the shell it fits
-  Recalculate(ds);
-  EXPECT_TRUE(std::isfinite(ds.UFarea.value()));
-  EXPECT_TRUE(std::isfinite(ds.UFinertia));
-}
-
-// The area requirement does not use the cylinder length: a zero L makes
-// only the inertia requirement undefined.
-TEST(CalcPanelRingBuckling, ZeroLengthLeavesTheAreaRequirement) {
-  DesignState ds = Project(kStringerStiffened);
-  ds.cyll = Variant::Int(0);
-  Recalculate(ds);
-  EXPECT_TRUE(std::isfinite(ds.UFarea.value()));
-  EXPECT_TRUE(std::isnan(ds.UFinertia));
+// Which ring usage factors are defined. A ring frame whose flange would lie
+// at or beyond the cylinder axis cannot exist: neither of its usage factors
+// passes (outside the shell the same ring fits). The area requirement does
+// not use the cylinder length: a zero L makes only the inertia requirement
+// undefined.
+TEST(CalcPanelRingBuckling, UndefinedUsageFactors) {
+  struct Case {
+    const char* name;
+    std::function<void(DesignState&)> set;
+    bool area, inertia;  // finite
+  };
+  const auto smallRadius = [](DesignState& ds) {
+    ds.cylr = 150.0f;
+    ds.ringtype = kTBuiltUp;
+  };
+  const Case cases[] = {
+      {"ring does not fit inside", smallRadius, false, false},
+      {"the same ring outside",
+       [&](DesignState& ds) {
+         smallRadius(ds);
+         ds.outside = 1;
+       },
+       true, true},
+      {"zero cylinder length", [](DesignState& ds) { ds.cyll = Variant::Int(0); }, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = Project(kStringerStiffened);
+    c.set(ds);
+    Recalculate(ds);
+    EXPECT_EQ(std::isfinite(ds.UFarea.value()), c.area) << ds.UFarea.value();
+    EXPECT_EQ(std::isfinite(ds.UFinertia), c.inertia) << ds.UFinertia;
+    if (!c.area) {
+      EXPECT_TRUE(std::isnan(ds.UFarea.value()));
+    }
+    if (!c.inertia) {
+      EXPECT_TRUE(std::isnan(ds.UFinertia));
+    }
+  }
 }
 
 TEST(CalcPanelRingBuckling, SmallRingSpacingCutsTheEffectiveWidth) {
@@ -314,23 +331,6 @@ TEST(SpecialIh, LoopStopsAtTheFirstSufficientIh) {
   }
 }
 
-// The pressure resistance needs the ring frame's torsional strength and a
-// finite cylinder length: where the first pass meets no resistance (here an
-// elastic strength so small that the slenderness overflows), the loop stops
-// at once and keeps the Ih before that pass.
-TEST(SpecialIh, NoResistanceKeepsTheIhBeforeThePass) {
-  DesignState ds = Project(kRingStiffened);
-  ds.cyll = 1e30f;
-  Recalculate(ds);
-  const double general = ds.Ih;
-  ds.ih = 1;
-  Recalculate(ds);
-  EXPECT_TRUE(std::isinf(ds.pratio));
-  EXPECT_EQ(ds.Ih.value(), general);
-  EXPECT_DOUBLE_EQ(ds.IR.value(), ds.Ix.value() + ds.Ixh.value() + general);
-  EXPECT_EQ(ds.ringTable.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
-}
-
 // Near a slenderness of 1 the single rounding of B = 1 + mu + lambda^2 can
 // put B^2 - 4 lambda^2 a hair below zero for a perfect ring (mu = 0); the
 // root is taken as 0 and the pressure ratio stays a finite number.
@@ -381,40 +381,59 @@ TEST(CalcRingFrameStrength, NoResistanceGivesAnInfiniteRatio) {
 }
 
 // The special calculation ends on a degenerate design and never lets it
-// pass. A T ring frame without a web has no section: there is no Ih to lower,
-// so the loop makes no pass, and both ring usage factors read "n/a". A
-// cylinder so long that the ring frame has no pressure resistance ends at the
-// first pass with the general-calculation Ih.
+// pass. A T ring frame without a web has no section: there is no Ih to
+// lower, so the loop makes no pass, and both ring usage factors read "n/a".
+// The pressure resistance needs the ring frame's torsional strength and a
+// finite cylinder length: where the first pass meets no resistance (here an
+// elastic strength so small that the slenderness overflows), the loop stops
+// at once and keeps the general-calculation Ih.
 TEST(SpecialIh, DegenerateRingEnds) {
-  DesignState ds = Project(kRingStiffened);
-  ds.ih = 1;
-  ds.girdtb_tw = Variant::Int(0);
-  ds.ringtype = kTBuiltUp;
-  ds.pd = -30.0f;
-  Recalculate(ds);
-  EXPECT_TRUE(ds.girddegenerate);
-  EXPECT_EQ(ds.pratio, 0.0f);  // reset, and no pass made
-  EXPECT_TRUE(std::isnan(ds.Ih.value()));
-  EXPECT_EQ(ds.ringTable.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
-  EXPECT_EQ(ds.ringTable.val[2], "n/a");
-  EXPECT_EQ(ds.ringTable.val[11], "n/a");
-  EXPECT_FALSE(UsageFactorPasses(ds.UFarea, ds.UF));
-  EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF));
-
-  ds.girdtb_tw = Variant::Int(9);
-  ds.cyll = 1e30;
-  ds.ih = 0;
-  Recalculate(ds);
-  ASSERT_FALSE(ds.girddegenerate);
-  const double general = ds.Ih;
-  ASSERT_GT(general, 100000);
-  ds.ih = 1;
-  Recalculate(ds);
-  EXPECT_TRUE(std::isinf(ds.pratio));
-  EXPECT_EQ(ds.Ih.value(), general);
-  EXPECT_DOUBLE_EQ(ds.IR.value(), ds.Ix.value() + ds.Ixh.value() + general);
-  EXPECT_EQ(ds.ringTable.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
-  EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF)) << ds.UFinertia;
+  struct Case {
+    const char* name;
+    std::function<void(DesignState&)> set;
+    bool sectionless;
+  };
+  const Case cases[] = {
+      {"T ring frame without a web",
+       [](DesignState& ds) {
+         ds.girdtb_tw = Variant::Int(0);
+         ds.ringtype = kTBuiltUp;
+         ds.pd = -30.0f;
+       },
+       true},
+      {"no pressure resistance", [](DesignState& ds) { ds.cyll = 1e30f; }, false},
+      {"no pressure resistance, high pressure, built-up T",
+       [](DesignState& ds) {
+         ds.ringtype = kTBuiltUp;
+         ds.pd = -30.0f;
+         ds.cyll = 1e30;
+       },
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesignState ds = Project(kRingStiffened);
+    c.set(ds);
+    Recalculate(ds);
+    const double general = ds.Ih;
+    ds.ih = 1;
+    Recalculate(ds);
+    EXPECT_EQ(ds.girddegenerate, c.sectionless);
+    EXPECT_EQ(ds.ringTable.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
+    EXPECT_FALSE(UsageFactorPasses(ds.UFinertia, ds.UF)) << ds.UFinertia;
+    if (c.sectionless) {
+      EXPECT_EQ(ds.pratio, 0.0f);  // reset, and no pass made
+      EXPECT_TRUE(std::isnan(ds.Ih.value()));
+      EXPECT_EQ(ds.ringTable.val[2], "n/a");
+      EXPECT_EQ(ds.ringTable.val[11], "n/a");
+      EXPECT_FALSE(UsageFactorPasses(ds.UFarea, ds.UF));
+    } else {
+      ASSERT_GT(general, 100000);
+      EXPECT_TRUE(std::isinf(ds.pratio));
+      EXPECT_EQ(ds.Ih.value(), general);
+      EXPECT_DOUBLE_EQ(ds.IR.value(), ds.Ix.value() + ds.Ixh.value() + general);
+    }
+  }
 }
 
 }  // namespace
