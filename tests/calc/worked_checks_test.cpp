@@ -59,7 +59,7 @@ void ExpectRows(const ResultTable& t, const char* title, const std::vector<Row>&
   ASSERT_EQ(t.last, static_cast<int>(rows.size()));
   EXPECT_EQ(t.txt[0], title);
   const auto drawn = surface.Rows();
-  ASSERT_GE(drawn.size(), rows.size() + 1);
+  ASSERT_EQ(drawn.size(), rows.size() + 1);
   EXPECT_EQ(drawn[0].Joined(), title);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int n = static_cast<int>(i) + 1;
