@@ -29,12 +29,7 @@ void DrawResults(DesignState& ds) {
   }
   if (stiff != nullptr) {
     y = ds.ypos + 0.3;
-    const double t = ds.cylt;
-    const double s = ds.stiffspacing;
-    const double r = ds.cylr;
-    // A panel with s/t > 3 sqrt(r/t) is calculated as an unstiffened shell
-    // (DNV-RP-C202 ch. 3.6.1).
-    if (s / t > 3 * std::sqrt(r / t)) {
+    if (PanelCountsAsUnstiffened(ds)) {
       PrintUnstiffenedNote(ds, *stiff, y, x, 0);
     } else {
       PrintStiffenerResults(ds, *stiff, y, x, 0);
@@ -51,6 +46,13 @@ void DrawResults(DesignState& ds) {
 }
 
 }  // namespace
+
+bool PanelCountsAsUnstiffened(const DesignState& ds) {
+  const double t = ds.cylt;
+  const double s = ds.stiffspacing;
+  const double r = ds.cylr;
+  return s / t > 3 * std::sqrt(r / t);
+}
 
 void Recalculate(DesignState& ds) {
   // A window effect of this recalculation (a message box, a focus move) must

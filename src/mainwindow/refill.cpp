@@ -22,7 +22,7 @@ namespace {
 
 QStringList ProfileTypeItems(const char* (*text)(int)) {
   QStringList items;
-  for (int code = 0; code <= 9; ++code) items << QString::fromUtf8(text(code));
+  for (int code = 0; code < kProfileTypeCount; ++code) items << QString::fromUtf8(text(code));
   return items;
 }
 
@@ -98,12 +98,12 @@ void TamrelWindow::ShowDesignState() {
   const char sign = DecimalSign(ds_);
   stiffCombo_->Fill(ProfileTypeItems(StiffProfileTypeText));
   stiffCombo_->SetText(QString::fromUtf8(StiffProfileTypeText(ds_.stifftype)));
-  if (ds_.stifftype >= 0 && ds_.stifftype <= 9) {
+  if (IsProfileType(ds_.stifftype)) {
     SetStiffenerCaption(ProfileCaption(ds_.stifftype, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, sign));
   }
   ringCombo_->Fill(ProfileTypeItems(RingProfileTypeText));
   ringCombo_->SetText(QString::fromUtf8(RingProfileTypeText(ds_.ringtype)));
-  if (ds_.ringtype >= 0 && ds_.ringtype <= 9) {
+  if (IsProfileType(ds_.ringtype)) {
     SetRingCaption(ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, sign));
   }
 
@@ -135,6 +135,7 @@ void TamrelWindow::ShowDesignState() {
 // that type.
 void TamrelWindow::ApplyCylinderType() {
   const bool outside = ds_.outside != 0;
+  const std::optional<GeometrySketch> sketch = GeometrySketchFor(ds_.cyltype, outside);
   auto ringSettings = [&] {
     if (ds_.ring == 0) {
       SetChecked(ring_ch, false);
@@ -150,7 +151,7 @@ void TamrelWindow::ApplyCylinderType() {
   switch (ds_.cyltype) {
     case kCylinder:
       Choose(cylinder0);
-      pic20->SetSketch(GeometrySketch::pic20);
+      pic20->SetSketch(*sketch);
       Pic31->hide();
       pic32->hide();
       fr120->hide();
@@ -174,7 +175,7 @@ void TamrelWindow::ApplyCylinderType() {
       // runs for the ring-stiffened cylinder too.
       hring_ch->show();
       fr31->setTitle(QStringLiteral("Results Stiffener Buckling"));
-      pic20->SetSketch(outside ? GeometrySketch::pic26 : GeometrySketch::pic21);
+      pic20->SetSketch(*sketch);
       SetChecked(Outside_ch, outside);
       Pic31->hide();
       ringSettings();
@@ -191,7 +192,7 @@ void TamrelWindow::ApplyCylinderType() {
       ring_ch->show();
       hring_ch->show();
       Outside_ch->show();
-      pic20->SetSketch(outside ? GeometrySketch::pic27 : GeometrySketch::pic22);
+      pic20->SetSketch(*sketch);
       SetChecked(Outside_ch, outside);
       Pic31->show();
       ringSettings();
@@ -203,7 +204,7 @@ void TamrelWindow::ApplyCylinderType() {
       break;
     case kColumnBuckling: {
       Choose(cylinder3);
-      pic20->SetSketch(GeometrySketch::pic30);
+      pic20->SetSketch(*sketch);
       Pic31->show();
       pic32->hide();
       fr31->setTitle(QStringLiteral("Results Global Buckling"));
