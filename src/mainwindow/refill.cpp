@@ -44,15 +44,15 @@ void TamrelWindow::ShowDesignState() {
     }
   } depth(*this);
 
-  // 1. Identification.
+  // Project name and identification.
   SetText(field("iproj"), ds_.proj);
   SetText(field("iident"), ds_.ident);
 
-  // 2. What the cylinder type shows. Settings that change a control run its
+  // What the cylinder type shows. Settings that change a control run its
   // handler here, nested.
   ApplyCylinderType();
 
-  // 3. Column fields.
+  // The column fields.
   SetText(field("icolL"), Show(ds_.cyll, "#00"));
   SetText(field("ik1"), Show(ds_.k1, "0.00"));
   SetText(field("ik2"), Show(ds_.k2, "0.00"));
@@ -63,7 +63,7 @@ void TamrelWindow::ShowDesignState() {
   SetText(field("im2b"), Show(ds_.M2b, "#0.0"));
   SetText(field("ip"), Show(ds_.pd, "##0.000"));
 
-  // 4. Design format; the usage factor survives the option's handler (which
+  // Design format; the usage factor survives the option's handler (which
   // resets it to 1.0 for LRFD).
   const float uf = static_cast<float>(ds_.UF.value());
   if (ds_.lrfd == kLRFD) {
@@ -76,7 +76,7 @@ void TamrelWindow::ShowDesignState() {
   ds_.UF = Variant(uf);
   SetText(field("iufb"), Show(ds_.UF, "#0.00"));
 
-  // 5. Material lists: emptied and filled anew, so each selection is a
+  // Material lists: emptied and filled anew, so each selection is a
   // change and runs the material handler (lookup or release, recalculation).
   QStringList grades;
   for (int g = 0; g <= ds_.mat.matlast && g < MaterialTable::kMaxGrades; ++g) {
@@ -94,7 +94,7 @@ void TamrelWindow::ShowDesignState() {
   field("ifys")->setEnabled(ds_.mats == ds_.mat.matlast);
   field("ifyg")->setEnabled(ds_.matg == ds_.mat.matlast);
 
-  // 6, 7. Profile-type lists and captions.
+  // Profile-type lists and captions.
   const char sign = DecimalSign(ds_);
   stiffCombo_->Fill(ProfileTypeItems(StiffProfileTypeText));
   stiffCombo_->SetText(QString::fromUtf8(StiffProfileTypeText(ds_.stifftype)));
@@ -107,11 +107,11 @@ void TamrelWindow::ShowDesignState() {
     SetRingCaption(ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, sign));
   }
 
-  // 8. Ring-frame fabrication.
+  // The ring-frame fabrication option.
   if (ds_.ringfab == kFabricated) Choose(ringfab0);
   if (ds_.ringfab == kColdFormed) Choose(ringfab1);
 
-  // 9. The remaining fields.
+  // The remaining fields.
   SetText(field("is1"), Show(ds_.stiffspacing, "#00"));
   SetText(field("ilt"), Show(ds_.stifflt, "#00"));
   SetText(field("icylr"), Show(ds_.cylr, "#00"));
@@ -124,15 +124,16 @@ void TamrelWindow::ShowDesignState() {
   SetText(field("isigy"), Show(ds_.Sigy, "##0.0"));
   SetText(field("itau"), Show(ds_.Tau, "##0.0"));
 
-  // 10. Sign conventions.
+  // The note on sign conventions.
   txt1->setText(
       // The caption's carriage return and line feed: one line break on this desktop.
       QStringLiteral("Note 1: Negative sigx / sigy = compression \nNote 2: Positive pd = "
                      "inside pressure "));
 }
 
-// Step 2 of the refill: the settings of the cylinder type, in the order of
-// that type.
+// The part of the refill that the cylinder type decides: its option, the
+// frames, checks and menus it shows, and its sketch, in the order of that
+// type.
 void TamrelWindow::ApplyCylinderType() {
   const bool outside = ds_.outside != 0;
   const std::optional<GeometrySketch> sketch = GeometrySketchFor(ds_.cyltype, outside);
