@@ -7,8 +7,14 @@
 
 namespace tamrel {
 
-// Ring-frame tripping length lt <= pi sqrt(r h) (DNV-RP-C202 B.5.9); corrects
-// ringlt to 1 mm below the limit with a message when it is longer.
+// Ring-frame tripping length lt <= pi sqrt(r h) (DNV-RP-C202 B.5.9), h the
+// ring height less its flange thickness: the limit in single precision, the
+// length a longer one is corrected to (1 mm below the limit) and the message
+// of the correction.
+float TrippingLengthLimit(const DesignState& ds);
+float TrippingLengthBelowLimit(const DesignState& ds);
+inline constexpr const char* kTrippingMessage = " lt<=pi*Sqr(r*h), ref ch B.5.9 ";
+// Corrects ringlt to 1 mm below the limit with the message when it is longer.
 void CheckTrippingLength(DesignState& ds);
 // le, shp, sh, sa (and Sigx for the column type).
 void CalcDesignStresses(DesignState& ds);
@@ -20,6 +26,10 @@ void CalcColumnBuckling(DesignState& ds);      // column, ch. 3.8
 void CalcPanelRingBuckling(DesignState& ds);   // panel ring, ch. 3.5.2
 void CalcHeavyRingFrame(DesignState& ds);      // heavy ring frame
 void CalcRingFrameStrength(DesignState& ds);   // pressure ratio, ch. 3.5.2.7
+
+// A stiffener panel with s/t > 3 sqrt(r/t) is calculated as an unstiffened
+// shell (DNV-RP-C202 ch. 3.6.1): the stiffener results give way to a note.
+bool PanelCountsAsUnstiffened(const DesignState& ds);
 
 // The one recalculation entry: every check the cylinder type and options call
 // for, then the three result tables drawn on the window's result pictures.

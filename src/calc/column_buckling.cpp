@@ -40,7 +40,7 @@ AxisStress EndStresses(double sa, double sb) {
 }  // namespace
 
 void CalcColumnBuckling(DesignState& ds) {
-  // 1. The column carries no circumferential or shear stress of its own.
+  // The column carries no circumferential or shear stress of its own.
   ds.Sigy = 0.0f;
   ds.Tau = 0.0f;
 
@@ -50,7 +50,8 @@ void CalcColumnBuckling(DesignState& ds) {
   const double E = ds.emod;
   const double fy = ds.fyp;
 
-  // 2. Tube properties.
+  // Tube properties: diameters, area, second moment, radius of gyration and
+  // section modulus.
   const double Do = 2 * r + t;
   const double Di = 2 * r - t;
   const double A = kTwoPi * r * t;
@@ -58,12 +59,12 @@ void CalcColumnBuckling(DesignState& ds) {
   const double i = std::sqrt(I / A);
   const double W = kPi * (r * r) * t;  // pi r^2 t, r^2 formed first
 
-  // 3, 4. End bending stresses (MPa) per axis.
+  // End bending stresses (MPa) per axis.
   const AxisStress ax1 = EndStresses(ds.M1a / W * 1000000, ds.M1b / W * 1000000);
   const AxisStress ax2 =
       EndStresses(ds.M2a / W * 1000000, static_cast<double>(ds.M2b) / W * 1000000);
 
-  // 5. Bending stress for the shell check: the largest of the two mean
+  // Bending stress for the shell check: the largest of the two mean
   // stresses and their combination (|m1| + |m2|) / sqrt(2), by magnitude, so
   // that moments of either sign count alike; stored as compression.
   const double m1 = std::fabs(ax1.mean);
@@ -73,14 +74,14 @@ void CalcColumnBuckling(DesignState& ds) {
   if (combined > sm) sm = combined;
   ds.sm = Sng(-sm);
 
-  // 6. Local shell strengths with this bending stress.
+  // Local shell strengths with this bending stress.
   CalcShellBuckling(ds);
   const double fEa = ds.fEa;
   const double fEh = ds.fEh;
   const double sa0 = ds.sa0;
   const double sh = ds.sh;
 
-  // 7, 8. Moment factors and dimensioning bending stresses and moments.
+  // Moment factors and dimensioning bending stresses and moments.
   const bool reduced = ds.odmom == kReducedMoment;
   const double Cm1 = reduced ? 0.6 + 0.4 * ax1.ratio : 1.0;
   const double Cm2 = reduced ? 0.6 + 0.4 * ax2.ratio : 1.0;
@@ -89,7 +90,7 @@ void CalcColumnBuckling(DesignState& ds) {
   const double M1Sd = Cm1 * ax1.mx * W / 1000000;
   const double M2Sd = Cm2 * ax2.mx * W / 1000000;
 
-  // 9. Characteristic local strength of the shell in interaction with the
+  // Characteristic local strength of the shell in interaction with the
   // hoop stress; the root of a*fak^2 - b*fak + c = 0.
   const double a = 1 + fy * fy / (fEa * fEa);
   const double b = (2 * fy * fy / fEa / fEh - 1) * sh;
@@ -98,7 +99,7 @@ void CalcColumnBuckling(DesignState& ds) {
   const double gM = ds.gM;
   const double fakd = fak / gM;
 
-  // 10. Column slenderness, column strength and Euler strength per axis.
+  // Column slenderness, column strength and Euler strength per axis.
   struct Axis {
     double lamda, fkcd, fE;
   };
@@ -112,7 +113,7 @@ void CalcColumnBuckling(DesignState& ds) {
   const Axis a1 = axis(ds.k1);
   const Axis a2 = axis(ds.k2);
 
-  // 11. Usage factors; both share the bending term.
+  // Usage factors; both share the bending term.
   const double bending = (1 / fakd) * std::sqrt(std::pow(sm1 / (1 - sa0 / a1.fE), 2) +
                                                 std::pow(sm2 / (1 - sa0 / a2.fE), 2));
   double UF1 = sa0 / a1.fkcd + bending;
@@ -130,7 +131,7 @@ void CalcColumnBuckling(DesignState& ds) {
   ds.UF1 = UF1;
   ds.UF2 = UF2;
 
-  // 12. Permitted usage factor.
+  // Permitted usage factor.
   if (ds.lrfd == kLRFD) {
     ds.UFperm = ds.UF;
   } else {
@@ -139,7 +140,7 @@ void CalcColumnBuckling(DesignState& ds) {
     ds.UFperm = ds.UF * static_cast<double>(ds.beta) * ds.gM;
   }
 
-  // 13. Result rows.
+  // Fill the result rows.
   ResultTable& tab = ds.stiffTable;
   tab.txt[0] = "Global Buckling: (Ch 3.8)";
   SetRow(tab, 1, "fkcd1 = ", Fmt(ds, a1.fkcd, "0.0"), " MPa (Column buckl. axis 1)");

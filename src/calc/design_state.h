@@ -72,6 +72,12 @@ enum ProfileType : std::int16_t {
   kIBuiltUp = 9,
 };
 
+// The profile types are the codes 0 to kProfileTypeCount - 1.
+inline constexpr int kProfileTypeCount = kIBuiltUp + 1;
+constexpr bool IsProfileType(int code) {
+  return code >= 0 && code < kProfileTypeCount;
+}
+
 // A result table: a title row (0) and up to fifteen result rows, each a
 // label, a formatted value and a unit, plus the index of its last row.
 struct ResultTable {

@@ -11,15 +11,30 @@
 
 namespace tamrel {
 
-// Tripping length of the ring frame: lt <= pi sqrt(r h) (DNV-RP-C202 B.5.9),
-// h the ring height less its flange thickness.
-void CheckTrippingLength(DesignState& ds) {
+namespace {
+
+// pi sqrt(r h) of the tripping-length limit, in double precision.
+double TrippingLengthBound(const DesignState& ds) {
   const double h = ds.hg - static_cast<double>(ds.tfg);
   const double r = ds.cylr;
-  const float limit = Sng(kPi * std::sqrt(r * h));
-  if (ds.ringlt > limit) {
-    if (ds.mainfrm != nullptr) ds.mainfrm->ShowExclamation(" lt<=pi*Sqr(r*h), ref ch B.5.9 ");
-    ds.ringlt = Sng(kPi * std::sqrt(r * h) - 1);  // 1 mm below the limit
+  return kPi * std::sqrt(r * h);
+}
+
+}  // namespace
+
+float TrippingLengthLimit(const DesignState& ds) {
+  return Sng(TrippingLengthBound(ds));
+}
+
+float TrippingLengthBelowLimit(const DesignState& ds) {
+  return Sng(TrippingLengthBound(ds) - 1);
+}
+
+void CheckTrippingLength(DesignState& ds) {
+  if (ds.ringlt > TrippingLengthLimit(ds)) {
+    const float belowLimit = TrippingLengthBelowLimit(ds);
+    if (ds.mainfrm != nullptr) ds.mainfrm->ShowExclamation(kTrippingMessage);
+    ds.ringlt = belowLimit;
     if (ds.mainfrm != nullptr) {
       ds.mainfrm->SetTrippingLengthText(Fmt(ds, ds.ringlt, "#00"));
       ds.mainfrm->FocusTrippingLength();

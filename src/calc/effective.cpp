@@ -35,18 +35,20 @@ void Store(DesignState& ds, const Effective& e) {
 
 }  // namespace
 
-void CalcStiffEffective(DesignState& ds) {
-  const MemberSection s = StiffSection(ds);
-  Store(ds, Combine(s.A, s.zc, s.Iy, ds.hs, ds.les, ds.cylt));
-}
+namespace detail {
 
-void CalcRingEffective(DesignState& ds) {
+void CalcEffective(DesignState& ds, MemberKind kind) {
+  const bool ring = kind == MemberKind::Ring;
   const double t = ds.cylt;
-  const double r = ds.cylr;
-  const double H = ds.hg;
-  const MemberSection s = RingSection(ds);
-  const Effective e = Combine(s.A, s.zc, s.Iy, H, ds.leg, t);
+  const double H = VarsOf(ds, kind).H;
+  // Effective plating: les with the stiffener, leg with the ring frame.
+  const double be = ring ? ds.leg.value() : static_cast<double>(ds.les);
+  const MemberSection s = SectionOf(ds, kind);
+  const Effective e = Combine(s.A, s.zc, s.Iy, H, be, t);
   Store(ds, e);
+  if (!ring) return;
+  // The ring frame's radii to its neutral axis and to its flange.
+  const double r = ds.cylr;
   if (ds.outside != 0) {  // ring frames outside the shell
     ds.r0 = r + e.zna;
     ds.rf = static_cast<float>(r + t / 2 + H);
@@ -54,6 +56,16 @@ void CalcRingEffective(DesignState& ds) {
     ds.r0 = r - e.zna;
     ds.rf = static_cast<float>(r - t / 2 - H);
   }
+}
+
+}  // namespace detail
+
+void CalcStiffEffective(DesignState& ds) {
+  detail::CalcEffective(ds, detail::MemberKind::Stiffener);
+}
+
+void CalcRingEffective(DesignState& ds) {
+  detail::CalcEffective(ds, detail::MemberKind::Ring);
 }
 
 }  // namespace tamrel

@@ -32,40 +32,32 @@ const std::string& LimitLine(TextMemo& memo, const DesignState& ds, const char* 
   });
 }
 
-enum class Member { Stiffener, Ring };
-
 // Element i of the member's local-buckling texts (stiffclass or girdclass).
-void WriteLimit(DesignState& ds, Member member, std::size_t i, const char* prefix, double value,
+void WriteLimit(DesignState& ds, MemberVars& m, std::size_t i, const char* prefix, double value,
                 double limit, const char* eq, bool degenerate) {
-  const bool ring = member == Member::Ring;
-  TextMemo& memo = (ring ? ds.girdTexts : ds.stiffTexts).limits[i];
-  (ring ? ds.girdclass : ds.stiffclass)[i] =
-      LimitLine(memo, ds, prefix, value, limit, eq, degenerate);
+  m.limitLines[i] = LimitLine(m.texts.limits[i], ds, prefix, value, limit, eq, degenerate);
 }
+
+// The equations of the limits both members have, and the element of the
+// flange-outstand line: the ring frame's lines 2 and 4 are its own (web
+// slenderness and flange eccentricity).
+struct CommonLimits {
+  const char* flangedWeb;  // h <= 1.35 tw sqrt(E / fy)
+  const char* flatBarWeb;  // h <= 0.4 tw sqrt(E / fy)
+  const char* flange;      // bf <= 0.4 tf sqrt(E / fy)
+  std::size_t flangeLine;
+};
+constexpr CommonLimits kStiffenerLimits{"Eq 3.10.7", "Eq 3.10.6", "Eq 3.10.9", 2};
+constexpr CommonLimits kRingLimits{"Eq 3.10.2", "Eq 3.10.1", "Eq 3.10.3", 3};
 
 }  // namespace
 
-void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate) {
+void LocalBuckling(DesignState& ds, MemberKind kind, const ProfileGeometry& g, bool degenerate) {
+  MemberVars m = VarsOf(ds, kind);
+  const bool ring = kind == MemberKind::Ring;
+  const CommonLimits& eq = ring ? kRingLimits : kStiffenerLimits;
   const double E = ds.emod;
-  const double fy = ds.fys;
-  const double root = std::sqrt(SafeDiv(E, fy));
-  const bool bad = degenerate || !Positive(fy) || !Positive(E);
-  if (HasWebLimitOfFlanged(g.type)) {
-    // Eq. 3.10.7: h <= 1.35 tw sqrt(E / fy)
-    WriteLimit(ds, Member::Stiffener, 1, "h <= ", g.hw, 1.35 * g.tw * root, "Eq 3.10.7", bad);
-  } else if (IsFlatBar(g.type)) {
-    // Eq. 3.10.6: h <= 0.4 tw sqrt(E / fy)
-    WriteLimit(ds, Member::Stiffener, 1, "h <= ", g.hw, 0.4 * g.tw * root, "Eq 3.10.6", bad);
-  }
-  if (HasFlangeLimit(g.type)) {
-    // Eq. 3.10.9: bf <= 0.4 tf sqrt(E / fy)
-    WriteLimit(ds, Member::Stiffener, 2, "bf <= ", g.bf, 0.4 * g.tf * root, "Eq 3.10.9", bad);
-  }
-}
-
-void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate) {
-  const double E = ds.emod;
-  const double fy = ds.fyg;
+  const double fy = m.fy;
   const double r = ds.cylr;
   const double t = ds.cylt;
   const double root = std::sqrt(SafeDiv(E, fy));
@@ -75,22 +67,20 @@ void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerat
   const double rfc = r - t / 2 - g.H;
 
   if (HasWebLimitOfFlanged(g.type)) {
-    // Eq. 3.10.2: h <= 1.35 tw sqrt(E / fy)
-    WriteLimit(ds, Member::Ring, 1, "h <= ", g.hw, 1.35 * g.tw * root, "Eq 3.10.2", bad);
+    WriteLimit(ds, m, 1, "h <= ", g.hw, 1.35 * g.tw * root, eq.flangedWeb, bad);
   } else if (IsFlatBar(g.type)) {
-    // Eq. 3.10.1: h <= 0.4 tw sqrt(E / fy)
-    WriteLimit(ds, Member::Ring, 1, "h <= ", g.hw, 0.4 * g.tw * root, "Eq 3.10.1", bad);
+    WriteLimit(ds, m, 1, "h <= ", g.hw, 0.4 * g.tw * root, eq.flatBarWeb, bad);
   }
 
-  if (HasWebLimitOfFlanged(g.type)) {
+  if (ring && HasWebLimitOfFlanged(g.type)) {
     if (rfc > 0) {
       // Eq. 3.10.4: h / tw <= (2/3) sqrt(E tw rfc / (fy B tf))
       const double limit = (2.0 / 3.0) * std::sqrt(SafeDiv(E * g.tw * rfc, fy * g.B * g.tf));
-      WriteLimit(ds, Member::Ring, 2, "h/tw <= ", SafeDiv(g.hw, g.tw), limit, "Eq 3.10.4", bad);
+      WriteLimit(ds, m, 2, "h/tw <= ", SafeDiv(g.hw, g.tw), limit, "Eq 3.10.4", bad);
     } else {
       // The flange would lie at or beyond the cylinder axis: such a ring
       // frame cannot exist, so its slenderness line fails.
-      WriteLimit(ds, Member::Ring, 2, "h/tw <= ", 1.0, 0.0, "Eq 3.10.4", true);
+      WriteLimit(ds, m, 2, "h/tw <= ", 1.0, 0.0, "Eq 3.10.4", true);
       if (ds.mainfrm != nullptr) {
         ds.mainfrm->ShowExclamation(" r > height of ringframe  ");
         ds.mainfrm->FocusRadius();
@@ -99,11 +89,12 @@ void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerat
   }
 
   if (HasFlangeLimit(g.type)) {
-    // Eq. 3.10.3: bf <= 0.4 tf sqrt(E / fy)
-    WriteLimit(ds, Member::Ring, 3, "bf <= ", g.bf, 0.4 * g.tf * root, "Eq 3.10.3", bad);
-    // Eq. 3.10.5: ef / tw <= (1/3) tw rfc / (B tf)
-    const double limit = SafeDiv((1.0 / 3.0) * g.tw * rfc, g.B * g.tf);
-    WriteLimit(ds, Member::Ring, 4, "ef/tw <= ", SafeDiv(g.ef, g.tw), limit, "Eq 3.10.5", bad);
+    WriteLimit(ds, m, eq.flangeLine, "bf <= ", g.bf, 0.4 * g.tf * root, eq.flange, bad);
+    if (ring) {
+      // Eq. 3.10.5: ef / tw <= (1/3) tw rfc / (B tf)
+      const double limit = SafeDiv((1.0 / 3.0) * g.tw * rfc, g.B * g.tf);
+      WriteLimit(ds, m, 4, "ef/tw <= ", SafeDiv(g.ef, g.tw), limit, "Eq 3.10.5", bad);
+    }
   }
 }
 

@@ -23,10 +23,10 @@ void CalcPanelShellBuckling(DesignState& ds) {
   const double sh = ds.sh;
   const double tau = ds.Tau;
 
-  // 1. Panel curvature parameter.
+  // Panel curvature parameter.
   const double Zs = s * s / (r * t) * std::sqrt(OneMinusNu2());
 
-  // 2. Elastic buckling strengths (eq. 3.3.2 coefficients).
+  // Elastic buckling strengths (eq. 3.3.2 coefficients).
   const double rhoA = 0.5 * std::pow(1 + r / (150 * t), -0.5);
   const double sl = s / l;
   ds.fEa = ElasticShellStrength(BucklingCoefficient(4, 0.702 * Zs, rhoA), E, t, s);
@@ -38,16 +38,16 @@ void CalcPanelShellBuckling(DesignState& ds) {
   const double fEa = ds.fEa;
   const double fEh = ds.fEh;
 
-  // 3. Compressive parts (local to this check).
+  // Compressive parts (local to this check).
   const double sa0 = (ds.Sigx < 0) ? -sa : 0.0;
   const double sh0 = sh < 0 ? -sh : 0.0;
   const double tau0 = std::fabs(tau);
 
-  // 4. Equivalent design stress (no bending term).
+  // Equivalent design stress (no bending term).
   ds.sigj = std::sqrt(sa * sa - sa * sh + sh * sh + 3 * tau0 * tau0);
   const double sigj = ds.sigj;
 
-  // 5, 6. Slenderness, characteristic strength, factors.
+  // Slenderness, characteristic strength, factors.
   ds.lamdas = Slenderness(fy, sigj, sa0 / fEa + sh0 / fEh + tau0 / fEtau);
   const double lam = ds.lamdas;
   ds.fks = Sng(fy / std::sqrt(1 + std::pow(lam, 4)));
@@ -56,7 +56,7 @@ void CalcPanelShellBuckling(DesignState& ds) {
                        PositiveFinite(s) && PositiveFinite(E) && PositiveFinite(fy);
   ShellUsageFactor(ds, /*betaUnderLRFD=*/true, defined);
 
-  // 7. Result rows.
+  // Fill the result rows.
   ResultTable& tab = ds.shellTable;
   tab.txt[0] = "Shell Buckling: (Ch 3.3.2)";
   SetRow(tab, 1, "fEa = ", Fmt(ds, ds.fEa, "0.0"), "  MPa");

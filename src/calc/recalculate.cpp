@@ -29,12 +29,7 @@ void DrawResults(DesignState& ds) {
   }
   if (stiff != nullptr) {
     y = ds.ypos + 0.3;
-    const double t = ds.cylt;
-    const double s = ds.stiffspacing;
-    const double r = ds.cylr;
-    // A panel with s/t > 3 sqrt(r/t) is calculated as an unstiffened shell
-    // (DNV-RP-C202 ch. 3.6.1).
-    if (s / t > 3 * std::sqrt(r / t)) {
+    if (PanelCountsAsUnstiffened(ds)) {
       PrintUnstiffenedNote(ds, *stiff, y, x, 0);
     } else {
       PrintStiffenerResults(ds, *stiff, y, x, 0);
@@ -51,6 +46,13 @@ void DrawResults(DesignState& ds) {
 }
 
 }  // namespace
+
+bool PanelCountsAsUnstiffened(const DesignState& ds) {
+  const double t = ds.cylt;
+  const double s = ds.stiffspacing;
+  const double r = ds.cylr;
+  return s / t > 3 * std::sqrt(r / t);
+}
 
 void Recalculate(DesignState& ds) {
   // A window effect of this recalculation (a message box, a focus move) must
@@ -70,7 +72,7 @@ void Recalculate(DesignState& ds) {
     if (ds.mainfrm != nullptr) ds.mainfrm->SetRingSpacingText(Fmt(ds, ds.ringspacing, "#00"));
   }
 
-  // 1. Ring-frame tripping length.
+  // Keep the ring-frame tripping length within its limit.
   CheckTrippingLength(ds);
 
   // The column carries no circumferential or shear stress; clearing them
@@ -80,16 +82,16 @@ void Recalculate(DesignState& ds) {
     ds.Tau = 0.0f;
   }
 
-  // 2. Curvature parameter Z = l^2 / (r t) sqrt(1 - nu^2).
+  // Curvature parameter Z = l^2 / (r t) sqrt(1 - nu^2).
   const double l = ds.ringspacing;
   ds.Z = l * l / (static_cast<double>(ds.cylt) * static_cast<double>(ds.cylr)) *
          std::sqrt(1 - 0.3 * 0.3);
 
-  // 3, 4. Design stresses; shell-plate yield strength.
+  // Design stresses; shell-plate yield strength.
   CalcDesignStresses(ds);
   GetShellYield(ds, ds.matp);
 
-  // 5. Shell check by cylinder type.
+  // Shell check by cylinder type.
   if (ds.cyltype <= kRingStiffened) {
     ds.sm = 0.0f;
     CalcShellBuckling(ds);
@@ -103,7 +105,7 @@ void Recalculate(DesignState& ds) {
     }
   }
 
-  // 6. Stiffener or column check.
+  // Stiffener or column check.
   if (ds.cyltype == kStringerStiffened) {
     GetStiffenerYield(ds, ds.mats);
     CalcStiffenerBuckling(ds);
@@ -112,7 +114,7 @@ void Recalculate(DesignState& ds) {
     CalcColumnBuckling(ds);
   }
 
-  // 7, 8. Ring-frame yield strength and ring-frame checks. The heavy ring
+  // Ring-frame yield strength and ring-frame checks. The heavy ring
   // frame works on what the panel-ring check leaves, so it runs only with
   // ring-frame control on.
   GetRingYield(ds, ds.matg);
@@ -121,7 +123,7 @@ void Recalculate(DesignState& ds) {
     if (ds.hring == 1) CalcHeavyRingFrame(ds);
   }
 
-  // 9. Drawing.
+  // Draw the result tables on the window's result pictures.
   DrawResults(ds);
 }
 

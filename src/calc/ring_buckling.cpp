@@ -98,42 +98,42 @@ void CalcPanelRingBuckling(DesignState& ds) {
   const double L = ds.cyll;
   const double E = ds.emod;
 
-  // 1. Area requirement, eq. 3.5.1.
+  // Area requirement, eq. 3.5.1.
   ds.Areq = (2 / (Z * Z) + 0.06) * l * t;
 
-  // 2. Effective width of shell acting with the ring frame.
+  // Effective width of shell acting with the ring frame.
   ds.leg = 1.56 * std::sqrt(r * t) / (1 + 12 * t / r);
   if (ds.leg > l) ds.leg = ds.ringspacing;
 
-  // 3. Ring-frame section, with its effective shell, and its torsional strength.
+  // Ring-frame section, with its effective shell, and its torsional strength.
   CalcRingSection(ds, ds.ringtype);
   CalcRingEffective(ds);
   CalcRingTorsion(ds);
   const double A = RingSection(ds).A;
   const double I = ds.Ieff;
 
-  // 4. Area ratio of the ring frame.
+  // Area ratio of the ring frame.
   const float alpha = ds.cyltype == kRingStiffened ? Sng(A / ds.le / t) : Sng(A / l / t);
 
-  // 5. Hoop stress at the ring flange.
+  // Hoop stress at the ring flange.
   const double rf = ds.outside != 0 ? r + t / 2 + ds.hg : r - t / 2 - ds.hg;
   const double pr = ToSingle(static_cast<double>(ds.pd) * r);
   ds.shR = Sng((pr / t - 0.3 * ds.Sigx) / ToSingle(1 + static_cast<double>(alpha)) * r / rf +
                static_cast<double>(ds.Sigy));
 
-  // 6. Usage factor of the area requirement.
+  // Usage factor of the area requirement.
   ds.UFarea = ds.Areq / A;
 
-  // 7 to 9. Inertia requirements from axial compression and shear.
+  // Inertia requirements from axial compression and shear.
   const float a = StiffenerAreaRatio(ds);
   ds.Ix = AxialInertia(ds, a, l);
   ds.Ixh = ShearInertia(ds, l);
 
-  // 10, 11. Out-of-roundness and the raise of fT.
+  // Out-of-roundness and the raise of fT.
   ds.delta0 = 0.005 * r;
   RaiseTorsionalStrength(ds);
 
-  // 12, 13. Requirement from lateral pressure; total; usage factor.
+  // Requirement from lateral pressure; total; usage factor.
   ds.Ih = PressureInertia(ds, l);
   ds.IR = ds.Ix + ds.Ixh + ds.Ih;
   ds.UFinertia = Sng(ds.IR / I);
@@ -149,7 +149,7 @@ void CalcPanelRingBuckling(DesignState& ds) {
   if (!areaDefined) ds.UFarea = kNaN;
   if (!defined) ds.UFinertia = std::numeric_limits<float>::quiet_NaN();
 
-  // 14. Result rows.
+  // Fill the result rows.
   ResultTable& tab = ds.ringTable;
   tab.txt[0] = "Panel Ring Buckling: (Ch 3.5.2)";
   SetRow(tab, 1, "Area requirement:", "", "");
@@ -165,7 +165,7 @@ void CalcPanelRingBuckling(DesignState& ds) {
   tab.txt[12] = " ";
   tab.last = 12;
 
-  // 15. Special calculation of Ih: lower Ih in steps of 1 % while the
+  // Special calculation of Ih: lower Ih in steps of 1 % while the
   // pressure ratio stays below 1 and Ih above 100000 mm4. An Ih that is not
   // a finite number is not lowered, and the passes are bounded.
   if (ds.pd < 0 && ds.ih == 1) {

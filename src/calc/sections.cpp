@@ -24,35 +24,22 @@ using detail::SafeDiv;
 
 namespace {
 
-// The current dimensions of one member, and where its properties go.
-struct Member {
-  Variant& H;
-  Variant& B;
-  Variant& tw;
-  float& tf;
-  Variant& c;
-  Variant& Ro;
-  Variant& A;
-  Variant& Aw;
-  float& Af;
-  Variant& zc;
-  Variant& Iy;
-  Variant* IzVariant;
-  float* IzSingle;
-  Variant& g;
+using detail::MemberKind;
+using detail::MemberVars;
+
+// The stiffener's variable or the ring frame's, by member: each call names
+// the pair, the stiffener's first.
+struct Pick {
+  bool ring;
+  explicit Pick(MemberKind kind) : ring(kind == MemberKind::Ring) {}
+  template <class T>
+  T& operator()(T& stiffener, T& ringFrame) const {
+    return ring ? ringFrame : stiffener;
+  }
 };
 
-Member StiffMember(DesignState& ds) {
-  return {ds.hs,  ds.bs,  ds.tws, ds.tfs, ds.cs,   ds.Ros,  ds.As,
-          ds.Aws, ds.Afs, ds.zcs, ds.Iys, &ds.Izs, nullptr, ds.gstiff};
-}
-
-Member RingMember(DesignState& ds) {
-  return {ds.hg,  ds.bg,  ds.twg, ds.tfg, ds.cg,   ds.Rog,  ds.Ag,
-          ds.Awg, ds.Afg, ds.zcg, ds.Iyg, nullptr, &ds.Izg, ds.ggird};
-}
-
-// A built-up set: H, B, tw as variants, the flange thickness as a single.
+// A built-up set of an L, T or I: H, B, tw as variants, the flange thickness
+// as a single.
 struct BuiltUpSet {
   const Variant* H;
   const Variant* B;
@@ -60,8 +47,51 @@ struct BuiltUpSet {
   const float* tf;
 };
 
+// A built-up set whose last dimension is the wall thickness: the flat bar
+// (no B), the RHS and the trapezoid (with its inclination dimension a).
+struct WallSet {
+  const Variant* H;
+  const Variant* B;
+  const float* tw;
+  const Variant* a;
+};
+
+// Where the dimensions of each profile type of one member come from: the
+// table row of the rolled types and the built-up set of the others, and
+// what the flat bar leaves of the profile before it.
+struct DimensionSources {
+  std::int16_t lRow, tRow, fRow, bulbRow;
+  BuiltUpSet l, t, i;
+  WallSet f, rhs, usp;
+  // A stiffener flat bar keeps B and tf of the profile before, unused; a
+  // ring-frame flat bar has no flange (tf = 0).
+  bool flatBarKeepsFlange;
+};
+
+DimensionSources SourcesOf(const DesignState& ds, MemberKind kind) {
+  const Pick pick(kind);
+  return {
+      .lRow = pick(ds.stifflidx, ds.girdlidx),
+      .tRow = pick(ds.stifftidx, ds.girdtidx),
+      .fRow = pick(ds.stifffidx, ds.girdfidx),
+      .bulbRow = pick(ds.stiffhpidx, ds.girdhpidx),
+      .l = {&pick(ds.stifflb_h, ds.girdlb_h), &pick(ds.stifflb_b, ds.girdlb_b),
+            &pick(ds.stifflb_tw, ds.girdlb_tw), &pick(ds.stifflb_tf, ds.girdlb_tf)},
+      .t = {&pick(ds.stifftb_h, ds.girdtb_h), &pick(ds.stifftb_b, ds.girdtb_b),
+            &pick(ds.stifftb_tw, ds.girdtb_tw), &pick(ds.stifftb_tf, ds.girdtb_tf)},
+      .i = {&pick(ds.stiffib_h, ds.girdib_h), &pick(ds.stiffib_b, ds.girdib_b),
+            &pick(ds.stiffib_tw, ds.girdib_tw), &pick(ds.stiffib_tf, ds.girdib_tf)},
+      .f = {&pick(ds.stifffb_h, ds.girdfb_h), nullptr, &pick(ds.stifffb_tw, ds.girdfb_tw), nullptr},
+      .rhs = {&pick(ds.stiffrhs_h, ds.girdrhs_h), &pick(ds.stiffrhs_b, ds.girdrhs_b),
+              &pick(ds.stiffrhs_tw, ds.girdrhs_tw), nullptr},
+      .usp = {&pick(ds.stiffusp_h, ds.girdusp_h), &pick(ds.stiffusp_b, ds.girdusp_b),
+              &pick(ds.stiffusp_tw, ds.girdusp_tw), &pick(ds.stiffusp_a, ds.girdusp_a)},
+      .flatBarKeepsFlange = !pick.ring,
+  };
+}
+
 // Copies a rolled L or T row (H, B, tw, tf).
-bool LoadAngleOrTeeRow(Member& m, const ProfileTable& t, int row) {
+bool LoadAngleOrTeeRow(MemberVars& m, const ProfileTable& t, int row) {
   if (!t.HasRow(row)) return false;
   const auto& r = t.cell[static_cast<std::size_t>(row)];
   m.H = r[1];
@@ -71,7 +101,7 @@ bool LoadAngleOrTeeRow(Member& m, const ProfileTable& t, int row) {
   return true;
 }
 
-bool LoadFlatbarRow(Member& m, const ProfileTable& t, int row) {
+bool LoadFlatbarRow(MemberVars& m, const ProfileTable& t, int row) {
   if (!t.HasRow(row)) return false;
   const auto& r = t.cell[static_cast<std::size_t>(row)];
   m.H = r[1];
@@ -81,7 +111,7 @@ bool LoadFlatbarRow(Member& m, const ProfileTable& t, int row) {
 
 // A bulb flat is treated as an equivalent angle: B = tw + c - 0.45 r and
 // tf = (A - H tw) / (B - tw), so that the angle has the tabulated area.
-bool LoadBulbRow(Member& m, const ProfileTable& t, int row) {
+bool LoadBulbRow(MemberVars& m, const ProfileTable& t, int row) {
   if (!t.HasRow(row)) return false;
   const auto& r = t.cell[static_cast<std::size_t>(row)];
   m.H = r[1];
@@ -100,21 +130,21 @@ bool LoadBulbRow(Member& m, const ProfileTable& t, int row) {
   return true;
 }
 
-void CopySet(Member& m, const BuiltUpSet& s) {
+void CopySet(MemberVars& m, const BuiltUpSet& s) {
+  m.H = *s.H;
+  m.B = *s.B;
+  m.tw = *s.tw;
+  m.tf = *s.tf;
+}
+
+void CopyWallSet(MemberVars& m, const WallSet& s) {
   m.H = *s.H;
   if (s.B != nullptr) m.B = *s.B;
   m.tw = *s.tw;
-  if (s.tf != nullptr) m.tf = *s.tf;
+  if (s.a != nullptr) m.c = *s.a;
 }
 
-// Sets whose last dimension is the wall thickness (flat bar, RHS, trapezoid).
-void CopyWallSet(Member& m, const Variant& H, const Variant* B, float tw) {
-  m.H = H;
-  if (B != nullptr) m.B = *B;
-  m.tw = tw;
-}
-
-ProfileGeometry Derive(int type, const Member& m) {
+ProfileGeometry Derive(int type, const MemberVars& m) {
   ProfileGeometry g;
   g.type = type;
   g.H = m.H;
@@ -162,7 +192,7 @@ struct UsedDimensions {
   bool B;
   bool tf;
 };
-constexpr UsedDimensions kUsedDimensions[10] = {
+constexpr UsedDimensions kUsedDimensions[kProfileTypeCount] = {
     {true, true},   {true, true},    // L-table, L-built up
     {true, true},   {true, true},    // T-table, T-built up
     {false, false}, {false, false},  // Flatbar-table, Flatbar-built up
@@ -175,6 +205,33 @@ constexpr UsedDimensions kUsedDimensions[10] = {
 }  // namespace
 
 namespace detail {
+
+MemberVars VarsOf(DesignState& ds, MemberKind kind) {
+  const Pick pick(kind);
+  return {
+      .kind = kind,
+      .type = pick(ds.stifftype, ds.ringtype),
+      .H = pick(ds.hs, ds.hg),
+      .B = pick(ds.bs, ds.bg),
+      .tw = pick(ds.tws, ds.twg),
+      .tf = pick(ds.tfs, ds.tfg),
+      .c = pick(ds.cs, ds.cg),
+      .Ro = pick(ds.Ros, ds.Rog),
+      .grade = pick(ds.mats, ds.matg),
+      .fy = pick(ds.fys, ds.fyg),
+      .A = pick(ds.As, ds.Ag),
+      .Aw = pick(ds.Aws, ds.Awg),
+      .Af = pick(ds.Afs, ds.Afg),
+      .zc = pick(ds.zcs, ds.zcg),
+      .Iy = pick(ds.Iys, ds.Iyg),
+      .IzVariant = pick.ring ? nullptr : &ds.Izs,
+      .IzSingle = pick.ring ? &ds.Izg : nullptr,
+      .g = pick(ds.gstiff, ds.ggird),
+      .degenerate = pick(ds.stiffdegenerate, ds.girddegenerate),
+      .texts = pick(ds.stiffTexts, ds.girdTexts),
+      .limitLines = pick(ds.stiffclass, ds.girdclass),
+  };
+}
 
 bool IsDegenerateShape(const ProfileGeometry& g, double area) {
   const UsedDimensions& used = kUsedDimensions[g.type];
@@ -191,26 +248,22 @@ namespace {
 
 // Lookup thickness: the larger of web and flange for L, T and I (tf on a
 // tie), the web or wall thickness for the others.
-float LookupThickness(int type, const Member& m) {
+float LookupThickness(int type, const MemberVars& m) {
   if (type <= kTBuiltUp || type == kIBuiltUp) {
     return (m.tf < static_cast<float>(m.tw.value())) ? Sng(m.tw) : m.tf;
   }
   return Sng(m.tw);
 }
 
-ProfileIcon IconFor(int type, bool ring) {
-  static const ProfileIcon stiff[10] = {
-      ProfileIcon::stiff_l, ProfileIcon::stiff_l, ProfileIcon::stiff_t,  ProfileIcon::stiff_t,
-      ProfileIcon::stiff_f, ProfileIcon::stiff_f, ProfileIcon::stiff_hp, ProfileIcon::stiff_rhs,
-      ProfileIcon::stiff_u, ProfileIcon::stiff_i};
-  static const ProfileIcon gird[10] = {
-      ProfileIcon::gird_l, ProfileIcon::gird_l, ProfileIcon::gird_t,  ProfileIcon::gird_t,
-      ProfileIcon::gird_f, ProfileIcon::gird_f, ProfileIcon::gird_hp, ProfileIcon::gird_rhs,
-      ProfileIcon::gird_u, ProfileIcon::gird_i};
-  return ring ? gird[type] : stiff[type];
+ProfileIcon IconFor(int type, MemberKind kind) {
+  using enum ProfileIcon;
+  static const ProfileIcon icons[2][kProfileTypeCount] = {
+      {stiff_l, stiff_l, stiff_t, stiff_t, stiff_f, stiff_f, stiff_hp, stiff_rhs, stiff_u, stiff_i},
+      {gird_l, gird_l, gird_t, gird_t, gird_f, gird_f, gird_hp, gird_rhs, gird_u, gird_i}};
+  return icons[kind == MemberKind::Ring ? 1 : 0][type];
 }
 
-void SetIz(Member& m, double iz) {
+void SetIz(MemberVars& m, double iz) {
   if (m.IzVariant != nullptr) *m.IzVariant = iz;
   if (m.IzSingle != nullptr) *m.IzSingle = Sng(iz);
 }
@@ -283,7 +336,7 @@ Properties ComputeProperties(const ProfileGeometry& g, double a) {
 }
 
 // Stores the properties; g = 7850 A / 10^6 kg/m in every case.
-void StoreProperties(Member& m, const Properties& p) {
+void StoreProperties(MemberVars& m, const Properties& p) {
   if (p.webAndFlange) {
     m.Aw = p.Aw;
     m.Af = p.Af;
@@ -295,63 +348,29 @@ void StoreProperties(Member& m, const Properties& p) {
   m.g = 7850 * p.A / 1e6;
 }
 
-bool LoadStiffDims(DesignState& ds, Member& m, int type) {
+// A row outside the loaded rows keeps the current dimensions (false).
+bool LoadDims(const DesignState& ds, MemberVars& m, int type) {
+  const DimensionSources src = SourcesOf(ds, m.kind);
   switch (type) {
-    case kLTable: return LoadAngleOrTeeRow(m, ds.lprof, ds.stifflidx);
-    case kLBuiltUp:
-      CopySet(m, {&ds.stifflb_h, &ds.stifflb_b, &ds.stifflb_tw, &ds.stifflb_tf});
-      return true;
-    case kTTable: return LoadAngleOrTeeRow(m, ds.tprof, ds.stifftidx);
-    case kTBuiltUp:
-      CopySet(m, {&ds.stifftb_h, &ds.stifftb_b, &ds.stifftb_tw, &ds.stifftb_tf});
-      return true;
-    case kFlatbarTable: return LoadFlatbarRow(m, ds.fprof, ds.stifffidx);  // B, tf kept
-    case kFlatbarBuiltUp: CopyWallSet(m, ds.stifffb_h, nullptr, ds.stifffb_tw); return true;
-    case kBulbFlat: return LoadBulbRow(m, ds.bfprof, ds.stiffhpidx);
-    case kRHS:
-      CopyWallSet(m, ds.stiffrhs_h, &ds.stiffrhs_b, ds.stiffrhs_tw);
-      m.tf = Sng(m.tw);
-      return true;
-    case kTrapezProfile:
-      CopyWallSet(m, ds.stiffusp_h, &ds.stiffusp_b, ds.stiffusp_tw);
-      m.c = ds.stiffusp_a;
-      m.tf = Sng(m.tw);
-      return true;
-    default:
-      CopySet(m, {&ds.stiffib_h, &ds.stiffib_b, &ds.stiffib_tw, &ds.stiffib_tf});
-      return true;
-  }
-}
-
-bool LoadRingDims(DesignState& ds, Member& m, int type) {
-  switch (type) {
-    case kLTable: return LoadAngleOrTeeRow(m, ds.lprof, ds.girdlidx);
-    case kLBuiltUp:
-      CopySet(m, {&ds.girdlb_h, &ds.girdlb_b, &ds.girdlb_tw, &ds.girdlb_tf});
-      return true;
-    case kTTable: return LoadAngleOrTeeRow(m, ds.tprof, ds.girdtidx);
-    case kTBuiltUp:
-      CopySet(m, {&ds.girdtb_h, &ds.girdtb_b, &ds.girdtb_tw, &ds.girdtb_tf});
-      return true;
+    case kLTable: return LoadAngleOrTeeRow(m, ds.lprof, src.lRow);
+    case kLBuiltUp: CopySet(m, src.l); return true;
+    case kTTable: return LoadAngleOrTeeRow(m, ds.tprof, src.tRow);
+    case kTBuiltUp: CopySet(m, src.t); return true;
     case kFlatbarTable:
-      if (!LoadFlatbarRow(m, ds.fprof, ds.girdfidx)) return false;
-      m.tf = 0.0f;  // a ring-frame flat bar has no flange
+      if (!LoadFlatbarRow(m, ds.fprof, src.fRow)) return false;
+      if (!src.flatBarKeepsFlange) m.tf = 0.0f;
       return true;
     case kFlatbarBuiltUp:
-      CopyWallSet(m, ds.girdfb_h, nullptr, ds.girdfb_tw);
-      m.tf = 0.0f;
+      CopyWallSet(m, src.f);
+      if (!src.flatBarKeepsFlange) m.tf = 0.0f;
       return true;
-    case kBulbFlat: return LoadBulbRow(m, ds.bfprof, ds.girdhpidx);
+    case kBulbFlat: return LoadBulbRow(m, ds.bfprof, src.bulbRow);
     case kRHS:
-      CopyWallSet(m, ds.girdrhs_h, &ds.girdrhs_b, ds.girdrhs_tw);
-      m.tf = Sng(m.tw);
-      return true;
     case kTrapezProfile:
-      CopyWallSet(m, ds.girdusp_h, &ds.girdusp_b, ds.girdusp_tw);
-      m.c = ds.girdusp_a;
+      CopyWallSet(m, type == kRHS ? src.rhs : src.usp);
       m.tf = Sng(m.tw);
       return true;
-    default: CopySet(m, {&ds.girdib_h, &ds.girdib_b, &ds.girdib_tw, &ds.girdib_tf}); return true;
+    default: CopySet(m, src.i); return true;
   }
 }
 
@@ -399,10 +418,10 @@ const std::string& Caption(TextMemo& memo, std::int16_t type, const Variant& H, 
 }  // namespace
 
 const char* StiffProfileTypeText(int type) {
-  static const char* const texts[10] = {
+  static const char* const texts[kProfileTypeCount] = {
       "L-table",          "L-built up", "T-table", "T-built up",     "Flatbar-table",
       "Flatbar-built up", "Bulb Flat",  "RHS",     "Trapez-profile", "I-built up"};
-  return (type >= 0 && type <= 9) ? texts[type] : "";
+  return IsProfileType(type) ? texts[type] : "";
 }
 
 const char* RingProfileTypeText(int type) {
@@ -422,58 +441,62 @@ MemberSection SectionFor(bool degenerate, double A, double Aw, double Af, double
 
 }  // namespace
 
-MemberSection StiffSection(const DesignState& ds) {
+namespace detail {
+
+MemberSection SectionOf(const DesignState& ds, MemberKind kind) {
+  if (kind == MemberKind::Ring) {
+    return SectionFor(ds.girddegenerate, ds.Ag, ds.Awg, ds.Afg, ds.zcg, ds.Iyg, ds.Izg);
+  }
   return SectionFor(ds.stiffdegenerate, ds.As, ds.Aws, ds.Afs, ds.zcs, ds.Iys, ds.Izs);
 }
 
+}  // namespace detail
+
+namespace {
+
+// The section routine of one member: dimensions, lookup thickness and yield
+// strength, local-buckling lines, caption and icon, section properties.
+void CalcSection(DesignState& ds, MemberKind kind, std::int16_t type) {
+  MemberVars m = detail::VarsOf(ds, kind);
+  if (!IsProfileType(type)) {
+    // No such profile: the dimensions and properties stay, but no result
+    // may be worked out from them.
+    m.degenerate = true;
+    return;
+  }
+  const bool ring = kind == MemberKind::Ring;
+  LoadDims(ds, m, type);  // a row outside the loaded rows keeps the current dimensions
+  ds.tmat = LookupThickness(type, m);
+  (ring ? GetRingYield : GetStiffenerYield)(ds, m.grade);
+  const ProfileGeometry g = Derive(type, m);
+  ds.hw = g.hw;
+  const Properties p = ComputeProperties(g, m.c);
+  m.degenerate = detail::IsDegenerateShape(g, p.A);
+  detail::LocalBuckling(ds, kind, g, m.degenerate);
+  if (Window* w = ds.mainfrm; w != nullptr) {
+    (w->*(ring ? &Window::SetRingIcon : &Window::SetStiffenerIcon))(IconFor(type, kind));
+    (w->*(ring ? &Window::SetRingCaption : &Window::SetStiffenerCaption))(
+        Caption(m.texts.caption, type, m.H, m.B, m.tw, m.tf, DecimalSign(ds)));
+  }
+  StoreProperties(m, p);
+}
+
+}  // namespace
+
+MemberSection StiffSection(const DesignState& ds) {
+  return detail::SectionOf(ds, MemberKind::Stiffener);
+}
+
 MemberSection RingSection(const DesignState& ds) {
-  return SectionFor(ds.girddegenerate, ds.Ag, ds.Awg, ds.Afg, ds.zcg, ds.Iyg, ds.Izg);
+  return detail::SectionOf(ds, MemberKind::Ring);
 }
 
 void CalcStiffSection(DesignState& ds, std::int16_t type) {
-  if (type < 0 || type > 9) {
-    // No such profile: the dimensions and properties stay, but no result
-    // may be worked out from them.
-    ds.stiffdegenerate = true;
-    return;
-  }
-  Member m = StiffMember(ds);
-  LoadStiffDims(ds, m, type);  // a row outside the loaded rows keeps the current dimensions
-  ds.tmat = LookupThickness(type, m);
-  GetStiffenerYield(ds, ds.mats);
-  const ProfileGeometry g = Derive(type, m);
-  ds.hw = g.hw;
-  const Properties p = ComputeProperties(g, m.c);
-  ds.stiffdegenerate = detail::IsDegenerateShape(g, p.A);
-  detail::StiffLocalBuckling(ds, g, ds.stiffdegenerate);
-  if (ds.mainfrm != nullptr) {
-    ds.mainfrm->SetStiffenerIcon(IconFor(type, false));
-    ds.mainfrm->SetStiffenerCaption(
-        Caption(ds.stiffTexts.caption, type, ds.hs, ds.bs, ds.tws, ds.tfs, DecimalSign(ds)));
-  }
-  StoreProperties(m, p);
+  CalcSection(ds, MemberKind::Stiffener, type);
 }
 
 void CalcRingSection(DesignState& ds, std::int16_t type) {
-  if (type < 0 || type > 9) {
-    ds.girddegenerate = true;
-    return;
-  }
-  Member m = RingMember(ds);
-  LoadRingDims(ds, m, type);
-  ds.tmat = LookupThickness(type, m);
-  GetRingYield(ds, ds.matg);
-  const ProfileGeometry g = Derive(type, m);
-  ds.hw = g.hw;
-  const Properties p = ComputeProperties(g, m.c);
-  ds.girddegenerate = detail::IsDegenerateShape(g, p.A);
-  detail::RingLocalBuckling(ds, g, ds.girddegenerate);
-  if (ds.mainfrm != nullptr) {
-    ds.mainfrm->SetRingIcon(IconFor(type, true));
-    ds.mainfrm->SetRingCaption(
-        Caption(ds.girdTexts.caption, type, ds.hg, ds.bg, ds.twg, ds.tfg, DecimalSign(ds)));
-  }
-  StoreProperties(m, p);
+  CalcSection(ds, MemberKind::Ring, type);
 }
 
 }  // namespace tamrel

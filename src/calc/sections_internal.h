@@ -10,8 +10,46 @@
 #include <string>
 
 #include "calc/design_state.h"
+#include "calc/sections.h"
 
 namespace tamrel::detail {
+
+// The member a section routine works on.
+enum class MemberKind { Stiffener, Ring };
+
+// The design-state variables of one member that the section, local-buckling,
+// effective-plating and torsion routines share: the stiffener's (hs, As,
+// fys, stiffdegenerate ...) or the ring frame's (hg, Ag, fyg, girddegenerate
+// ...). The stiffener holds Iz as a variant, the ring frame as a single.
+struct MemberVars {
+  MemberKind kind;
+  std::int16_t& type;  // ProfileType of the member (stifftype, ringtype)
+  Variant& H;
+  Variant& B;
+  Variant& tw;
+  float& tf;
+  Variant& c;
+  Variant& Ro;
+  std::int16_t& grade;  // steel grade index
+  Variant& fy;
+  Variant& A;
+  Variant& Aw;
+  float& Af;
+  Variant& zc;
+  Variant& Iy;
+  Variant* IzVariant;
+  float* IzSingle;
+  Variant& g;
+  bool& degenerate;
+  SectionTextMemo& texts;
+  std::array<std::string, 6>& limitLines;  // stiffclass, girdclass
+};
+
+MemberVars VarsOf(DesignState& ds, MemberKind kind);
+
+// The section properties of the member as the checks read them (see
+// StiffSection).
+MemberSection SectionOf(const DesignState& ds, MemberKind kind);
 
 // Geometry of one run of a section routine (mm).
 struct ProfileGeometry {
@@ -75,7 +113,10 @@ inline std::uint64_t Bits(double v) {
 
 // The local-buckling lines of the member; a degenerate shape, or a yield
 // strength or modulus not above zero, reads NOK on every line.
-void StiffLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
-void RingLocalBuckling(DesignState& ds, const ProfileGeometry& g, bool degenerate);
+void LocalBuckling(DesignState& ds, MemberKind kind, const ProfileGeometry& g, bool degenerate);
+
+// Profile plus effective shell plating; torsional buckling strength.
+void CalcEffective(DesignState& ds, MemberKind kind);
+void CalcTorsion(DesignState& ds, MemberKind kind);
 
 }  // namespace tamrel::detail

@@ -64,7 +64,7 @@ void CalcShellBuckling(DesignState& ds) {
   const double sh = ds.sh;
   const double tau = ds.Tau;
 
-  // 1. Elastic buckling strength of each stress component.
+  // Elastic buckling strength of each stress component.
   const double rhoA = 0.5 * std::pow(1 + r / (150 * t), -0.5);
   const double rhoM = 0.5 * std::pow(1 + r / (300 * t), -0.5);
   ds.fEa = ElasticShellStrength(BucklingCoefficient(1, 0.702 * Z, rhoA), E, t, l);
@@ -73,13 +73,14 @@ void CalcShellBuckling(DesignState& ds) {
       ElasticShellStrength(BucklingCoefficient(5.34, 0.856 * std::pow(Z, 0.75), 0.6), E, t, l);
   ds.fEh = Sng(ElasticShellStrength(BucklingCoefficient(4, 1.04 * std::sqrt(Z), 0.6), E, t, l));
 
-  // 2. Long cylinders.
+  // Long cylinders: the shear and hoop strengths of the long-cylinder
+  // formulas once l / r exceeds 3.85 and 2.25 sqrt(r / t).
   if (l / r > 3.85 * std::sqrt(r / t)) fEtau = 0.25 * E * std::pow(t / r, 1.5);
   if (l / r > 2.25 * std::sqrt(r / t)) ds.fEh = Sng(0.25 * E * std::pow(t / r, 2));
   const double fEa = ds.fEa;
   const double fEh = ds.fEh;
 
-  // 3. Only compressive parts count towards the slenderness; the sign of the
+  // Only compressive parts count towards the slenderness; the sign of the
   // axial part is taken from the axial stress input.
   ds.sa0 = (ds.Sigx < 0) ? -sa : 0.0;
   const double sa0 = ds.sa0;
@@ -87,18 +88,18 @@ void CalcShellBuckling(DesignState& ds) {
   const double sh0 = sh < 0 ? -sh : 0.0;
   const double tau0 = std::fabs(tau);
 
-  // 4. Equivalent design stress.
+  // Equivalent design stress.
   const double sx = sa + sm;
   ds.sigj = std::sqrt(sx * sx - sx * sh + sh * sh + 3 * tau0 * tau0);
   const double sigj = ds.sigj;
 
-  // 5, 6. Reduced slenderness and characteristic buckling strength.
+  // Reduced slenderness and characteristic buckling strength.
   ds.lamdas = Slenderness(fy, sigj, sa0 / fEa + sm0 / fEm + sh0 / fEh + tau0 / fEtau);
   const double lam = ds.lamdas;
   ds.fks = Sng(fy / std::sqrt(1 + std::pow(lam, 4)));
   ds.eta = sigj / static_cast<double>(ds.fks);
 
-  // 7, 8. Material factor, permitted usage factor, design strength, usage factor.
+  // Material factor, permitted usage factor, design strength, usage factor.
   // (The ring frames of a ring-stiffened cylinder carry part of the pressure:
   // a ring frame without a section leaves the hoop stress, and all that
   // follows from it, NaN.)
@@ -106,7 +107,7 @@ void CalcShellBuckling(DesignState& ds) {
                        PositiveFinite(E) && PositiveFinite(fy);
   ShellUsageFactor(ds, /*betaUnderLRFD=*/false, defined);
 
-  // 9. Result rows.
+  // Fill the result rows.
   ResultTable& tab = ds.shellTable;
   tab.txt[0] = "Shell Buckling: (Ch 3.4.2)";
   SetRow(tab, 1, "fEa = ", Fmt(ds, ds.fEa, "0.0"), "  MPa");

@@ -16,7 +16,7 @@ namespace tamrel {
 using namespace detail;
 
 void CalcStiffenerBuckling(DesignState& ds) {
-  // 1. Section and torsional strength (eta from the shell or panel check).
+  // Section and torsional strength (eta from the shell or panel check).
   CalcStiffSection(ds, ds.stifftype);
   CalcStiffTorsion(ds);
   const double fT = ds.fTors;
@@ -28,7 +28,7 @@ void CalcStiffenerBuckling(DesignState& ds) {
   const double E = ds.emod;
   const double sigx = ds.Sigx;
 
-  // 2. Effective width of shell plating se (eq. 3.6.x), with fks and sigj
+  // Effective width of shell plating se (eq. 3.6.x), with fks and sigj
   // of the shell or panel check; never wider than the stiffener spacing.
   if (sigx >= 0) {
     ds.les = Sng(s);
@@ -38,23 +38,23 @@ void CalcStiffenerBuckling(DesignState& ds) {
   }
   const double les = ds.les;
 
-  // 3. Stiffener with effective plating.
+  // Stiffener with effective plating.
   CalcStiffEffective(ds);
 
-  // 4. Axial stress of stiffener with effective plating.
+  // Axial stress of stiffener with effective plating.
   const double As = StiffSection(ds).A;
   ds.sa = (sigx * t * s + sigx * As) / (As + les * t);
   const double sa = ds.sa;
 
-  // 5, 6. Effective moment of inertia and stiffness ratio gamma.
+  // Effective moment of inertia and stiffness ratio gamma.
   ds.Isef = Sng(ds.Ieff);
   const double gamma = OneMinusNu2() * 12 * static_cast<double>(ds.Isef) / s / (t * t * t);
 
-  // 7. Curvature parameter over the ring spacing.
+  // Curvature parameter over the ring spacing.
   ds.Z = l * l / r / t * std::sqrt(OneMinusNu2());
   const double Z = ds.Z;
 
-  // 8. Elastic buckling strengths of the stiffened shell, evaluated from
+  // Elastic buckling strengths of the stiffened shell, evaluated from
   // left to right as C * pi^2 * E / 12 / (1 - nu^2) * (t / l)^2, pi^2 formed
   // first.
   const double pi2 = kPi * kPi;
@@ -66,7 +66,7 @@ void CalcStiffenerBuckling(DesignState& ds) {
                           0.856 * std::pow(Z, 0.75), 0.6);
   const double fEh = fE(2 * (1 + std::sqrt(1 + gamma)), 1.04 * std::sqrt(Z), 0.6);
 
-  // 9, 10. Compressive parts and equivalent design stress.
+  // Compressive parts and equivalent design stress.
   const double sh = ds.sh;
   const double sa0 = sigx < 0 ? -sa : 0.0;
   const double sh0 = sh < 0 ? -sh : 0.0;
@@ -74,12 +74,12 @@ void CalcStiffenerBuckling(DesignState& ds) {
   ds.sigj = std::sqrt(sa * sa - sa * sh + sh * sh + 3 * tau0 * tau0);
   const double sigj = ds.sigj;
 
-  // 11, 12. Stiffener slenderness and characteristic strength.
+  // Stiffener slenderness and characteristic strength.
   const double lam =
       sigj == 0 ? 0.0 : std::sqrt(fT / sigj * (sa0 / fEa + sh0 / fEh + tau0 / fEtau));
   ds.fks = Sng(fT / std::sqrt(1 + std::pow(lam, 4)));
 
-  // 13, 14. Fixed material factor; permitted and actual usage factor.
+  // Fixed material factor; permitted and actual usage factor.
   ds.gM = 1.15;
   ds.beta = 1.0f;
   ds.UFpermst = (ds.lrfd == kLRFD) ? ds.UF : Variant(ds.UF * static_cast<double>(ds.beta) * ds.gM);
@@ -93,7 +93,7 @@ void CalcStiffenerBuckling(DesignState& ds) {
     ds.UFst = kNaN;
   }
 
-  // 15. Result rows.
+  // Fill the result rows.
   ResultTable& tab = ds.stiffTable;
   tab.txt[0] = "Stiffener Buckling: (Ch 3.6.3)";
   // Under compression se is worked out from fT: a stiffener without a

@@ -13,6 +13,9 @@
 
 namespace tamrel {
 
+using detail::MemberKind;
+using detail::MemberVars;
+
 namespace {
 
 struct TorsionInput {
@@ -22,7 +25,6 @@ struct TorsionInput {
   double fy;
   double b;   // plate width of the rotational restraint
   double lT;  // torsional buckling length
-  bool ring;
 };
 
 // Elastic torsional buckling strength, single precision; 0 when undefined.
@@ -94,36 +96,44 @@ void Finish(DesignState& ds, double fT, bool degenerate) {
   ds.fTors = Sng(fT);
 }
 
+// The types checked for tripping: L, T, flat bar and bulb flat, for ring
+// frames the I too. The others (RHS, trapezoid, I stiffener) keep fT = fy.
+bool ChecksTripping(int type, MemberKind kind) {
+  return (type >= kLTable && type <= kBulbFlat) || (kind == MemberKind::Ring && type == kIBuiltUp);
+}
+
 }  // namespace
 
-void CalcStiffTorsion(DesignState& ds) {
-  const int type = ds.stifftype;
-  const double fy = ds.fys;
+namespace detail {
+
+void CalcTorsion(DesignState& ds, MemberKind kind) {
+  const MemberVars m = VarsOf(ds, kind);
+  const bool ring = kind == MemberKind::Ring;
+  const int type = m.type;
+  const double fy = m.fy;
   double fT = fy;
-  // RHS, trapezoid and I stiffeners are not checked for tripping: fT = fy.
-  if (type >= kLTable && type <= kBulbFlat) {
-    // The plate width of the restraint is the stiffener spacing (the panel
-    // width of the curved-panel check when that check runs).
-    const MemberSection s = StiffSection(ds);
-    const TorsionInput in{type, ds.hs, ds.tws,          ds.tfs,     s.Aw, s.Af,
-                          s.Iz, fy,    ds.stiffspacing, ds.stifflt, false};
+  if (ChecksTripping(type, kind)) {
+    // The plate width of the restraint: the stiffener spacing (the panel
+    // width of the curved-panel check when that check runs) or the ring
+    // frame's effective shell length.
+    const double b = ring ? ds.le : ds.stiffspacing;
+    const double lT = ring ? static_cast<double>(ds.ringlt) : ds.stifflt.value();
+    const MemberSection s = SectionOf(ds, kind);
+    const TorsionInput in{type, m.H, m.tw, m.tf, s.Aw, s.Af, s.Iz, fy, b, lT};
     fT = Reduce(fy, ElasticTorsion(ds, in));
   }
-  Finish(ds, fT, ds.stiffdegenerate);
+  if (ring && ds.ringfab != 0) fT = 0.9 * fT;  // cold-formed ring frame
+  Finish(ds, fT, m.degenerate);
+}
+
+}  // namespace detail
+
+void CalcStiffTorsion(DesignState& ds) {
+  detail::CalcTorsion(ds, detail::MemberKind::Stiffener);
 }
 
 void CalcRingTorsion(DesignState& ds) {
-  const int type = ds.ringtype;
-  const double fy = ds.fyg;
-  double fT = fy;
-  if ((type >= kLTable && type <= kBulbFlat) || type == kIBuiltUp) {
-    const MemberSection s = RingSection(ds);
-    const TorsionInput in{type, ds.hg, ds.twg, ds.tfg,    s.Aw, s.Af,
-                          s.Iz, fy,    ds.le,  ds.ringlt, true};
-    fT = Reduce(fy, ElasticTorsion(ds, in));
-  }
-  if (ds.ringfab != 0) fT = 0.9 * fT;  // cold-formed ring frame
-  Finish(ds, fT, ds.girddegenerate);
+  detail::CalcTorsion(ds, detail::MemberKind::Ring);
 }
 
 }  // namespace tamrel

@@ -18,13 +18,13 @@ SectionDialogs::SectionDialogs(DesignState& ds, SectionDialogHost& host) : ds_(d
 SectionDialogs::~SectionDialogs() = default;
 
 SectionDialog* SectionDialogs::Existing(Member member, int code) const {
-  if (code < 0 || code > 9) return nullptr;
+  if (!IsProfileType(code)) return nullptr;
   const auto& set = member == Member::Stiffener ? stiff_ : ring_;
   return set[static_cast<std::size_t>(code)].get();
 }
 
 SectionDialog* SectionDialogs::Instance(Member member, int code) {
-  if (code < 0 || code > 9) return nullptr;
+  if (!IsProfileType(code)) return nullptr;
   auto& slot = (member == Member::Stiffener ? stiff_ : ring_)[static_cast<std::size_t>(code)];
   if (!slot) {
     if (const RolledEntry* r = FindRolled(member, code)) {
@@ -46,7 +46,7 @@ void SectionDialogs::ShowStiffDialog() {
 
 void SectionDialogs::ShowRingDialog() {
   const int code = ds_.ringtype;
-  if (code < 0 || code > 9) return;
+  if (!IsProfileType(code)) return;
   ShowDialog(Member::RingFrame, code);
   host_.SetRingProfileCaption(
       ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));

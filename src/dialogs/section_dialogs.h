@@ -53,8 +53,8 @@ class SectionDialogs {
  private:
   DesignState& ds_;
   SectionDialogHost& host_;
-  std::array<std::unique_ptr<SectionDialog>, 10> stiff_;
-  std::array<std::unique_ptr<SectionDialog>, 10> ring_;
+  std::array<std::unique_ptr<SectionDialog>, kProfileTypeCount> stiff_;
+  std::array<std::unique_ptr<SectionDialog>, kProfileTypeCount> ring_;
 };
 
 }  // namespace tamrel

@@ -144,8 +144,7 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
           FocusBack(box);
         } else if (ds_.ringlt > TrippingLengthLimit(ds_)) {
           ShowExclamation(kTrippingMessage);
-          const double h = ds_.hg - static_cast<double>(ds_.tfg);
-          ds_.ringlt = Sng(kPi * std::sqrt(static_cast<double>(ds_.cylr) * h) - 1);
+          ds_.ringlt = TrippingLengthBelowLimit(ds_);
           SetText(box, Show(ds_.ringlt, "#00"));
           FocusBack(box);
         }
@@ -371,7 +370,7 @@ void TamrelWindow::OnMaterial(int member, int index) {
 void TamrelWindow::OnStiffProfileType(int index) {
   const auto code = static_cast<std::int16_t>(index);
   ds_.stifftype = code;
-  if (code < 0 || code > 9) return;
+  if (!IsProfileType(code)) return;
   sectionDialogs_->ShowDialog(Member::Stiffener, code);
   SetStiffenerCaption(ProfileCaption(code, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, DecimalSign(ds_)));
 }
@@ -379,7 +378,7 @@ void TamrelWindow::OnStiffProfileType(int index) {
 void TamrelWindow::OnRingProfileType(int index) {
   const auto code = static_cast<std::int16_t>(index);
   ds_.ringtype = code;
-  if (code < 0 || code > 9) return;
+  if (!IsProfileType(code)) return;
   sectionDialogs_->ShowDialog(Member::RingFrame, code);
   SetRingCaption(ProfileCaption(code, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));
 }

@@ -1,9 +1,5 @@
 #include "mainwindow/input_fields.h"
 
-#include <cmath>
-
-#include "calc/numeric.h"
-
 namespace tamrel {
 
 namespace {
@@ -99,11 +95,6 @@ const FieldSpec* FindField(std::string_view name) {
     if (name == f.name) return &f;
   }
   return nullptr;
-}
-
-float TrippingLengthLimit(const DesignState& ds) {
-  const double h = ds.hg - static_cast<double>(ds.tfg);
-  return Sng(kPi * std::sqrt(static_cast<double>(ds.cylr) * h));
 }
 
 }  // namespace tamrel

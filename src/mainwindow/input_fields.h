@@ -9,6 +9,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/checks.h"  // the tripping-length limit and its message
 #include "calc/design_state.h"
 
 namespace tamrel {
@@ -42,11 +43,6 @@ const FieldSpec* FindField(std::string_view name);
 // The two message texts every box may show besides its own.
 inline constexpr const char* kInputStringMismatch = "Input string mismatch ";
 inline constexpr const char* kModulusMessage = " 1000 <= E-modulus ";
-inline constexpr const char* kTrippingMessage = " lt<=pi*Sqr(r*h), ref ch B.5.9 ";
 inline constexpr const char* kTrippingLowMessage = " 50 <= lt ";
-
-// The tripping-length limit pi sqrt(r (hg - tfg)) in single precision
-// (DNV-RP-C202 B.5.9).
-float TrippingLengthLimit(const DesignState& ds);
 
 }  // namespace tamrel

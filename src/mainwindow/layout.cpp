@@ -27,36 +27,36 @@ constexpr TwipRect kPic32{180, 225, 6180, 3615};
 MainLayout LayOutMainWindow(double W, double H) {
   MainLayout l{kFr10, kFr110, kFr111, kFr112, kFr120, kFr121, kFr123, kFr124,
                kFr20, kPic20, kFr30,  kPic30, kFr31,  kPic31, kFr32,  kPic32};
-  // 1. Sketch frame at the right.
+  // The sketch frame at the right.
   l.fr20.left = W - l.fr20.width - 0.02 * W;
   l.fr20.top = 0;
-  // 2. Input area.
+  // The input area beside it.
   l.fr10.width = W - l.fr20.width - 0.04 * W;
   l.fr10.left = 0.01 * W;
   l.fr10.top = 0;
   l.fr10.height = l.fr20.height;
-  // 3, 4. Left column.
+  // The left column of the input area.
   l.fr111.width = l.fr110.width;
   l.fr112.width = l.fr110.width;
   l.fr112.height = l.fr10.height - l.fr110.height - l.fr111.height - 0.08 * l.fr10.height;
-  // 5. Stiffener frame.
+  // The stiffener frame right of the left column.
   l.fr120.left = l.fr110.left + l.fr110.width + 0.01 * W;
   l.fr120.width = l.fr10.width - l.fr110.width - 0.03 * W;
   l.fr120.top = l.fr110.top;
-  // 6. Ring-frame frame.
+  // The ring-frame frame below the stiffener frame.
   l.fr121.left = l.fr120.left;
   l.fr121.width = l.fr120.width;
   l.fr121.top = l.fr120.top + l.fr120.height;
-  // 7. Loading frame, and the column frame's width.
+  // The loading frame below them, and the column frame's width.
   l.fr123.left = l.fr120.left;
   l.fr123.width = l.fr120.width;
   l.fr124.width = l.fr120.width;
   l.fr123.top = l.fr120.top + l.fr120.height + l.fr121.height;
   l.fr123.height = l.fr10.height - l.fr120.height - l.fr121.height - 0.04 * H;
-  // 8. Sketch inside its frame.
+  // The sketch inside its frame.
   l.pic20.left = (l.fr20.width - l.pic20.width) / 2;
   l.pic20.top = (l.fr20.height - l.pic20.height) * 0.8;
-  // 9, 10. Shell results.
+  // The shell results frame and picture, below the input area.
   l.fr30.left = l.fr10.left;
   l.fr30.width = 0.3 * W;
   l.fr30.height = H - l.fr20.height - 0.07 * H;
@@ -65,7 +65,7 @@ MainLayout LayOutMainWindow(double W, double H) {
   l.pic30.width = 0.97 * l.fr30.width;
   l.pic30.left = (l.fr30.width - l.pic30.width) / 2;
   l.pic30.top = (l.fr30.height - l.pic30.height) * 0.8;
-  // 11, 12. Stiffener or column results.
+  // The stiffener or column results frame and picture beside them.
   l.fr31.width = (W - l.fr30.width - 0.04 * W) / 2;
   l.fr31.left = l.fr30.width + 0.015 * W;
   l.fr31.height = l.fr30.height;
@@ -74,7 +74,7 @@ MainLayout LayOutMainWindow(double W, double H) {
   l.Pic31.width = 0.97 * l.fr31.width;
   l.Pic31.left = (l.fr31.width - l.Pic31.width) / 2;
   l.Pic31.top = l.pic30.top;
-  // 13, 14. Ring-frame results.
+  // The ring-frame results frame and picture at the right.
   l.fr32.width = W - l.fr30.width - l.fr31.width - 0.04 * W;
   l.fr32.left = l.fr30.width + l.fr31.width + 0.02 * W;
   l.fr32.height = l.fr30.height;

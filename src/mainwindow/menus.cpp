@@ -81,7 +81,7 @@ struct ProfileItem {
   const char* ringItem;
 };
 
-constexpr ProfileItem kProfileItems[10] = {
+constexpr ProfileItem kProfileItems[kProfileTypeCount] = {
     {"&L-table", "mnustiffl", "mnugirdl"},       {"L built-up", "mnustifflb", "mnugirdlb"},
     {"&T-table", "mnustifft", "mnugirdt"},       {"T built-up", "mnustifftb", "mnugirdtb"},
     {"Flatbar table", "mnustifff", "mnugirdf"},  {"Flatbar built-up", "mnustiffflb", "mnugirdfb"},
@@ -241,7 +241,7 @@ void TamrelWindow::BindMenus() {
               Files().OpenRecent(i);
             }));
   }
-  for (int code = 0; code < 10; ++code) {
+  for (int code = 0; code < kProfileTypeCount; ++code) {
     const ProfileItem& item = kProfileItems[code];
     connect(MenuItem(item.stiffItem), &QAction::triggered, this,
             [this, code] { OnProfileItem(Member::Stiffener, code); });

@@ -22,7 +22,7 @@ namespace {
 
 QStringList ProfileTypeItems(const char* (*text)(int)) {
   QStringList items;
-  for (int code = 0; code <= 9; ++code) items << QString::fromUtf8(text(code));
+  for (int code = 0; code < kProfileTypeCount; ++code) items << QString::fromUtf8(text(code));
   return items;
 }
 
@@ -44,15 +44,15 @@ void TamrelWindow::ShowDesignState() {
     }
   } depth(*this);
 
-  // 1. Identification.
+  // Project name and identification.
   SetText(field("iproj"), ds_.proj);
   SetText(field("iident"), ds_.ident);
 
-  // 2. What the cylinder type shows. Settings that change a control run its
+  // What the cylinder type shows. Settings that change a control run its
   // handler here, nested.
   ApplyCylinderType();
 
-  // 3. Column fields.
+  // The column fields.
   SetText(field("icolL"), Show(ds_.cyll, "#00"));
   SetText(field("ik1"), Show(ds_.k1, "0.00"));
   SetText(field("ik2"), Show(ds_.k2, "0.00"));
@@ -63,7 +63,7 @@ void TamrelWindow::ShowDesignState() {
   SetText(field("im2b"), Show(ds_.M2b, "#0.0"));
   SetText(field("ip"), Show(ds_.pd, "##0.000"));
 
-  // 4. Design format; the usage factor survives the option's handler (which
+  // Design format; the usage factor survives the option's handler (which
   // resets it to 1.0 for LRFD).
   const float uf = static_cast<float>(ds_.UF.value());
   if (ds_.lrfd == kLRFD) {
@@ -76,7 +76,7 @@ void TamrelWindow::ShowDesignState() {
   ds_.UF = Variant(uf);
   SetText(field("iufb"), Show(ds_.UF, "#0.00"));
 
-  // 5. Material lists: emptied and filled anew, so each selection is a
+  // Material lists: emptied and filled anew, so each selection is a
   // change and runs the material handler (lookup or release, recalculation).
   QStringList grades;
   for (int g = 0; g <= ds_.mat.matlast && g < MaterialTable::kMaxGrades; ++g) {
@@ -94,24 +94,24 @@ void TamrelWindow::ShowDesignState() {
   field("ifys")->setEnabled(ds_.mats == ds_.mat.matlast);
   field("ifyg")->setEnabled(ds_.matg == ds_.mat.matlast);
 
-  // 6, 7. Profile-type lists and captions.
+  // Profile-type lists and captions.
   const char sign = DecimalSign(ds_);
   stiffCombo_->Fill(ProfileTypeItems(StiffProfileTypeText));
   stiffCombo_->SetText(QString::fromUtf8(StiffProfileTypeText(ds_.stifftype)));
-  if (ds_.stifftype >= 0 && ds_.stifftype <= 9) {
+  if (IsProfileType(ds_.stifftype)) {
     SetStiffenerCaption(ProfileCaption(ds_.stifftype, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, sign));
   }
   ringCombo_->Fill(ProfileTypeItems(RingProfileTypeText));
   ringCombo_->SetText(QString::fromUtf8(RingProfileTypeText(ds_.ringtype)));
-  if (ds_.ringtype >= 0 && ds_.ringtype <= 9) {
+  if (IsProfileType(ds_.ringtype)) {
     SetRingCaption(ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, sign));
   }
 
-  // 8. Ring-frame fabrication.
+  // The ring-frame fabrication option.
   if (ds_.ringfab == kFabricated) Choose(ringfab0);
   if (ds_.ringfab == kColdFormed) Choose(ringfab1);
 
-  // 9. The remaining fields.
+  // The remaining fields.
   SetText(field("is1"), Show(ds_.stiffspacing, "#00"));
   SetText(field("ilt"), Show(ds_.stifflt, "#00"));
   SetText(field("icylr"), Show(ds_.cylr, "#00"));
@@ -124,17 +124,19 @@ void TamrelWindow::ShowDesignState() {
   SetText(field("isigy"), Show(ds_.Sigy, "##0.0"));
   SetText(field("itau"), Show(ds_.Tau, "##0.0"));
 
-  // 10. Sign conventions.
+  // The note on sign conventions.
   txt1->setText(
       // The caption's carriage return and line feed: one line break on this desktop.
       QStringLiteral("Note 1: Negative sigx / sigy = compression \nNote 2: Positive pd = "
                      "inside pressure "));
 }
 
-// Step 2 of the refill: the settings of the cylinder type, in the order of
-// that type.
+// The part of the refill that the cylinder type decides: its option, the
+// frames, checks and menus it shows, and its sketch, in the order of that
+// type.
 void TamrelWindow::ApplyCylinderType() {
   const bool outside = ds_.outside != 0;
+  const std::optional<GeometrySketch> sketch = GeometrySketchFor(ds_.cyltype, outside);
   auto ringSettings = [&] {
     if (ds_.ring == 0) {
       SetChecked(ring_ch, false);
@@ -150,7 +152,7 @@ void TamrelWindow::ApplyCylinderType() {
   switch (ds_.cyltype) {
     case kCylinder:
       Choose(cylinder0);
-      pic20->SetSketch(GeometrySketch::pic20);
+      pic20->SetSketch(*sketch);
       Pic31->hide();
       pic32->hide();
       fr120->hide();
@@ -174,7 +176,7 @@ void TamrelWindow::ApplyCylinderType() {
       // runs for the ring-stiffened cylinder too.
       hring_ch->show();
       fr31->setTitle(QStringLiteral("Results Stiffener Buckling"));
-      pic20->SetSketch(outside ? GeometrySketch::pic26 : GeometrySketch::pic21);
+      pic20->SetSketch(*sketch);
       SetChecked(Outside_ch, outside);
       Pic31->hide();
       ringSettings();
@@ -191,7 +193,7 @@ void TamrelWindow::ApplyCylinderType() {
       ring_ch->show();
       hring_ch->show();
       Outside_ch->show();
-      pic20->SetSketch(outside ? GeometrySketch::pic27 : GeometrySketch::pic22);
+      pic20->SetSketch(*sketch);
       SetChecked(Outside_ch, outside);
       Pic31->show();
       ringSettings();
@@ -203,7 +205,7 @@ void TamrelWindow::ApplyCylinderType() {
       break;
     case kColumnBuckling: {
       Choose(cylinder3);
-      pic20->SetSketch(GeometrySketch::pic30);
+      pic20->SetSketch(*sketch);
       Pic31->show();
       pic32->hide();
       fr31->setTitle(QStringLiteral("Results Global Buckling"));

@@ -405,18 +405,18 @@ void TamrelWindow::BuildResults() {
 // ---- Start-up ----
 
 bool TamrelWindow::Start() {
-  // 1, 2. The main-window reference and the program directory.
+  // The main-window reference and the program directory.
   ds_.mainfrm = this;
   ds_.apppath = programDir_;
   ds_.lastdir = programDir_;
   // The tables are read by full path, so the process's current directory is
   // left alone; the file dialogs start in the program directory instead.
   qtFileDialogs_.SetFirstFolder(QString::fromStdString(programDir_));
-  // 3. The locale's decimal sign.
+  // Detect the locale's decimal sign.
   DetectDecimalSeparator();
-  // 4, 5. Size for the screen's dots per inch, centred.
+  // Size the window for the screen's dots per inch, centred.
   SizeAndCentre();
-  // 6. Frames and pictures from the window size.
+  // Place the frames and pictures laid out from the window size.
   for (auto [w, r] : {std::pair<QWidget*, TwipRect>{fr20, layout_.fr20},
                       {fr10, layout_.fr10},
                       {fr111, layout_.fr111},
@@ -437,13 +437,13 @@ bool TamrelWindow::Start() {
     TwipRect r = layout_.fr124;
     Place(fr124, r);
   }
-  // 7. The decimal-sign test box is never shown.
+  // The decimal-sign test box is never shown.
   Test->hide();
-  // 8. The recent files of the per-user store.
+  // List the recent files of the per-user store.
   RefillRecentFiles();
-  // 9. New-project defaults.
+  // Start with the new-project defaults.
   SetDefaults(ds_);
-  // 10. The data tables, in their order.
+  // Load the data tables, in their order.
   try {
     LoadAllTables(ds_);
   } catch (const TableLoadError& e) {
@@ -452,10 +452,10 @@ bool TamrelWindow::Start() {
                   .arg(QString::fromStdString(e.what())));
     return false;
   }
-  // 11, 12. Fill the window, calculate.
+  // Fill the window from the design state and calculate.
   ShowDesignState();
   Recalc();
-  // 13. Caption.
+  // The window caption names the project file.
   SetWindowCaption("Tamrel DNV: " + ds_.filename);
   saved_.Take(ds_);
   return true;

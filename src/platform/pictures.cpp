@@ -11,6 +11,8 @@
 #include <QtMath>
 #include <cmath>
 
+#include "calc/design_state.h"
+
 namespace tamrel {
 
 namespace {
@@ -304,6 +306,16 @@ QString SketchTitle(GeometrySketch s) {
 }
 
 }  // namespace
+
+std::optional<GeometrySketch> GeometrySketchFor(std::int16_t cyltype, bool outside) {
+  switch (cyltype) {
+    case kCylinder: return GeometrySketch::pic20;
+    case kRingStiffened: return outside ? GeometrySketch::pic26 : GeometrySketch::pic21;
+    case kStringerStiffened: return outside ? GeometrySketch::pic27 : GeometrySketch::pic22;
+    case kColumnBuckling: return GeometrySketch::pic30;
+    default: return std::nullopt;
+  }
+}
 
 const char* GeometrySketchName(GeometrySketch sketch) {
   switch (sketch) {

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QRectF>
 #include <cstdint>
+#include <optional>
 
 #include "calc/window.h"
 
@@ -27,6 +28,11 @@ enum class GeometrySketch : std::uint8_t {
   pic27,  // stringer stiffened, stiffening outside
   pic30,  // column with axial force, end moments and axes
 };
+
+// The geometry sketch of a cylinder type (CylinderType) with its stiffening
+// inside or outside the shell, shown by the main window and the report;
+// nothing for an unknown type.
+std::optional<GeometrySketch> GeometrySketchFor(std::int16_t cyltype, bool outside);
 
 const char* GeometrySketchName(GeometrySketch sketch);
 // Drawn for a 281 x 420 box (4215 x 6300 twips); other sizes scale.

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/design_state.h"
+
 namespace tamrel {
 
 const char* ProfileSketchName(ProfileSketch sketch) {
@@ -21,17 +23,17 @@ const char* ProfileSketchName(ProfileSketch sketch) {
 }
 
 ProfileSketch SketchForProfile(bool ringFrame, int type) {
-  static const ProfileSketch stiff[10] = {
+  static const ProfileSketch stiff[kProfileTypeCount] = {
       ProfileSketch::pic_stiff_L,  ProfileSketch::pic_stiff_Lb,  ProfileSketch::pic_stiff_t,
       ProfileSketch::pic_stiff_t,  ProfileSketch::pic_stiff_f,   ProfileSketch::pic_stiff_f,
       ProfileSketch::pic_stiff_hp, ProfileSketch::pic_stiff_rhs, ProfileSketch::pic_stiff_usp,
       ProfileSketch::pic_stiff_i};
-  static const ProfileSketch gird[10] = {ProfileSketch::pic_gird_L,   ProfileSketch::pic_gird_Lb,
-                                         ProfileSketch::pic_gird_t,   ProfileSketch::pic_gird_t,
-                                         ProfileSketch::pic_gird_f,   ProfileSketch::pic_gird_f,
-                                         ProfileSketch::pic_gird_hp,  ProfileSketch::pic_gird_rhs,
-                                         ProfileSketch::pic_gird_usp, ProfileSketch::pic_gird_i};
-  if (type < 0 || type > 9) type = 0;
+  static const ProfileSketch gird[kProfileTypeCount] = {
+      ProfileSketch::pic_gird_L,  ProfileSketch::pic_gird_Lb,  ProfileSketch::pic_gird_t,
+      ProfileSketch::pic_gird_t,  ProfileSketch::pic_gird_f,   ProfileSketch::pic_gird_f,
+      ProfileSketch::pic_gird_hp, ProfileSketch::pic_gird_rhs, ProfileSketch::pic_gird_usp,
+      ProfileSketch::pic_gird_i};
+  if (!IsProfileType(type)) type = 0;
   return ringFrame ? gird[type] : stiff[type];
 }
 

@@ -138,7 +138,7 @@ void PrintGeometry(DesignState& ds, ReportPage& page, float sketchw, float sketc
   }
   // The sketch the main window shows, stretched into the rectangle beside
   // the rows; the same rectangle for every cylinder type.
-  if (const std::optional<GeometrySketch> sketch = GeometrySketchFor(ds)) {
+  if (const std::optional<GeometrySketch> sketch = GeometrySketchFor(ds.cyltype, ds.outside != 0)) {
     page.PaintPicture(ds.xpic, ds.ytop, sketchw, sketchh,
                       QString::fromLatin1(GeometrySketchName(*sketch)),
                       [s = *sketch](QPainter& p, const QRectF& r) { DrawGeometrySketch(p, r, s); });
@@ -172,17 +172,6 @@ void CloseInputSummary(DesignState& ds, ReportPage& page, float sketchh) {
 }
 
 }  // namespace
-
-std::optional<GeometrySketch> GeometrySketchFor(const DesignState& ds) {
-  const bool outside = ds.outside != 0;
-  switch (ds.cyltype) {
-    case kCylinder: return GeometrySketch::pic20;
-    case kRingStiffened: return outside ? GeometrySketch::pic26 : GeometrySketch::pic21;
-    case kStringerStiffened: return outside ? GeometrySketch::pic27 : GeometrySketch::pic22;
-    case kColumnBuckling: return GeometrySketch::pic30;
-    default: return std::nullopt;
-  }
-}
 
 void PrintInputSummary(DesignState& ds, ReportPage& page) {
   const float sketchw = ds.xpicend - ds.xpic;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/checks.h"  // PanelCountsAsUnstiffened
 #include "calc/design_state.h"
 #include "platform/pictures.h"
 #include "platform/profile_sketches.h"
@@ -58,17 +59,9 @@ void PrintRingProfileFb(DesignState& ds, ReportPage& page);
 void PrintStiffenerProfileBF(DesignState& ds, ReportPage& page);
 void PrintRingProfileBF(DesignState& ds, ReportPage& page);
 
-// The geometry sketch the main window shows for the design state (by
-// cylinder type and outside stiffening); nothing for an unknown type.
-std::optional<GeometrySketch> GeometrySketchFor(const DesignState& ds);
-
 // The type line after a profile section's heading (" L200x90x9.0x12.0" ...),
 // nothing for an unknown profile type.
 std::optional<std::string> ProfileTypeLine(const DesignState& ds, int type, const Variant& h,
                                            const Variant& b, const Variant& tw, float tf);
-
-// The same test of s/t > 3 sqrt(r/t) as the main window's result drawing:
-// the stringer panel is calculated as an unstiffened shell.
-bool PanelCountsAsUnstiffened(const DesignState& ds);
 
 }  // namespace tamrel

@@ -128,10 +128,6 @@ bool PrintBlockFor(DesignState& ds, ReportPage& page, Member member, int type) {
   }
 }
 
-bool KnownProfileType(int type) {
-  return type >= kLTable && type <= kIBuiltUp;
-}
-
 // Heading, type line, sketch and block of one member's section at x.
 void PrintProfileSection(DesignState& ds, ReportPage& page, Member member, double x,
                          const char* heading, const std::string& suffix, double width,
@@ -146,7 +142,7 @@ void PrintProfileSection(DesignState& ds, ReportPage& page, Member member, doubl
   if (line) page.PrintLine(*line + suffix + (type == kLBuiltUp ? " (built-up)" : ""));
   // A profile type the program does not know (a damaged project file) has
   // no sketch and no data block.
-  if (KnownProfileType(type)) {
+  if (IsProfileType(type)) {
     const ProfileSketch sketch = SketchForProfile(ringFrame, type);
     page.PaintPicture(x, top, width, height, QString::fromLatin1(ProfileSketchName(sketch)),
                       [sketch](QPainter& p, const QRectF& r) { DrawProfileSketch(p, r, sketch); });

@@ -4,21 +4,12 @@
 // stiffener table (or the note of an unstiffened panel) level with it at
 // xval; the ring-frame or column table below, at the left margin.
 
-#include <cmath>
-
 #include "calc/numeric.h"
 #include "calc/result_tables.h"
 #include "report/report_common.h"
 #include "report/report_parts.h"
 
 namespace tamrel {
-
-bool PanelCountsAsUnstiffened(const DesignState& ds) {
-  const double t = ds.cylt;
-  const double s = ds.stiffspacing;
-  const double r = ds.cylr;
-  return s / t > 3 * std::sqrt(r / t);
-}
 
 void PrintResultSection(DesignState& ds, ReportPage& page, double pictureHeight) {
   const bool profiles = (ds.cyltype == kRingStiffened && ds.ring == 1) ||
