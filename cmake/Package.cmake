@@ -1,29 +1,33 @@
 # The installed program and its Debian package.
 #
-# The program directory is <prefix>/lib/tamrel: the executable with the five
-# data tables, the help file tamrel.chm and Documentation/ with the theory
-# manual beside it, as the program finds them next to its own executable.
-# <prefix>/bin/tamrel is a relative symbolic link to it; the program resolves
-# the link to find its directory. The desktop entry and the icon go to the
-# places every desktop looks.
+# The program directory is LIBDIR/tamrel (<prefix>/lib/tamrel): the
+# executable with the five data tables, the help file tamrel.chm and
+# Documentation/ with the theory manual beside it, as the program finds them
+# next to its own executable. BINDIR/tamrel (<prefix>/bin/tamrel) is a
+# relative symbolic link to it; the program resolves the link to find its
+# directory. The desktop entry and the icon go to the places every desktop
+# looks.
 #
 #   cmake --build --preset release --target package   (or scripts/package.sh)
 # writes build/release/tamrel_<version>_amd64.deb.
 
-set(TAMREL_PROGRAM_DIR lib/tamrel)
+# The directories are GNUInstallDirs' (included at the top of the project).
+set(TAMREL_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/tamrel)
 
 install(TARGETS tamrel RUNTIME DESTINATION ${TAMREL_PROGRAM_DIR})
 install(FILES ${TAMREL_DATA_FILES} ${TAMREL_HELP_FILE} DESTINATION ${TAMREL_PROGRAM_DIR})
 install(FILES "${TAMREL_MANUAL_FILE}" DESTINATION ${TAMREL_PROGRAM_DIR}/Documentation)
-install(CODE [[
-  set(_bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin")
-  file(MAKE_DIRECTORY "${_bin}")
-  message(STATUS "Installing: ${_bin}/tamrel -> ../lib/tamrel/tamrel")
-  file(CREATE_LINK ../lib/tamrel/tamrel "${_bin}/tamrel" SYMBOLIC)
-]])
-install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tamrel.desktop DESTINATION share/applications)
+# The link, made in the build tree and installed as a link: relative
+# (../lib/tamrel/tamrel), so it holds under any prefix, the package's too.
+file(RELATIVE_PATH _link_target ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBDIR}/tamrel/tamrel)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package/bin)
+file(CREATE_LINK ${_link_target} ${CMAKE_BINARY_DIR}/package/bin/tamrel SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/package/bin/tamrel DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tamrel.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/tamrel.svg
-        DESTINATION share/icons/hicolor/scalable/apps)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # The package's changelog, its top entry carrying the project's version.
 configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/changelog.in
                ${CMAKE_BINARY_DIR}/package/changelog @ONLY)
@@ -31,7 +35,7 @@ execute_process(COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/package/changelog
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/package/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/copyright
               ${CMAKE_BINARY_DIR}/package/changelog.gz
-        DESTINATION share/doc/tamrel)
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tamrel)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tamrel)

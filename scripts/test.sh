@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
-# regular build first, then the calculation core and its robustness sweep
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then a short run
+# regular build first, then the whole program and every test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short run
 # (a minute) of every fuzz target, all at once (clang, libFuzzer), last the
 # Debian package of the release build, unpacked and started.
 set -euo pipefail

@@ -211,6 +211,9 @@ QString OpenHelpFile(const QString& path) {
   if (const auto it = opened.find(key); it != opened.end()) return it->second;
   // Registered from the file, whose size Qt checks the file's contents
   // against: a damaged or foreign file is refused, never read past its end.
+  // An empty file holds no pages; it is refused here, as Qt 6.4 keeps the
+  // buffer it reads an empty file into when it refuses it.
+  if (QFileInfo(key).size() == 0) return {};
   const QString root = QStringLiteral("/tamrel.chm/%1").arg(opened.size() + 1);
   if (!QResource::registerResource(key, root)) return {};
   return opened.emplace(key, QLatin1Char(':') + root).first->second;

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "calc/built_up_sets.h"
 #include "calc/checks.h"
 #include "calc/recording_surface.h"
 #include "calc/result_tables.h"
 #include "calc/sections.h"
 #include "calc_fixture.h"
 #include "fake_window.h"
-#include "files/project_inputs.h"
 
 namespace tamrel {
 namespace {

@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "calc/checks.h"
+#include "calc/colour_rule.h"
 #include "calc/defaults.h"
 #include "calc/format.h"
+#include "calc/picture_window.h"
+#include "calc/random_design_state.h"
 #include "calc/recording_surface.h"
 #include "calc/result_tables.h"
-#include "colour_rule.h"
 #include "files/table_loaders.h"
-#include "picture_window.h"
-#include "random_design_state.h"
 
 namespace tamrel {
 namespace {
