@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -57,7 +58,8 @@ void PictureBox::Clear() {
   itemTexts_.clear();
   x_ = 0.0;
   y_ = 0.0;
-  std::swap(askedBefore_[1], askedBefore_[0]);
+  // The oldest list is reused for this drawing; the others move down.
+  std::rotate(askedBefore_.rbegin(), askedBefore_.rbegin() + 1, askedBefore_.rend());
   std::swap(askedBefore_[0], asked_);
   asked_.clear();
   if (texts_.size() > kMaxKeptTexts) {

@@ -137,12 +137,14 @@ class PictureBox : public QWidget, public TextSurface {
   // once there are many.
   mutable TextMap texts_;
   mutable KeptText* lastText_ = nullptr;  // a width is mostly asked for just before the print
-  // The texts asked for, in order, by this drawing and the two before: the
-  // n-th text of a drawing is mostly the n-th of the last one (a label or a
-  // unit) or of the one before (a value of inputs that alternate), and
-  // comparing with those is cheaper than looking the text up.
+  // The texts asked for, in order, by this drawing and the four before: the
+  // n-th text of a drawing is mostly the n-th of one of the last few (a label
+  // or a unit of the same table, a value of inputs that alternate; the column
+  // picture is drawn twice per recalculation), and comparing with those is
+  // cheaper than looking the text up.
+  static constexpr std::size_t kRememberedDrawings = 4;
   mutable std::vector<KeptText*> asked_;
-  std::array<std::vector<KeptText*>, 2> askedBefore_;
+  std::array<std::vector<KeptText*>, kRememberedDrawings> askedBefore_;
   mutable std::uint32_t drawing_ = 2;
 };
 
