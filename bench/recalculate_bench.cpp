@@ -2,6 +2,14 @@
 // (with ring-frame and heavy ring-frame control on, and with the special
 // calculation of Ih where it applies): once with a window that draws nothing,
 // once drawing the three tables into recording surfaces.
+//
+// This is the calculation core's own cost. It leaves out what the program
+// adds when it runs: the main window's real result pictures (their display
+// lists, fonts and Qt strings), Qt's repaint bookkeeping, the measuring of
+// texts that change from one recalculation to the next (a recording surface
+// counts characters, and the inputs here never change), and the event loop
+// with the repaint. bench/gui measures those: the recalculation drawn in the
+// shown main window, and a field commit run to the end of its repaint.
 
 #include <benchmark/benchmark.h>
 

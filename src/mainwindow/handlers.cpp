@@ -1,6 +1,7 @@
 // The main window's handlers: input boxes (focus, leave), option buttons,
 // check boxes, command buttons, material and profile-type lists.
 
+#include <QAnyStringView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -239,7 +240,11 @@ void TamrelWindow::RefreshLockedYields() {
       {"ifyp", &ds_.fyp}, {"ifys", &ds_.fys}, {"ifyg", &ds_.fyg}};
   for (const auto& [name, value] : yields) {
     QLineEdit* box = fields.at(name);
-    if (!box->isEnabled()) SetText(box, PlainNumberText(*value, sign));
+    if (box->isEnabled()) continue;
+    // Every recalculation comes here, mostly with the strengths unchanged: a
+    // locked box is given its text only when the text differs.
+    const std::string text = PlainNumberText(*value, sign);
+    if (QAnyStringView(box->text()) != QUtf8StringView(text)) SetText(box, text);
   }
 }
 

@@ -534,8 +534,7 @@ void TamrelWindow::SetStiffenerCaption(const std::string& caption) {
 }
 
 void TamrelWindow::SetStiffenerIcon(ProfileIcon icon) {
-  cmdpic_stiff->setIcon(QIcon(ProfileIconPixmap(icon, cmdpic_stiff->iconSize().width())));
-  cmdpic_stiff->setProperty("profileIcon", QString::fromLatin1(ProfileIconName(icon)));
+  ShowProfileIcon(cmdpic_stiff, icon, stiffIconShown_);
 }
 
 void TamrelWindow::SetRingCaption(const std::string& caption) {
@@ -543,8 +542,17 @@ void TamrelWindow::SetRingCaption(const std::string& caption) {
 }
 
 void TamrelWindow::SetRingIcon(ProfileIcon icon) {
-  cmdpic_gird->setIcon(QIcon(ProfileIconPixmap(icon, cmdpic_gird->iconSize().width())));
-  cmdpic_gird->setProperty("profileIcon", QString::fromLatin1(ProfileIconName(icon)));
+  ShowProfileIcon(cmdpic_gird, icon, ringIconShown_);
+}
+
+// Every recalculation names the profile icons; an icon is drawn only when it
+// differs from the one the button shows, in the button's icon size.
+void TamrelWindow::ShowProfileIcon(QToolButton* button, ProfileIcon icon, ShownIcon& shown) {
+  const int size = button->iconSize().width();
+  if (shown.icon == icon && shown.size == size) return;
+  button->setIcon(QIcon(ProfileIconPixmap(icon, size)));
+  button->setProperty("profileIcon", QString::fromLatin1(ProfileIconName(icon)));
+  shown = ShownIcon{icon, size};
 }
 
 void TamrelWindow::ShowExclamation(const std::string& text) {

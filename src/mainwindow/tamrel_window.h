@@ -228,6 +228,14 @@ class TamrelWindow : public QMainWindow,
   DocumentOpener& Opener();
 
   void ApplyCylinderType();
+  // The icon a profile button shows, and the icon size it was drawn in.
+  struct ShownIcon {
+    std::optional<ProfileIcon> icon;
+    int size = 0;
+  };
+  void ShowProfileIcon(QToolButton* button, ProfileIcon icon, ShownIcon& shown);
+  ShownIcon stiffIconShown_;
+  ShownIcon ringIconShown_;
   void SetText(QLineEdit* box, const std::string& text);
   std::string Show(const Variant& v, const char* pattern) const;
   std::string Show(float v, const char* pattern) const;

@@ -2,19 +2,19 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace tamrel {
 
 namespace {
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// Texts kept before those the last drawing did not use are let go: far more
+// than the result tables show, so only values that keep changing drop any.
+constexpr std::size_t kMaxKeptTexts = 2000;
 
-// Texts kept per font before the cache starts afresh: far more than the
-// result tables show, so only values that keep changing ever drop it.
-constexpr qsizetype kMaxKeptTexts = 2000;
+// Room for the items of a few result tables before the list grows.
+constexpr std::size_t kFirstCapacity = 128;
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -22,6 +22,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
   SetScale(dpiX * 120.0 / 1440.0, dpiY * 240.0 / 1440.0);
+  items_.reserve(kFirstCapacity);
+  itemTexts_.reserve(kFirstCapacity);
+  asked_.reserve(2 * kFirstCapacity);
 }
 
 void PictureBox::SetScale(double pixelsPerUnitX, double pixelsPerUnitY) {
@@ -42,30 +45,81 @@ QString PictureBox::PlainText() const {
   return out;
 }
 
-void PictureBox::Clear() {
-  items_.clear();
-  x_ = 0.0;
-  y_ = 0.0;
+void PictureBox::ContentChanged() {
+  // Qt joins repaint requests into one repaint anyway; asking once per
+  // change of the content, not once per text, spares it the bookkeeping.
+  if (repaintAsked_) return;
+  repaintAsked_ = true;
   update();
 }
 
-void PictureBox::Print(std::string_view text) {
-  const QString q = ToQString(text);
-  if (!q.isEmpty()) {
-    items_.push_back(Item{QPointF(x_ * unitX_, y_ * unitY_), q, bold_, underline_, colour_});
-    update();
+void PictureBox::Clear() {
+  items_.clear();
+  itemTexts_.clear();
+  x_ = 0.0;
+  y_ = 0.0;
+  // The oldest list is reused for this drawing; the others move down.
+  std::rotate(askedBefore_.rbegin(), askedBefore_.rbegin() + 1, askedBefore_.rend());
+  std::swap(askedBefore_[0], asked_);
+  asked_.clear();
+  if (texts_.size() > kMaxKeptTexts) {
+    // Keeps the texts of the last two drawings, forgets where they were asked.
+    std::erase_if(texts_, [&](const auto& kept) { return kept.second.drawing + 1 < drawing_; });
+    for (auto& before : askedBefore_) before.clear();
+    lastText_ = nullptr;
   }
-  x_ += Width(CurrentFont(), q) / unitX_;
+  ++drawing_;
+  CheckResolution();
+  ContentChanged();
+}
+
+PictureBox::KeptText& PictureBox::Kept(std::string_view text) const {
+  KeptText* kept = nullptr;
+  if (lastText_ != nullptr && lastText_->key == text) {
+    kept = lastText_;
+  } else {
+    const std::size_t n = asked_.size();
+    for (const auto& before : askedBefore_) {
+      if (n < before.size() && before[n]->key == text) {
+        kept = before[n];
+        break;
+      }
+    }
+  }
+  if (kept == nullptr) {
+    auto found = texts_.find(text);
+    if (found == texts_.end()) {
+      found = texts_.emplace(std::string(text), KeptText{}).first;
+      found->second.key = found->first;
+      found->second.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    kept = &found->second;
+  }
+  kept->drawing = drawing_;
+  asked_.push_back(kept);
+  lastText_ = kept;
+  return *kept;
+}
+
+void PictureBox::Print(std::string_view text) {
+  if (text.empty()) return;
+  KeptText& t = Kept(text);
+  const int font = FontIndex();
+  items_.push_back(Item{QPointF(x_ * unitX_, y_ * unitY_), t.text, bold_, underline_, colour_});
+  itemTexts_.push_back(&t);
+  ContentChanged();
+  x_ += Width(t, font) / unitX_;
 }
 
 void PictureBox::PrintLine(std::string_view text) {
   Print(text);
   x_ = 0.0;
-  y_ += CurrentFont().metrics.height() / unitY_;
+  y_ += Font(FontIndex()).height / unitY_;
 }
 
 double PictureBox::TextWidth(std::string_view text) const {
-  return Width(CurrentFont(), ToQString(text)) / unitX_;
+  if (text.empty()) return 0.0;
+  return Width(Kept(text), FontIndex()) / unitX_;
 }
 
 void PictureBox::SetColour(Colour c) {
@@ -81,46 +135,47 @@ QColor PictureBox::PaletteColour(Colour c) {
   return QColor(0, 0, 0);
 }
 
-PictureBox::FontCache& PictureBox::Font(bool bold, bool underline) const {
-  const double dpi = logicalDpiY();
-  if (dpi != fontsDpi_) {
-    DropFonts();
-    fontsDpi_ = dpi;
-  }
-  std::unique_ptr<FontCache>& slot = fonts_[(bold ? 1 : 0) + (underline ? 2 : 0)];
+const PictureBox::FontSet& PictureBox::Font(int index) const {
+  std::unique_ptr<FontSet>& slot = fonts_[static_cast<std::size_t>(index)];
   if (!slot) {
+    if (fontsDpi_ == 0.0) fontsDpi_ = logicalDpiY();
     QFont f = font();
-    f.setBold(bold);
-    f.setUnderline(underline);
-    slot = std::make_unique<FontCache>(f, this);
+    f.setBold((index & 1) != 0);
+    f.setUnderline((index & 2) != 0);
+    slot = std::make_unique<FontSet>(f, this);
   }
   return *slot;
 }
 
-qreal PictureBox::Width(FontCache& f, const QString& text) const {
-  if (text.isEmpty()) return 0.0;
-  const auto found = f.widths.constFind(text);
-  if (found != f.widths.constEnd()) return *found;
-  if (f.widths.size() >= kMaxKeptTexts) f.widths.clear();
-  const qreal w = f.metrics.horizontalAdvance(text);
-  f.widths.insert(text, w);
+qreal PictureBox::Width(KeptText& t, int font) const {
+  qreal& w = t.width[static_cast<std::size_t>(font)];
+  if (w < 0) w = Font(font).metrics.horizontalAdvance(t.text);
   return w;
 }
 
-const QStaticText& PictureBox::Laid(FontCache& f, const QString& text) const {
-  auto found = f.texts.find(text);
-  if (found == f.texts.end()) {
-    if (f.texts.size() >= kMaxKeptTexts) f.texts.clear();
-    QStaticText laid(text);
-    laid.setTextFormat(Qt::PlainText);
-    laid.prepare(QTransform(), f.font);
-    found = f.texts.insert(text, laid);
+const QStaticText& PictureBox::Laid(KeptText& t, int font) const {
+  std::optional<QStaticText>& laid = t.laid[static_cast<std::size_t>(font)];
+  if (!laid) {
+    laid.emplace(t.text);
+    laid->setTextFormat(Qt::PlainText);
+    laid->prepare(QTransform(), Font(font).font);
   }
-  return *found;
+  return *laid;
+}
+
+void PictureBox::CheckResolution() const {
+  const double dpi = logicalDpiY();
+  if (fontsDpi_ != 0.0 && dpi != fontsDpi_) DropFonts();
+  fontsDpi_ = dpi;
 }
 
 void PictureBox::DropFonts() const {
   for (auto& f : fonts_) f.reset();
+  fontsDpi_ = 0.0;
+  for (auto& [key, t] : texts_) {
+    t.width.fill(-1);
+    for (auto& laid : t.laid) laid.reset();
+  }
 }
 
 void PictureBox::changeEvent(QEvent* event) {
@@ -129,22 +184,26 @@ void PictureBox::changeEvent(QEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  repaintAsked_ = false;
+  CheckResolution();
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
-  const FontCache* current = nullptr;
-  for (const Item& item : items_) {
-    FontCache& f = Font(item.bold, item.underline);
-    if (&f != current) {
+  int current = -1;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const Item& item = items_[i];
+    const int index = FontIndex(item);
+    const FontSet& f = Font(index);
+    if (index != current) {
       p.setFont(f.font);
-      current = &f;
+      current = index;
     }
     p.setPen(item.colour);
     // Laid-out text draws its underline a pixel shorter at times; the few
     // underlined titles and headings are drawn as they always were.
     if (item.underline) {
-      p.drawText(QPointF(item.pos.x(), item.pos.y() + f.metrics.ascent()), item.text);
+      p.drawText(QPointF(item.pos.x(), item.pos.y() + f.ascent), item.text);
     } else {
-      p.drawStaticText(item.pos, Laid(f, item.text));
+      p.drawStaticText(item.pos, Laid(*itemTexts_[i], index));
     }
   }
 }
