@@ -33,8 +33,6 @@ namespace {
 
 enum class LineKind { Version, Text, Integer, Single, Number };
 
-using D = DesignState;
-
 // Line n of the file holds the catalogue's variable of line n.
 const std::array<const StateVar*, kProjectFileLines>& Lines() {
   static const std::array<const StateVar*, kProjectFileLines> lines = [] {
