@@ -13,6 +13,7 @@
 #include "calc/fmt_util.h"
 #include "calc/numeric.h"
 #include "calc/sections_internal.h"
+#include "calc/state_vars.h"
 #include "calc/window.h"
 #include "calc/yield.h"
 
@@ -38,31 +39,11 @@ struct Pick {
   }
 };
 
-// A built-up set of an L, T or I: H, B, tw as variants, the flange thickness
-// as a single.
-struct BuiltUpSet {
-  const Variant* H;
-  const Variant* B;
-  const Variant* tw;
-  const float* tf;
-};
-
-// A built-up set whose last dimension is the wall thickness: the flat bar
-// (no B), the RHS and the trapezoid (with its inclination dimension a).
-struct WallSet {
-  const Variant* H;
-  const Variant* B;
-  const float* tw;
-  const Variant* a;
-};
-
 // Where the dimensions of each profile type of one member come from: the
-// table row of the rolled types and the built-up set of the others, and
-// what the flat bar leaves of the profile before it.
+// table row of the rolled types (the built-up types take their set from the
+// catalogue), and what the flat bar leaves of the profile before it.
 struct DimensionSources {
   std::int16_t lRow, tRow, fRow, bulbRow;
-  BuiltUpSet l, t, i;
-  WallSet f, rhs, usp;
   // A stiffener flat bar keeps B and tf of the profile before, unused; a
   // ring-frame flat bar has no flange (tf = 0).
   bool flatBarKeepsFlange;
@@ -75,19 +56,12 @@ DimensionSources SourcesOf(const DesignState& ds, MemberKind kind) {
       .tRow = pick(ds.stifftidx, ds.girdtidx),
       .fRow = pick(ds.stifffidx, ds.girdfidx),
       .bulbRow = pick(ds.stiffhpidx, ds.girdhpidx),
-      .l = {&pick(ds.stifflb_h, ds.girdlb_h), &pick(ds.stifflb_b, ds.girdlb_b),
-            &pick(ds.stifflb_tw, ds.girdlb_tw), &pick(ds.stifflb_tf, ds.girdlb_tf)},
-      .t = {&pick(ds.stifftb_h, ds.girdtb_h), &pick(ds.stifftb_b, ds.girdtb_b),
-            &pick(ds.stifftb_tw, ds.girdtb_tw), &pick(ds.stifftb_tf, ds.girdtb_tf)},
-      .i = {&pick(ds.stiffib_h, ds.girdib_h), &pick(ds.stiffib_b, ds.girdib_b),
-            &pick(ds.stiffib_tw, ds.girdib_tw), &pick(ds.stiffib_tf, ds.girdib_tf)},
-      .f = {&pick(ds.stifffb_h, ds.girdfb_h), nullptr, &pick(ds.stifffb_tw, ds.girdfb_tw), nullptr},
-      .rhs = {&pick(ds.stiffrhs_h, ds.girdrhs_h), &pick(ds.stiffrhs_b, ds.girdrhs_b),
-              &pick(ds.stiffrhs_tw, ds.girdrhs_tw), nullptr},
-      .usp = {&pick(ds.stiffusp_h, ds.girdusp_h), &pick(ds.stiffusp_b, ds.girdusp_b),
-              &pick(ds.stiffusp_tw, ds.girdusp_tw), &pick(ds.stiffusp_a, ds.girdusp_a)},
       .flatBarKeepsFlange = !pick.ring,
   };
+}
+
+Member MemberOf(MemberKind kind) {
+  return kind == MemberKind::Ring ? Member::RingFrame : Member::Stiffener;
 }
 
 // Copies a rolled L or T row (H, B, tw, tf).
@@ -130,18 +104,13 @@ bool LoadBulbRow(MemberVars& m, const ProfileTable& t, int row) {
   return true;
 }
 
-void CopySet(MemberVars& m, const BuiltUpSet& s) {
-  m.H = *s.H;
-  m.B = *s.B;
-  m.tw = *s.tw;
-  m.tf = *s.tf;
-}
-
-void CopyWallSet(MemberVars& m, const WallSet& s) {
-  m.H = *s.H;
-  if (s.B != nullptr) m.B = *s.B;
-  m.tw = *s.tw;
-  if (s.a != nullptr) m.c = *s.a;
+// The current profile takes the dimensions of the member's built-up set of
+// the type, each with the kind its set variable holds.
+void CopySet(DesignState& ds, MemberKind kind, int type) {
+  const Member member = MemberOf(kind);
+  for (const StateVar* v : BuiltUpSetOf(member, type)) {
+    CurrentOf(member, v->quantity).Set(ds, v->ref.GetVariant(ds));
+  }
 }
 
 ProfileGeometry Derive(int type, const MemberVars& m) {
@@ -224,8 +193,7 @@ MemberVars VarsOf(DesignState& ds, MemberKind kind) {
       .Af = pick(ds.Afs, ds.Afg),
       .zc = pick(ds.zcs, ds.zcg),
       .Iy = pick(ds.Iys, ds.Iyg),
-      .IzVariant = pick.ring ? nullptr : &ds.Izs,
-      .IzSingle = pick.ring ? &ds.Izg : nullptr,
+      .Iz = CurrentOf(MemberOf(kind), Quantity::Iz),
       .g = pick(ds.gstiff, ds.ggird),
       .degenerate = pick(ds.stiffdegenerate, ds.girddegenerate),
       .texts = pick(ds.stiffTexts, ds.girdTexts),
@@ -261,11 +229,6 @@ ProfileIcon IconFor(int type, MemberKind kind) {
       {stiff_l, stiff_l, stiff_t, stiff_t, stiff_f, stiff_f, stiff_hp, stiff_rhs, stiff_u, stiff_i},
       {gird_l, gird_l, gird_t, gird_t, gird_f, gird_f, gird_hp, gird_rhs, gird_u, gird_i}};
   return icons[kind == MemberKind::Ring ? 1 : 0][type];
-}
-
-void SetIz(MemberVars& m, double iz) {
-  if (m.IzVariant != nullptr) *m.IzVariant = iz;
-  if (m.IzSingle != nullptr) *m.IzSingle = Sng(iz);
 }
 
 // Section properties of one run, worked out before anything is stored, so
@@ -336,11 +299,11 @@ Properties ComputeProperties(const ProfileGeometry& g, double a) {
 }
 
 // Stores the properties; g = 7850 A / 10^6 kg/m in every case.
-void StoreProperties(MemberVars& m, const Properties& p) {
+void StoreProperties(DesignState& ds, MemberVars& m, const Properties& p) {
   if (p.webAndFlange) {
     m.Aw = p.Aw;
     m.Af = p.Af;
-    SetIz(m, p.Iz);
+    m.Iz.Set(ds, p.Iz);
   }
   m.zc = p.zc;
   m.Iy = p.Iy;
@@ -349,28 +312,29 @@ void StoreProperties(MemberVars& m, const Properties& p) {
 }
 
 // A row outside the loaded rows keeps the current dimensions (false).
-bool LoadDims(const DesignState& ds, MemberVars& m, int type) {
+bool LoadDims(DesignState& ds, MemberVars& m, int type) {
   const DimensionSources src = SourcesOf(ds, m.kind);
   switch (type) {
     case kLTable: return LoadAngleOrTeeRow(m, ds.lprof, src.lRow);
-    case kLBuiltUp: CopySet(m, src.l); return true;
+    case kLBuiltUp:
+    case kTBuiltUp:
+    case kIBuiltUp: CopySet(ds, m.kind, type); return true;
     case kTTable: return LoadAngleOrTeeRow(m, ds.tprof, src.tRow);
-    case kTBuiltUp: CopySet(m, src.t); return true;
     case kFlatbarTable:
       if (!LoadFlatbarRow(m, ds.fprof, src.fRow)) return false;
       if (!src.flatBarKeepsFlange) m.tf = 0.0f;
       return true;
     case kFlatbarBuiltUp:
-      CopyWallSet(m, src.f);
+      CopySet(ds, m.kind, type);
       if (!src.flatBarKeepsFlange) m.tf = 0.0f;
       return true;
     case kBulbFlat: return LoadBulbRow(m, ds.bfprof, src.bulbRow);
     case kRHS:
     case kTrapezProfile:
-      CopyWallSet(m, type == kRHS ? src.rhs : src.usp);
+      CopySet(ds, m.kind, type);
       m.tf = Sng(m.tw);
       return true;
-    default: CopySet(m, src.i); return true;
+    default: return false;  // not a profile type (CalcSection refuses it first)
   }
 }
 
@@ -478,7 +442,7 @@ void CalcSection(DesignState& ds, MemberKind kind, std::int16_t type) {
     (w->*(ring ? &Window::SetRingCaption : &Window::SetStiffenerCaption))(
         Caption(m.texts.caption, type, m.H, m.B, m.tw, m.tf, DecimalSign(ds)));
   }
-  StoreProperties(m, p);
+  StoreProperties(ds, m, p);
 }
 
 }  // namespace

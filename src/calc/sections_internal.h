@@ -11,6 +11,7 @@
 
 #include "calc/design_state.h"
 #include "calc/sections.h"
+#include "calc/var_ref.h"
 
 namespace tamrel::detail {
 
@@ -20,7 +21,7 @@ enum class MemberKind { Stiffener, Ring };
 // The design-state variables of one member that the section, local-buckling,
 // effective-plating and torsion routines share: the stiffener's (hs, As,
 // fys, stiffdegenerate ...) or the ring frame's (hg, Ag, fyg, girddegenerate
-// ...). The stiffener holds Iz as a variant, the ring frame as a single.
+// ...).
 struct MemberVars {
   MemberKind kind;
   std::int16_t& type;  // ProfileType of the member (stifftype, ringtype)
@@ -37,8 +38,7 @@ struct MemberVars {
   float& Af;
   Variant& zc;
   Variant& Iy;
-  Variant* IzVariant;
-  float* IzSingle;
+  VarRef Iz;  // a variant for the stiffener, a single for the ring frame
   Variant& g;
   bool& degenerate;
   SectionTextMemo& texts;

@@ -19,17 +19,6 @@ namespace {
 
 constexpr const char* kMismatch = "Input string mismatch ";
 
-const char* CaptionOf(Quantity q) {
-  switch (q) {
-    case Quantity::H: return "H =";
-    case Quantity::B: return "B =";
-    case Quantity::a: return "a =";
-    case Quantity::tw: return "tw =";
-    case Quantity::tf: return "tf =";
-    default: return "";
-  }
-}
-
 // Enter in a dimension box: swallowed, then the handler moves the focus.
 class EnterKeyFilter : public QObject {
  public:
@@ -62,7 +51,7 @@ void BuiltUpDialog::BuildProfileRows(QWidget* window, QGridLayout* grid) {
   int row = 0;
   for (std::size_t i = 0; i < builtUp_.boxes.size(); ++i) {
     const BoxEntry& entry = builtUp_.boxes[i];
-    AddCaption(grid, row, CaptionOf(entry.quantity));
+    AddCaption(grid, row, entry.caption);
     auto* box = new QLineEdit(window);
     box->setObjectName(QString::fromLatin1(entry.control));
     box->setFont(TextFont());
@@ -124,7 +113,7 @@ void BuiltUpDialog::ShowProps() {
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     if (!boxes_[i]) continue;
     const BoxEntry& entry = builtUp_.boxes[i];
-    const NumberRef value = builtUp_.showsOwnSet ? entry.set : Vars().Of(entry.quantity);
+    const VarRef value = builtUp_.showsOwnSet ? entry.set : Vars().Of(entry.quantity);
     boxes_[i]->setText(
         QString::fromStdString(value.Format(ds_, BoxDisplayPattern(entry.quantity))));
   }
@@ -161,11 +150,11 @@ void BuiltUpDialog::OnLeave(std::size_t i) {
       if (box && !isA) SetBoxColour(box, kLeftBoxColour);
       return;
     }
-    entry.set.Store(ds_, *value);
+    entry.set.Set(ds_, Variant(*value));
     box->setText(QString::fromStdString(entry.set.Format(ds_, entry.pattern)));
     if (static_cast<double>(*value) < entry.limit) {
       ShowMessage(entry.message);
-      if (!entry.setBack.empty()) entry.set.Assign(ds_, entry.setBack);
+      if (!entry.setBack.empty()) entry.set.Set(ds_, entry.setBack);
       if (box) box->setFocus();
     }
     if (isA && box) SetBoxColour(box, kLeftBoxColour);
@@ -188,7 +177,7 @@ bool BuiltUpDialog::ReadBack(Quantity q) {
     if (box) host_.Binder().MoveFocus(box);
     return false;
   }
-  entry->set.Store(ds_, *value);
+  entry->set.Set(ds_, Variant(*value));
   box->setText(QString::fromStdString(entry->set.Format(ds_, check.pattern)));
   if (static_cast<double>(*value) < check.limit) {
     ShowMessage(check.message);

@@ -5,53 +5,10 @@
 
 namespace tamrel {
 
-double NumberRef::Get(const DesignState& ds) const {
-  if (variant != nullptr) return (ds.*variant).value();
-  if (single != nullptr) return static_cast<double>(ds.*single);
-  return 0.0;
-}
-
-void NumberRef::Store(DesignState& ds, float v) const {
-  if (variant != nullptr) ds.*variant = Variant(v);
-  if (single != nullptr) ds.*single = v;
-}
-
-void NumberRef::Assign(DesignState& ds, const Variant& v) const {
-  if (variant != nullptr) ds.*variant = v;
-  if (single != nullptr) ds.*single = static_cast<float>(v.value());
-}
-
-std::string NumberRef::Format(const DesignState& ds, std::string_view pattern) const {
-  if (variant != nullptr) return FormatNumber(ds.*variant, pattern, DecimalSign(ds));
-  if (single != nullptr) return FormatNumber(ds.*single, pattern, DecimalSign(ds));
-  return {};
-}
-
-NumberRef MemberVars::Of(Quantity q) const {
-  switch (q) {
-    case Quantity::H: return H;
-    case Quantity::B: return B;
-    case Quantity::tw: return tw;
-    case Quantity::tf: return tf;
-    case Quantity::a:  // the trapezoid's a is kept where the bulb's c is
-    case Quantity::c: return c;
-    case Quantity::r: return r;
-    case Quantity::g: return g;
-    case Quantity::A: return A;
-    case Quantity::Iy: return Iy;
-    case Quantity::Iz: return Iz;
-  }
-  return {};
-}
-
 const MemberVars& VarsOf(Member m) {
   using D = DesignState;
-  static const MemberVars stiff{V(&D::hs),  V(&D::bs),  V(&D::tws),     S(&D::tfs),
-                                V(&D::cs),  V(&D::Ros), V(&D::As),      V(&D::gstiff),
-                                V(&D::Iys), V(&D::Izs), &D::stiffclass, &D::stifftype};
-  static const MemberVars ring{V(&D::hg),  V(&D::bg),  V(&D::twg),    S(&D::tfg),
-                               V(&D::cg),  V(&D::Rog), V(&D::Ag),     V(&D::ggird),
-                               V(&D::Iyg), S(&D::Izg), &D::girdclass, &D::ringtype};
+  static const MemberVars stiff{Member::Stiffener, &D::stiffclass, &D::stifftype};
+  static const MemberVars ring{Member::RingFrame, &D::girdclass, &D::ringtype};
   return m == Member::Stiffener ? stiff : ring;
 }
 
@@ -148,27 +105,15 @@ std::vector<RolledEntry> MakeRolled() {
 
 // ---- The twelve built-up dialogs ----
 
-// Lower limits of the boxes: H and B 5, thicknesses 0.1, a 0. Ring-frame
-// dialogs set a too-small H or B back to 5, every dialog a too-small
-// thickness back to 0.1; a negative a stays.
-const Variant kStays{};
-const Variant kBack5 = Variant::Int(5);
-const Variant kBack01 = Variant(0.1);
-
-BoxEntry BoxH(NumberRef set, const Variant& back) {
-  return {Q::H, "isth", set, "##0", 5, " H >= 5 ", back};
-}
-BoxEntry BoxB(NumberRef set, const char* pattern, const Variant& back) {
-  return {Q::B, "istb", set, pattern, 5, " B >= 5 ", back};
-}
-BoxEntry BoxA(NumberRef set) {
-  return {Q::a, "ista", set, "##0", 0, " a >= 0 ", kStays};
-}
-BoxEntry BoxTw(NumberRef set) {
-  return {Q::tw, "isttw", set, "##0.0", 0.1, " tw >= 0.1 ", kBack01};
-}
-BoxEntry BoxTf(NumberRef set) {
-  return {Q::tf, "isttf", set, "##0.0", 0.1, " tf >= 0.1 ", kBack01};
+// The boxes of a built-up dialog: its member's set of the type, top to bottom.
+std::vector<BoxEntry> Boxes(Member m, std::int16_t code) {
+  std::vector<BoxEntry> boxes;
+  for (const StateVar* v : BuiltUpSetOf(m, code)) {
+    const SetBox& b = v->box;
+    boxes.push_back(
+        {v->quantity, b.control, b.caption, v->ref, b.pattern, b.limit, b.message, b.setBack});
+  }
+  return boxes;
 }
 
 const std::vector<Quantity> kHBTwTf{Q::H, Q::B, Q::tw, Q::tf};
@@ -184,99 +129,41 @@ std::vector<BuiltUpEntry> MakeBuiltUp() {
   // Stiffener dialogs: H and B stay when too small; OK reads the boxes, closes and recalculates.
   v.push_back({Dlg("stifflb", kStiff, kLBuiltUp, "Stiffener: L-built-up", 0.3f, 6195, 5715,
                    Shape::AngleOrTee, "Stiffener"),
-               {BoxH(V(&D::stifflb_h), kStays), BoxB(V(&D::stifflb_b), "##0.0", kStays),
-                BoxTw(V(&D::stifflb_tw)), BoxTf(S(&D::stifflb_tf))},
-               kHBTwTf,
-               kHB,
-               true,
-               true});
+               Boxes(kStiff, kLBuiltUp), kHBTwTf, kHB, true, true});
   v.push_back({Dlg("stifftb", kStiff, kTBuiltUp, "Stiffener: T-built-up", 0.5f, 6180, 5715,
                    Shape::AngleOrTee, "Stiffener"),
-               {BoxH(V(&D::stifftb_h), kStays), BoxB(V(&D::stifftb_b), "##0", kStays),
-                BoxTw(V(&D::stifftb_tw)), BoxTf(S(&D::stifftb_tf))},
-               kHBTwTf,
-               kHB,
-               true,
-               false});
+               Boxes(kStiff, kTBuiltUp), kHBTwTf, kHB, true, false});
   v.push_back({Dlg("stifffb", kStiff, kFlatbarBuiltUp, "Stiffener: Flatbar-built-up", 0.7f, 6225,
                    5250, Shape::Flatbar, "Stiffener"),
-               {BoxH(V(&D::stifffb_h), kStays), BoxTw(S(&D::stifffb_tw))},
-               kHTw,
-               kH,
-               true,
-               false});
+               Boxes(kStiff, kFlatbarBuiltUp), kHTw, kH, true, false});
   v.push_back(
       {Dlg("stiffrhs", kStiff, kRHS, "Stiffener:  RHS", 0.9f, 5475, 5190, Shape::RHS, "Girder"),
-       {BoxH(V(&D::stiffrhs_h), kStays), BoxB(V(&D::stiffrhs_b), "##0", kStays),
-        BoxTw(S(&D::stiffrhs_tw))},
-       kHBTw,
-       kHB,
-       true,
-       false});
+       Boxes(kStiff, kRHS), kHBTw, kHB, true, false});
   v.push_back({Dlg("stiffusp", kStiff, kTrapezProfile, "Stiffener: Trapez-profile", 1.0f, 5640,
                    5595, Shape::Trapezoid, "Stiffener"),
-               {BoxH(V(&D::stiffusp_h), kStays), BoxB(V(&D::stiffusp_b), "##0", kStays),
-                BoxA(V(&D::stiffusp_a)), BoxTw(S(&D::stiffusp_tw))},
-               kHBTw,
-               kHB,
-               true,
-               false});
+               Boxes(kStiff, kTrapezProfile), kHBTw, kHB, true, false});
   v.push_back({Dlg("stiffib", kStiff, kIBuiltUp, "Stiffener: I-built-up", 0.5f, 6180, 5715,
                    Shape::IBeam, "Stiffener"),
-               {BoxH(V(&D::stiffib_h), kStays), BoxB(V(&D::stiffib_b), "##0", kStays),
-                BoxTw(V(&D::stiffib_tw)), BoxTf(S(&D::stiffib_tf))},
-               kHBTwTf,
-               kHB,
-               true,
-               false});
+               Boxes(kStiff, kIBuiltUp), kHBTwTf, kHB, true, false});
   // Ring-frame dialogs: H and B set back to 5; OK reads nothing before closing.
   v.push_back({Dlg("girdlb", kRing, kLBuiltUp, "Ringframe: L-built-up", 0.3f, 6240, 5820,
                    Shape::AngleOrTee, "Profile"),
-               {BoxH(V(&D::girdlb_h), kBack5), BoxB(V(&D::girdlb_b), "##0.0", kBack5),
-                BoxTw(V(&D::girdlb_tw)), BoxTf(S(&D::girdlb_tf))},
-               kNone,
-               kHB,
-               false,
-               false});
+               Boxes(kRing, kLBuiltUp), kNone, kHB, false, false});
   v.push_back({Dlg("girdtb", kRing, kTBuiltUp, "Ringframe: T-built-up", 0.5f, 6240, 5760,
                    Shape::AngleOrTee, "Profile"),
-               {BoxH(V(&D::girdtb_h), kBack5), BoxB(V(&D::girdtb_b), "##0", kBack5),
-                BoxTw(V(&D::girdtb_tw)), BoxTf(S(&D::girdtb_tf))},
-               kNone,
-               kHB,
-               false,
-               false});
+               Boxes(kRing, kTBuiltUp), kNone, kHB, false, false});
   v.push_back({Dlg("girdfb", kRing, kFlatbarBuiltUp, "Ringframe: Flatbar-built-up", 0.7f, 6075,
                    5205, Shape::Flatbar, "Profile"),
-               {BoxH(V(&D::girdfb_h), kBack5), BoxTw(S(&D::girdfb_tw))},
-               kNone,
-               kH,
-               true,
-               false});
+               Boxes(kRing, kFlatbarBuiltUp), kNone, kH, true, false});
   v.push_back(
       {Dlg("girdrhs", kRing, kRHS, "Ringframe: RHS", 0.9f, 5625, 5175, Shape::RHS, "Profile"),
-       {BoxH(V(&D::girdrhs_h), kBack5), BoxB(V(&D::girdrhs_b), "##0", kBack5),
-        BoxTw(S(&D::girdrhs_tw))},
-       kNone,
-       kHB,
-       true,
-       false});
+       Boxes(kRing, kRHS), kNone, kHB, true, false});
   v.push_back({Dlg("girdusp", kRing, kTrapezProfile, "Ringframe: Trapez-profile", 1.0f, 5550, 5670,
                    Shape::Trapezoid, "Stiffener"),
-               {BoxH(V(&D::girdusp_h), kBack5), BoxB(V(&D::girdusp_b), "##0", kBack5),
-                BoxA(V(&D::girdusp_a)), BoxTw(S(&D::girdusp_tw))},
-               kNone,
-               kHBA,
-               true,
-               false});
+               Boxes(kRing, kTrapezProfile), kNone, kHBA, true, false});
   v.push_back({Dlg("girdib", kRing, kIBuiltUp, "Ringframe: I-built-up", 0.5f, 6240, 5760,
                    Shape::IBeam, "Profile"),
-               {BoxH(V(&D::girdib_h), kBack5), BoxB(V(&D::girdib_b), "##0", kBack5),
-                BoxTw(V(&D::girdib_tw)), BoxTf(S(&D::girdib_tf))},
-               kNone,
-               kHB,
-               false,
-               false});
+               Boxes(kRing, kIBuiltUp), kNone, kHB, false, false});
   return v;
 }
 

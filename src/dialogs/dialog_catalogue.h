@@ -16,47 +16,22 @@
 #include <vector>
 
 #include "calc/design_state.h"
+#include "calc/state_vars.h"
 #include "platform/profile_sketches.h"
 
 namespace tamrel {
 
-enum class Member : std::uint8_t { Stiffener, RingFrame };
-
-// A numeric variable of the design state, a variant or a single.
-struct NumberRef {
-  Variant DesignState::*variant = nullptr;
-  float DesignState::*single = nullptr;
-
-  double Get(const DesignState& ds) const;
-  // A number from the parser (single precision) stored in the variable.
-  void Store(DesignState& ds, float v) const;
-  // A value set by the program (a limit), of the kind given.
-  void Assign(DesignState& ds, const Variant& v) const;
-  // The value in a display pattern at its own precision, locale decimal sign.
-  std::string Format(const DesignState& ds, std::string_view pattern) const;
-};
-
-constexpr NumberRef V(Variant DesignState::*m) {
-  return {m, nullptr};
-}
-constexpr NumberRef S(float DesignState::*m) {
-  return {nullptr, m};
-}
-
 // Profile drawn by a dialog, which decides its rows and labels.
 enum class Shape : std::uint8_t { AngleOrTee, Flatbar, BulbFlat, RHS, Trapezoid, IBeam };
-
-// A quantity shown in a dialog.
-enum class Quantity : std::uint8_t { H, B, tw, tf, a, c, r, g, A, Iy, Iz };
 
 // The current profile of a member and its section (what the section routine
 // last computed), its local-buckling texts and its profile type code.
 struct MemberVars {
-  NumberRef H, B, tw, tf, c, r, A, g, Iy, Iz;
+  Member member;
   std::array<std::string, 6> DesignState::*classes;
   std::int16_t DesignState::*type;
 
-  NumberRef Of(Quantity q) const;
+  VarRef Of(Quantity q) const { return CurrentOf(member, q); }
 };
 const MemberVars& VarsOf(Member m);
 
@@ -106,11 +81,12 @@ struct RolledEntry {
   std::vector<RowEntry> rows;
 };
 
-// A dimension box and what leaving it does.
+// A dimension box and what leaving it does (from the catalogue's set).
 struct BoxEntry {
   Quantity quantity;
   const char* control;  // "isth", "istb", "ista", "isttw", "isttf"
-  NumberRef set;        // variable of the dialog's built-up set
+  const char* caption;  // "H ="
+  VarRef set;           // variable of the dialog's built-up set
   const char* pattern;  // text written back when the box is left
   double limit;         // a value below it (strictly) brings the message
   const char* message;

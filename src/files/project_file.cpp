@@ -1,6 +1,7 @@
 #include "files/project_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "calc/numeric.h"
+#include "calc/state_vars.h"
 #include "calc/window.h"
 #include "files/file_numbers.h"
 #include "files/text_encoding.h"
@@ -31,95 +33,27 @@ namespace {
 
 enum class LineKind { Version, Text, Integer, Single, Number };
 
-struct FileLine {
-  LineKind kind;
-  const char* name;
-  std::int16_t DesignState::*integer = nullptr;
-  std::string DesignState::*text = nullptr;
-  float DesignState::*single = nullptr;
-  Variant DesignState::*number = nullptr;
-};
-
-constexpr FileLine Version() {
-  return {LineKind::Version, "filever"};
-}
-constexpr FileLine Text(const char* name, std::string DesignState::*m) {
-  return {LineKind::Text, name, nullptr, m};
-}
-constexpr FileLine Int(const char* name, std::int16_t DesignState::*m) {
-  return {LineKind::Integer, name, m};
-}
-constexpr FileLine Single(const char* name, float DesignState::*m) {
-  return {LineKind::Single, name, nullptr, nullptr, m};
-}
-constexpr FileLine Num(const char* name, Variant DesignState::*m) {
-  return {LineKind::Number, name, nullptr, nullptr, nullptr, m};
+// Line n of the file holds the catalogue's variable of line n.
+const std::array<const StateVar*, kProjectFileLines>& Lines() {
+  static const std::array<const StateVar*, kProjectFileLines> lines = [] {
+    std::array<const StateVar*, kProjectFileLines> a{};
+    for (const StateVar& v : StateVars()) {
+      if (v.fileLine > 0) a[static_cast<std::size_t>(v.fileLine - 1)] = &v;
+    }
+    return a;
+  }();
+  return lines;
 }
 
-using D = DesignState;
-// Line n of the file is kLines[n - 1]. The third dimension comes before tw
-// (lines 40-44, 45-49) and the moments run M1a, M2a, M1b, M2b (53-56).
-const FileLine kLines[kProjectFileLines] = {
-    Version(),
-    Text("proj", &D::proj),
-    Text("ident", &D::ident),
-    Int("matp", &D::matp),
-    Int("mats", &D::mats),
-    Int("matg", &D::matg),
-    Num("fyp", &D::fyp),
-    Num("fys", &D::fys),
-    Num("fyg", &D::fyg),
-    Int("lrfd", &D::lrfd),
-    Num("UF", &D::UF),
-    Int("cyltype", &D::cyltype),
-    Int("outside", &D::outside),
-    Int("stiffnote", &D::stiffnote),
-    Int("ring", &D::ring),
-    Int("ih", &D::ih),
-    Int("ringfab", &D::ringfab),
-    Int("stifftype", &D::stifftype),
-    Int("stiffhpidx", &D::stiffhpidx),
-    Int("stifflidx", &D::stifflidx),
-    Int("stifftidx", &D::stifftidx),
-    Int("stifffidx", &D::stifffidx),
-    Int("ringtype", &D::ringtype),
-    Int("girdhpidx", &D::girdhpidx),
-    Int("girdlidx", &D::girdlidx),
-    Int("girdtidx", &D::girdtidx),
-    Int("girdfidx", &D::girdfidx),
-    Single("emod", &D::emod),
-    Num("stiffspacing", &D::stiffspacing),
-    Num("ringspacing", &D::ringspacing),
-    Num("stifflt", &D::stifflt),
-    Single("ringlt", &D::ringlt),
-    Num("cyll", &D::cyll),
-    Single("cylr", &D::cylr),
-    Num("cylt", &D::cylt),
-    Num("Sigx", &D::Sigx),
-    Single("Sigy", &D::Sigy),
-    Single("Tau", &D::Tau),
-    Single("pd", &D::pd),
-    Num("hs", &D::hs),
-    Num("bs", &D::bs),
-    Num("cs", &D::cs),
-    Num("tws", &D::tws),
-    Single("tfs", &D::tfs),
-    Num("hg", &D::hg),
-    Num("bg", &D::bg),
-    Num("cg", &D::cg),
-    Num("twg", &D::twg),
-    Single("tfg", &D::tfg),
-    Int("hring", &D::hring),
-    Int("extraopt", &D::extraopt),
-    Num("naxial", &D::naxial),
-    Num("M1a", &D::M1a),
-    Num("M2a", &D::M2a),
-    Num("M1b", &D::M1b),
-    Single("M2b", &D::M2b),
-    Num("k1", &D::k1),
-    Single("k2", &D::k2),
-    Int("odmom", &D::odmom),
-};
+LineKind KindOf(const StateVar& v) {
+  if (v.fileLine == kVersionLine) return LineKind::Version;
+  if (v.text != nullptr) return LineKind::Text;
+  switch (v.ref.kind()) {
+    case VarKind::Int16: return LineKind::Integer;
+    case VarKind::Single: return LineKind::Single;
+    default: return LineKind::Number;
+  }
+}
 
 constexpr int kStiffnoteLine = 14;
 
@@ -178,11 +112,12 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-[[noreturn]] void FailLine(const std::string& path, int line, const FileLine& what,
+[[noreturn]] void FailLine(const std::string& path, int line, const StateVar& what,
                            std::string_view field, NumberParse why) {
   std::string msg = "\"" + path + "\", line " + std::to_string(line) + " (" + what.name + "): ";
+  const LineKind kind = KindOf(what);
   if (why == NumberParse::OutOfRange) {
-    msg += Quoted(field) + (what.kind == LineKind::Integer || what.kind == LineKind::Version
+    msg += Quoted(field) + (kind == LineKind::Integer || kind == LineKind::Version
                                 ? " is outside -32768..32767"
                                 : " is beyond the range of the number");
   } else {
@@ -196,26 +131,28 @@ NumberParse Finite(double value) {
   return std::isinf(value) ? NumberParse::OutOfRange : NumberParse::Ok;
 }
 
-void ReadLine(DesignState& ds, const FileLine& what, int n, std::string_view line,
+void ReadLine(DesignState& ds, const StateVar& what, int n, std::string_view line,
               const std::string& path) {
-  if (what.kind == LineKind::Text) {
+  const LineKind kind = KindOf(what);
+  if (kind == LineKind::Text) {
     ds.*what.text = std::string(line);
     return;
   }
   const std::string_view field = NumberField(line);
   NumberParse p = NumberParse::Ok;
-  switch (what.kind) {
+  switch (kind) {
     case LineKind::Version: p = ParseFileInt16(field, ds.fileverin); break;
-    case LineKind::Integer: p = ParseFileInt16(field, ds.*what.integer); break;
-    case LineKind::Single: p = ParseFileSingle(field, ds.*what.single); break;
-    case LineKind::Number: p = ParseFileVariant(field, ds.*what.number); break;
+    case LineKind::Integer: p = ParseFileInt16(field, *what.ref.Int16(ds)); break;
+    case LineKind::Single: p = ParseFileSingle(field, *what.ref.Single(ds)); break;
+    case LineKind::Number: p = ParseFileVariant(field, *what.ref.Number(ds)); break;
     case LineKind::Text: break;
   }
   // A number line must hold a number the calculation can use: an infinity
   // is refused as beyond the range, a NaN as no number (any spelling the
   // number parser takes: "inf", "-Infinity", "nan", "NaN(123)").
-  if (p == NumberParse::Ok && what.kind == LineKind::Single) p = Finite(ds.*what.single);
-  if (p == NumberParse::Ok && what.kind == LineKind::Number) p = Finite(ds.*what.number);
+  if (p == NumberParse::Ok && (kind == LineKind::Single || kind == LineKind::Number)) {
+    p = Finite(what.ref.Get(ds));
+  }
   if (p != NumberParse::Ok) FailLine(path, n, what, field, p);
 }
 
@@ -398,63 +335,18 @@ bool Same(float cell, double dimension) {
   return cell == static_cast<float>(dimension);
 }
 
-// ---- Built-up sets ----
-
-// The current profile of a member: H, B, c (or a), tw, tf.
-struct CurrentProfile {
-  Variant D::*h;
-  Variant D::*b;
-  Variant D::*c;
-  Variant D::*tw;
-  float D::*tf;
-};
-
-constexpr CurrentProfile kStiffener{&D::hs, &D::bs, &D::cs, &D::tws, &D::tfs};
-constexpr CurrentProfile kRingFrame{&D::hg, &D::bg, &D::cg, &D::twg, &D::tfg};
-
-// The set remembered for a built-up type; a null member is not part of the
-// set. The flat bar, RHS and trapezoid keep tw in single precision.
-struct BuiltUpSet {
-  std::int16_t type;
-  Variant D::*h;
-  Variant D::*b;
-  Variant D::*a;
-  Variant D::*tw;
-  float D::*tf;
-  float D::*twSingle;
-};
-
-constexpr BuiltUpSet kStiffenerSets[] = {
-    {kLBuiltUp, &D::stifflb_h, &D::stifflb_b, nullptr, &D::stifflb_tw, &D::stifflb_tf, nullptr},
-    {kTBuiltUp, &D::stifftb_h, &D::stifftb_b, nullptr, &D::stifftb_tw, &D::stifftb_tf, nullptr},
-    {kFlatbarBuiltUp, &D::stifffb_h, nullptr, nullptr, nullptr, nullptr, &D::stifffb_tw},
-    {kRHS, &D::stiffrhs_h, &D::stiffrhs_b, nullptr, nullptr, nullptr, &D::stiffrhs_tw},
-    {kTrapezProfile, &D::stiffusp_h, &D::stiffusp_b, &D::stiffusp_a, nullptr, nullptr,
-     &D::stiffusp_tw},
-    {kIBuiltUp, &D::stiffib_h, &D::stiffib_b, nullptr, &D::stiffib_tw, &D::stiffib_tf, nullptr},
-};
-
-constexpr BuiltUpSet kRingSets[] = {
-    {kLBuiltUp, &D::girdlb_h, &D::girdlb_b, nullptr, &D::girdlb_tw, &D::girdlb_tf, nullptr},
-    {kTBuiltUp, &D::girdtb_h, &D::girdtb_b, nullptr, &D::girdtb_tw, &D::girdtb_tf, nullptr},
-    {kFlatbarBuiltUp, &D::girdfb_h, nullptr, nullptr, nullptr, nullptr, &D::girdfb_tw},
-    {kRHS, &D::girdrhs_h, &D::girdrhs_b, nullptr, nullptr, nullptr, &D::girdrhs_tw},
-    {kTrapezProfile, &D::girdusp_h, &D::girdusp_b, &D::girdusp_a, nullptr, nullptr, &D::girdusp_tw},
-    {kIBuiltUp, &D::girdib_h, &D::girdib_b, nullptr, &D::girdib_tw, &D::girdib_tf, nullptr},
-};
-
 }  // namespace
 
 std::string ProjectFileText(const DesignState& ds) {
   std::string text;
   text.reserve(1024);
-  for (const FileLine& line : kLines) {
-    switch (line.kind) {
+  for (const StateVar* line : Lines()) {
+    switch (KindOf(*line)) {
       case LineKind::Version: text += FormatFileInt16(kProjectFileVersion); break;
-      case LineKind::Text: text += OneLine(ds.*line.text); break;
-      case LineKind::Integer: text += FormatFileInt16(ds.*line.integer); break;
-      case LineKind::Single: text += FormatFileSingle(ds.*line.single); break;
-      case LineKind::Number: text += FormatFileVariant(ds.*line.number); break;
+      case LineKind::Text: text += OneLine(ds.*line->text); break;
+      case LineKind::Integer: text += FormatFileInt16(*line->ref.Int16(ds)); break;
+      case LineKind::Single: text += FormatFileSingle(*line->ref.Single(ds)); break;
+      case LineKind::Number: text += FormatFileVariant(*line->ref.Number(ds)); break;
     }
     text += "\r\n";
   }
@@ -480,7 +372,8 @@ void ParseProjectFileText(DesignState& ds, std::string_view content, const std::
       }
       throw ProjectFileError(Kind::BadContent, path, msg);
     }
-    ReadLine(ds, kLines[n - 1], n, lines[static_cast<std::size_t>(n - 1)], path);
+    ReadLine(ds, *Lines()[static_cast<std::size_t>(n - 1)], n,
+             lines[static_cast<std::size_t>(n - 1)], path);
     if (n == 1) last = LastLineOf(ds.fileverin);
     if (n == kStiffnoteLine) ds.stiffnote = 1;
   }
@@ -540,19 +433,17 @@ float SingleWithinRange(double value) {
 }  // namespace
 
 void RefillBuiltUpSets(DesignState& ds) {
-  const auto refill = [&ds](std::int16_t type, const CurrentProfile& from, const auto& sets) {
-    for (const BuiltUpSet& set : sets) {
-      if (set.type != type) continue;
-      if (set.h != nullptr) ds.*set.h = ds.*from.h;
-      if (set.b != nullptr) ds.*set.b = ds.*from.b;
-      if (set.a != nullptr) ds.*set.a = ds.*from.c;
-      if (set.tw != nullptr) ds.*set.tw = ds.*from.tw;
-      if (set.tf != nullptr) ds.*set.tf = ds.*from.tf;
-      if (set.twSingle != nullptr) ds.*set.twSingle = SingleWithinRange(ds.*from.tw);
+  for (const Member member : {Member::Stiffener, Member::RingFrame}) {
+    const int type = member == Member::Stiffener ? ds.stifftype : ds.ringtype;
+    for (const StateVar* v : BuiltUpSetOf(member, type)) {
+      const VarRef from = CurrentOf(member, v->quantity);
+      Variant value = from.GetVariant(ds);
+      if (v->ref.kind() == VarKind::Single && from.kind() != VarKind::Single) {
+        value = SingleWithinRange(value);
+      }
+      v->ref.Set(ds, value);
     }
-  };
-  refill(ds.stifftype, kStiffener, kStiffenerSets);
-  refill(ds.ringtype, kRingFrame, kRingSets);
+  }
 }
 
 bool WriteWholeFile(std::FILE* file, std::string_view bytes) {

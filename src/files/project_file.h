@@ -19,11 +19,11 @@
 #include <string_view>
 
 #include "calc/design_state.h"
+#include "calc/state_vars.h"  // kProjectFileLines
 
 namespace tamrel {
 
 inline constexpr std::int16_t kProjectFileVersion = 170;
-inline constexpr int kProjectFileLines = 59;
 
 class ProjectFileError : public std::runtime_error {
  public:

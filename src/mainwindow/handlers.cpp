@@ -26,20 +26,6 @@ namespace tamrel {
 
 namespace {
 
-void Store(DesignState& ds, const FieldVariable& variable, float value) {
-  std::visit(
-      [&](auto member) {
-        using T = std::remove_reference_t<decltype(ds.*member)>;
-        ds.*member = T(value);
-      },
-      variable);
-}
-
-std::string Display(const DesignState& ds, const FieldVariable& variable, const char* pattern) {
-  return std::visit([&](auto member) { return FormatNumber(ds.*member, pattern, DecimalSign(ds)); },
-                    variable);
-}
-
 constexpr const char* kAlsMessage =
     " For ALS condition, Allowable Usage Factor is recommended to be UF = 1.15 ";
 
@@ -62,7 +48,7 @@ void TamrelWindow::BindFields() {
       // value calculated with, so the box never shows what is not used.
       hooks.abandon = [this, spec, b] {
         SetBoxColour(b, kLeftBoxColour);
-        if (b->isModified()) SetText(b, Display(ds_, spec->variable, spec->pattern));
+        if (b->isModified()) SetText(b, spec->variable.Format(ds_, spec->pattern));
       };
     } else {
       std::string DesignState::*text = name == "iproj" ? &DesignState::proj : &DesignState::ident;
@@ -136,8 +122,8 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
   }
   bool inRange = true;
   try {
-    Store(ds_, f.variable, *value);
-    SetText(box, Display(ds_, f.variable, f.pattern));
+    f.variable.Set(ds_, Variant(*value));
+    SetText(box, f.variable.Format(ds_, f.pattern));
     switch (f.kind) {
       case FieldSpec::Kind::TrippingLength:
         if (ds_.ringlt < 50) {
@@ -201,8 +187,8 @@ bool TamrelWindow::EnterCommit(const FieldSpec& f, QLineEdit* box) {
     return false;
   }
   try {
-    Store(ds_, f.variable, *value);
-    SetText(box, Display(ds_, f.variable, f.pattern));
+    f.variable.Set(ds_, Variant(*value));
+    SetText(box, f.variable.Format(ds_, f.pattern));
     for (const RangeTest& t : f.tests) {
       if (t.message == nullptr || !t.fails(ds_)) continue;
       ShowExclamation(t.message);

@@ -7,14 +7,12 @@
 #include <array>
 #include <span>
 #include <string_view>
-#include <variant>
 
 #include "calc/checks.h"  // the tripping-length limit and its message
 #include "calc/design_state.h"
+#include "calc/var_ref.h"
 
 namespace tamrel {
-
-using FieldVariable = std::variant<float DesignState::*, Variant DesignState::*>;
 
 struct RangeTest {
   bool (*fails)(const DesignState& ds);
@@ -30,7 +28,7 @@ struct FieldSpec {
     TrippingLength,  // corrected to 1 mm below pi sqrt(r h)
   };
   const char* name;
-  FieldVariable variable;
+  VarRef variable;
   const char* pattern;
   std::array<RangeTest, 2> tests;  // in order; unused entries have no message
   Kind kind = Kind::Plain;

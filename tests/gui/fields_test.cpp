@@ -34,7 +34,7 @@ QColor BoxColour(QLineEdit* box) {
 }
 
 double Stored(const DesignState& ds, const char* box) {
-  return std::visit([&](auto m) { return static_cast<double>(ds.*m); }, FindField(box)->variable);
+  return FindField(box)->variable.Get(ds);
 }
 
 }  // namespace

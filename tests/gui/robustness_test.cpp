@@ -154,17 +154,16 @@ class Watchdog {
   std::thread thread_;
 };
 
-std::string Display(const DesignState& ds, const FieldVariable& variable, const char* pattern) {
-  return std::visit([&](auto m) { return FormatNumber(ds.*m, pattern, DecimalSign(ds)); },
-                    variable);
+std::string Display(const DesignState& ds, const VarRef& variable, const char* pattern) {
+  return variable.Format(ds, pattern);
 }
 
-double Stored(const DesignState& ds, const FieldVariable& variable) {
-  return std::visit([&](auto m) { return static_cast<double>(ds.*m); }, variable);
+double Stored(const DesignState& ds, const VarRef& variable) {
+  return variable.Get(ds);
 }
 
-Variant StoredVariant(const DesignState& ds, const FieldVariable& variable) {
-  return std::visit([&](auto m) { return Variant(ds.*m); }, variable);
+Variant StoredVariant(const DesignState& ds, const VarRef& variable) {
+  return variable.GetVariant(ds);
 }
 
 bool IsYield(const std::string& name) {
@@ -854,7 +853,7 @@ class Fuzzer {
       want = entry.setBack.value();
     }
     // A single-precision set variable holds the limit in single precision.
-    if (entry.set.single != nullptr) want = static_cast<float>(want);
+    if (entry.set.kind() == VarKind::Single) want = static_cast<float>(want);
     const double got = entry.set.Get(ds_);
     if (!(got == want || (std::isnan(got) && std::isnan(want)))) {
       Problem(QStringLiteral("%1 stored %2 for \"%3\", expected %4")
@@ -866,7 +865,7 @@ class Fuzzer {
     if (!d->Loaded()) return;
     const BuiltUpEntry& e = d->BuiltUp();
     for (const BoxEntry& b : e.boxes) {
-      const NumberRef value = e.showsOwnSet ? b.set : VarsOf(e.d.member).Of(b.quantity);
+      const VarRef value = e.showsOwnSet ? b.set : VarsOf(e.d.member).Of(b.quantity);
       const QString want_text =
           QString::fromStdString(value.Format(ds_, BoxDisplayPattern(b.quantity)));
       QLineEdit* box = d->Box(b.quantity);

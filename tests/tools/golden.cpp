@@ -22,11 +22,11 @@
 #include "calc/number_text.h"
 #include "calc/recording_surface.h"
 #include "calc/sections.h"
+#include "calc/state_vars.h"
 #include "calc/window.h"
 #include "calc/yield.h"
 #include "files/project_file.h"
 #include "files/table_loaders.h"
-#include "state_vars.h"
 
 namespace tamrel::tools {
 namespace {
@@ -73,25 +73,17 @@ bool Apply(DesignState& ds, const std::string& setting) {
   const auto eq = setting.find('=');
   if (eq == std::string::npos) return false;
   const std::string name = setting.substr(0, eq), text = setting.substr(eq + 1);
-  const auto& vars = InputVariables();
-  const auto it = vars.find(name);
-  if (it == vars.end()) return false;
-  return std::visit(
-      [&](auto member) -> bool {
-        using M = std::remove_reference_t<decltype(ds.*member)>;
-        if constexpr (std::is_same_v<M, std::string>) {
-          ds.*member = text;
-          return true;
-        } else if constexpr (std::is_same_v<M, std::int16_t>) {
-          return ParseInt16(text, ds.*member);
-        } else {
-          float v = 0;
-          if (!ParseFloat(text, v)) return false;
-          ds.*member = v;
-          return true;
-        }
-      },
-      it->second);
+  const StateVar* var = FindStateVar(name);
+  if (var == nullptr) return false;
+  if (var->text != nullptr) {
+    ds.*var->text = text;
+    return true;
+  }
+  if (std::int16_t* code = var->ref.Int16(ds)) return ParseInt16(text, *code);
+  float v = 0;
+  if (!ParseFloat(text, v)) return false;
+  var->ref.Set(ds, Variant(v));
+  return true;
 }
 
 void PrintPicture(const char* table, const RecordingSurface& s) {
