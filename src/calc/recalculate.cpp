@@ -27,7 +27,10 @@ void DrawResults(DesignState& ds) {
     y = ds.ypos + 0.3;
     PrintShellResults(ds, *shell, y, x, 0);
   }
-  if (stiff != nullptr) {
+  // The column table takes the stiffener picture's place: it clears the
+  // picture and draws from the same start, so the stiffener table (or note)
+  // is not drawn first only to be cleared.
+  if (stiff != nullptr && ds.cyltype != kColumnBuckling) {
     y = ds.ypos + 0.3;
     if (PanelCountsAsUnstiffened(ds)) {
       PrintUnstiffenedNote(ds, *stiff, y, x, 0);
