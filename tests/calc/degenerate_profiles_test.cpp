@@ -19,6 +19,7 @@
 #include "calc/sections.h"
 #include "calc_fixture.h"
 #include "fake_window.h"
+#include "recorded_project.h"
 
 namespace tamrel {
 namespace {
@@ -26,24 +27,10 @@ namespace {
 using testing::BuiltUpSet;
 using testing::FakeWindow;
 using testing::Project;
+using testing::Recorded;
 using testing::RingSets;
 using testing::SetRowValues;
 using testing::StiffenerSets;
-
-// A project recalculated with its three result pictures recorded.
-struct Recorded {
-  DesignState ds;
-  FakeWindow w;
-  RecordingSurface shell, stiff, ring;
-
-  explicit Recorded(DesignState state) : ds(std::move(state)) {
-    w.surfaces[0] = &shell;
-    w.surfaces[1] = &stiff;
-    w.surfaces[2] = &ring;
-    ds.mainfrm = &w;
-    Recalculate(ds);
-  }
-};
 
 // The coloured texts of a picture (the usage factors), in the order drawn.
 std::vector<RecordingSurface::Text> Coloured(const RecordingSurface& s) {

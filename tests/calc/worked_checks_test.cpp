@@ -19,34 +19,20 @@
 #include "calc/recording_surface.h"
 #include "calc_fixture.h"
 #include "fake_window.h"
+#include "recorded_project.h"
 
 namespace tamrel {
 namespace {
 
 using testing::FakeWindow;
 using testing::Project;
+using testing::Recorded;
 
 // One row as the table holds it.
 struct Row {
   const char* label;
   const char* value;
   const char* unit;
-};
-
-// A design state recalculated with the three result pictures recorded.
-struct Drawn {
-  DesignState ds;
-  FakeWindow window;
-  RecordingSurface shell, stiff, ring;
-
-  explicit Drawn(DesignState state) : ds(std::move(state)) {
-    window.surfaces[0] = &shell;
-    window.surfaces[1] = &stiff;
-    window.surfaces[2] = &ring;
-    ds.mainfrm = &window;
-    Recalculate(ds);
-    ds.mainfrm = nullptr;
-  }
 };
 
 // Rows 1..last of `t` equal `rows`, and each is drawn, in order, as its
@@ -137,7 +123,7 @@ void ExpectClose(double actual, double expected) {
 // / r0^2 / [s](fT/2 - |shR|)) = 111513875.3; IR = 113525487.2;
 // UFinertia = [s]IR/I = 11.20621967.
 TEST(WorkedChecks, StringerStiffenedDefaults) {
-  Drawn d(Project(kStringerStiffened));
+  Recorded d(Project(kStringerStiffened));
   const DesignState& ds = d.ds;
 
   ExpectRows(ds.stiffTable, "Stiffener Buckling: (Ch 3.6.3)",
@@ -212,7 +198,7 @@ TEST(WorkedChecks, StringerStiffenedDefaults) {
 TEST(WorkedChecks, RingStiffenedCloseRings) {
   DesignState state = Project(kRingStiffened);
   state.ringspacing = Variant::Int(600);
-  Drawn d(std::move(state));
+  Recorded d(std::move(state));
   const DesignState& ds = d.ds;
 
   ExpectClose(ds.shp.value(), -48.54872761);
@@ -289,7 +275,7 @@ TEST(WorkedChecks, Column) {
   state.Sigy = 0.0f;
   state.Tau = 0.0f;
   state.odmom = kReducedMoment;
-  Drawn d(std::move(state));
+  Recorded d(std::move(state));
   const DesignState& ds = d.ds;
 
   ExpectRows(ds.stiffTable, "Global Buckling: (Ch 3.8)",
