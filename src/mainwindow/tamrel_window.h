@@ -1,12 +1,12 @@
 #pragma once
 // The main window `tamrel`: input frames on the left, the geometry sketch on
 // the right, the three result pictures along the bottom, the menu bar with
-// File, Profiles, Print and Help. It implements the calculation core's
-// window interface, what the section dialogs, the File commands and the
-// report need of it, and owns the platform pieces that give its handlers
-// the behaviour they expect (focus/leave binder, option buttons, pick-only
-// and editable lists), the twenty section dialogs, the about box and the
-// help window.
+// File, Profiles, Print and Help. It owns the platform pieces that give its
+// handlers the behaviour they expect (focus/leave binder, option buttons,
+// pick-only and editable lists), the twenty section dialogs, the about box,
+// the help window, and the four views of itself that the calculation core,
+// the section dialogs, the File commands and the report work through
+// (window_hosts.h).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,8 +19,6 @@
 #include <string>
 
 #include "calc/design_state.h"
-#include "calc/window.h"
-#include "dialogs/section_dialog_host.h"
 #include "dialogs/section_dialogs.h"
 #include "files/file_commands.h"
 #include "files/recent_files.h"
@@ -28,11 +26,11 @@
 #include "mainwindow/help.h"
 #include "mainwindow/input_fields.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/window_hosts.h"
 #include "platform/document_opener.h"
 #include "platform/file_dialog.h"
 #include "platform/focus_binder.h"
 #include "platform/pictures.h"
-#include "report/print_report.h"
 #include "report/printer_dialog.h"
 
 class QAction;
@@ -72,11 +70,7 @@ struct WindowServices {
   std::function<void()> endProgram = nullptr;
 };
 
-class TamrelWindow : public QMainWindow,
-                     public Window,
-                     public SectionDialogHost,
-                     public FileCommandHost,
-                     public ReportHost {
+class TamrelWindow : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -91,7 +85,14 @@ class TamrelWindow : public QMainWindow,
   bool Start();
 
   // Brings every control into line with the design state.
-  void ShowDesignState() override;
+  void ShowDesignState();
+
+  // The window as the calculation core, the section dialogs, the File
+  // commands and the report see it.
+  Window& CalcWindow() { return calc_; }
+  SectionDialogHost& DialogHost() { return dialogHost_; }
+  FileCommandHost& FileHost() { return fileHost_; }
+  ReportHost& PrintHost() { return reportHost_; }
 
   DesignState& ds() { return ds_; }
   FocusBinder& binder() { return binder_; }
@@ -101,7 +102,7 @@ class TamrelWindow : public QMainWindow,
   QWidget* InfoTamrelWindow() const;
   QWidget* InfoUfWindow() const;
   // How many times the result tables were drawn (once per recalculation).
-  int ResultDrawings() const { return resultDrawings_; }
+  int ResultDrawings() const { return calc_.ResultDrawings(); }
   // The twenty section dialogs, kept for the whole run.
   SectionDialogs& SectionDialogSet() { return *sectionDialogs_; }
   // A menu item by its program name ("mnuopen", "mnustiffrhs",
@@ -117,44 +118,6 @@ class TamrelWindow : public QMainWindow,
   // The Enter key in a box or list of the main window (its key handler).
   void OnEnterKey(const char* control);
 
-  // Window
-  TextSurface* ResultPictureSurface(ResultPicture which) override;
-  void SetStiffenerCaption(const std::string& caption) override;
-  void SetStiffenerIcon(ProfileIcon icon) override;
-  void SetRingCaption(const std::string& caption) override;
-  void SetRingIcon(ProfileIcon icon) override;
-  void ShowExclamation(const std::string& text) override;
-  void SetTrippingLengthText(const std::string& text) override;
-  void FocusTrippingLength() override;
-  void SetRingSpacingText(const std::string& text) override;
-  void FocusRadius() override;
-  void SetCheckIhVisible(bool visible) override;
-  void SetWindowCaption(const std::string& caption) override;
-
-  // SectionDialogHost
-  QWidget* DialogOwner() override { return this; }
-  QRect OwnerFrameGeometry() override;
-  void ShowProfileTypeEntry(Member member, int code) override;
-  void SetRingProfileCaption(const std::string& caption) override;
-  void RecalculateProject() override;
-  MessageService& Messages() override { return messages_; }
-  FocusBinder& Binder() override { return binder_; }
-
-  // FileCommandHost (ShowExclamation and ShowDesignState above)
-  SaveAnswer AskSaveChanges(const std::string& question) override;
-  std::optional<std::string> ShowOpenDialog(const std::string& initDir) override;
-  std::optional<std::string> ShowSaveDialog(const std::string& initDir,
-                                            const std::string& proposed) override;
-  std::string ProjectNameText() override;
-  std::string IdentificationText() override;
-  void UnloadSectionDialogs() override;
-  void RecentFilesChanged() override;
-
-  // ReportHost (ShowExclamation above)
-  QWidget* ReportOwner() override { return this; }
-  PrinterDialogService& PrinterDialog() override;
-  RunPrinter& ReportPrinter() override { return reportPrinter_; }
-
  protected:
   void showEvent(QShowEvent* event) override;
   // Closing the main window, by Exit, the close box or the system menu:
@@ -165,6 +128,10 @@ class TamrelWindow : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class WindowForCalc;     // RefreshLockedYields
+  friend class WindowForDialogs;  // ShowProfileTypeEntry
+  friend class WindowForFiles;    // ApplyRecentFileMenu
+
   // Construction.
   void BuildMenus();
   void BindMenus();
@@ -224,18 +191,13 @@ class TamrelWindow : public QMainWindow,
   void RefillRecentFiles();
   void ApplyRecentFileMenu();
   FileCommands Files();
-  FileDialogService& FileDialogs();
   DocumentOpener& Opener();
+  // cbostiff or cboring shows its own entry at index code, choosing nothing.
+  void ShowProfileTypeEntry(Member member, int code);
+  // A message box with the exclamation icon, owned by the window.
+  void Exclaim(const std::string& text);
 
   void ApplyCylinderType();
-  // The icon a profile button shows, and the icon size it was drawn in.
-  struct ShownIcon {
-    std::optional<ProfileIcon> icon;
-    int size = 0;
-  };
-  void ShowProfileIcon(QToolButton* button, ProfileIcon icon, ShownIcon& shown);
-  ShownIcon stiffIconShown_;
-  ShownIcon ringIconShown_;
   void SetText(QLineEdit* box, const std::string& text);
   std::string Show(const Variant& v, const char* pattern) const;
   std::string Show(float v, const char* pattern) const;
@@ -246,9 +208,6 @@ class TamrelWindow : public QMainWindow,
   QtFileDialogService qtFileDialogs_;
   QtPrinterDialogService qtPrinterDialog_;
   QtDocumentOpener qtOpener_;
-  FileDialogService* fileDialogs_;
-  PrinterDialogService* printerDialog_;
-  RunPrinter reportPrinter_;  // the printer of the run, from the first Print on
   DocumentOpener* opener_;
   std::function<void()> endProgram_;
   std::string programDir_;
@@ -258,7 +217,6 @@ class TamrelWindow : public QMainWindow,
   double dpiX_ = 96;
   double dpiY_ = 96;
   bool placedOnShow_ = false;
-  int resultDrawings_ = 0;
   RecentFileMenu recentMenu_;
   SavedProject saved_;    // the project at the last New, Open or Save
   bool closing_ = false;  // the close event is asking its question
@@ -299,6 +257,10 @@ class TamrelWindow : public QMainWindow,
   QPointer<AboutBox> about_;
   std::unique_ptr<HelpWindow> help_;
   std::set<const QObject*> popupCarriers_;
+  WindowForCalc calc_;
+  WindowForDialogs dialogHost_;
+  WindowForFiles fileHost_;
+  WindowForReport reportHost_;
   // Last of all: the dialogs go first when the window is destroyed, while
   // everything they use of it still stands.
   std::unique_ptr<SectionDialogs> sectionDialogs_;
