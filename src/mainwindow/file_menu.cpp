@@ -1,12 +1,8 @@
-// The File menu's commands through the main window: the file dialogs, the
-// project-name boxes, the refill, the section dialogs and the recent-file
-// entries as the File commands need them.
-
-#include <QAction>
-#include <QLineEdit>
+// The File menu's commands over the window's design state, its File host
+// (window_hosts.h), the settings store, the recent-file entries and the
+// project as last saved; the opener of the theory manual and the links.
 
 #include "mainwindow/tamrel_window.h"
-#include "platform/message_service.h"
 
 namespace tamrel {
 

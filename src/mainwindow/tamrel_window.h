@@ -94,7 +94,10 @@ class TamrelWindow : public QMainWindow {
   FileCommandHost& FileHost() { return fileHost_; }
   ReportHost& PrintHost() { return reportHost_; }
 
-  DesignState& ds() { return ds_; }
+  // Ends the program: the event loop ends; no window runs its own closing.
+  static void EndProgram();
+
+  // What the window shows and keeps, for the program and its tests.
   FocusBinder& binder() { return binder_; }
   const MainLayout& layout() const { return layout_; }
   QSize DesignOuterSize() const { return QSize(placement_.width, placement_.height); }
@@ -108,15 +111,34 @@ class TamrelWindow : public QMainWindow {
   // A menu item by its program name ("mnuopen", "mnustiffrhs",
   // "mnurecentfile(2)"); a menu's own item for "mnufile", "mnustiff" ...
   QAction* MenuItem(const char* name) const;
-  // Ends the program: the event loop ends; no window runs its own closing.
-  static void EndProgram();
-  // Commits the edited input box that has the focus (Save, Save As, Print).
-  void CommitPendingInput();
   AboutBox* AboutWindow() const { return about_.data(); }
   HelpWindow* HelpViewer() const { return help_.get(); }
 
-  // The Enter key in a box or list of the main window (its key handler).
-  void OnEnterKey(const char* control);
+  // The controls, by their program names (also their object names).
+  QGroupBox *fr10 = nullptr, *fr110 = nullptr, *fr111 = nullptr, *fr1111 = nullptr,
+            *fr112 = nullptr, *fr120 = nullptr, *fr121 = nullptr, *fr123 = nullptr,
+            *fr124 = nullptr, *fr12 = nullptr, *fr20 = nullptr, *fr30 = nullptr, *fr31 = nullptr,
+            *fr32 = nullptr;
+  SketchBox* pic20 = nullptr;
+  PictureBox *pic30 = nullptr, *Pic31 = nullptr, *pic32 = nullptr;
+  std::map<std::string, QLineEdit*> fields;  // iproj ... im2b
+  QLineEdit* Test = nullptr;
+  QRadioButton *cylinder0 = nullptr, *cylinder1 = nullptr, *cylinder2 = nullptr,
+               *cylinder3 = nullptr, *opt_lrfd = nullptr, *opt_wsd = nullptr, *odmom1 = nullptr,
+               *odmom2 = nullptr, *ringfab0 = nullptr, *ringfab1 = nullptr;
+  QCheckBox *Outside_ch = nullptr, *ring_ch = nullptr, *hring_ch = nullptr, *check_ih = nullptr;
+  QToolButton *cmd_lrfd = nullptr, *cmd_wsd = nullptr, *Picture = nullptr;
+  QToolButton *cmdpic_stiff = nullptr, *cmdpic_gird = nullptr;
+  QPushButton* Command3 = nullptr;
+  QLabel *text_ufb = nullptr, *stiffprof = nullptr, *ringprof = nullptr, *txt1 = nullptr;
+  QComboBox *cbofyp = nullptr, *cbofys = nullptr, *cbofyg = nullptr, *cbostiff = nullptr,
+            *cboring = nullptr;
+  QMenu *mnufile = nullptr, *mnuprofiles = nullptr, *mnustiff = nullptr, *mnuring = nullptr,
+        *mnuhelp = nullptr;
+  QAction* mnuprint = nullptr;
+  std::array<QAction*, kRecentFileCount + 1> mnurecentfile{};
+
+  QLineEdit* field(const std::string& name) const { return fields.at(name); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -162,6 +184,10 @@ class TamrelWindow : public QMainWindow {
   void SizeAndCentre();
 
   // Handlers.
+  // Commits the edited input box that has the focus (Save, Save As, Print).
+  void CommitPendingInput();
+  // The Enter key in a box or list of the main window (its key handler).
+  void OnEnterKey(const char* control);
   void Recalc();
   void RefreshLockedYields();
   int refillDepth_ = 0;  // ShowDesignState nesting
@@ -220,35 +246,6 @@ class TamrelWindow : public QMainWindow {
   RecentFileMenu recentMenu_;
   SavedProject saved_;    // the project at the last New, Open or Save
   bool closing_ = false;  // the close event is asking its question
-
- public:
-  // The controls, by their program names (also their object names).
-  QGroupBox *fr10 = nullptr, *fr110 = nullptr, *fr111 = nullptr, *fr1111 = nullptr,
-            *fr112 = nullptr, *fr120 = nullptr, *fr121 = nullptr, *fr123 = nullptr,
-            *fr124 = nullptr, *fr12 = nullptr, *fr20 = nullptr, *fr30 = nullptr, *fr31 = nullptr,
-            *fr32 = nullptr;
-  SketchBox* pic20 = nullptr;
-  PictureBox *pic30 = nullptr, *Pic31 = nullptr, *pic32 = nullptr;
-  std::map<std::string, QLineEdit*> fields;  // iproj ... im2b
-  QLineEdit* Test = nullptr;
-  QRadioButton *cylinder0 = nullptr, *cylinder1 = nullptr, *cylinder2 = nullptr,
-               *cylinder3 = nullptr, *opt_lrfd = nullptr, *opt_wsd = nullptr, *odmom1 = nullptr,
-               *odmom2 = nullptr, *ringfab0 = nullptr, *ringfab1 = nullptr;
-  QCheckBox *Outside_ch = nullptr, *ring_ch = nullptr, *hring_ch = nullptr, *check_ih = nullptr;
-  QToolButton *cmd_lrfd = nullptr, *cmd_wsd = nullptr, *Picture = nullptr;
-  QToolButton *cmdpic_stiff = nullptr, *cmdpic_gird = nullptr;
-  QPushButton* Command3 = nullptr;
-  QLabel *text_ufb = nullptr, *stiffprof = nullptr, *ringprof = nullptr, *txt1 = nullptr;
-  QComboBox *cbofyp = nullptr, *cbofys = nullptr, *cbofyg = nullptr, *cbostiff = nullptr,
-            *cboring = nullptr;
-  QMenu *mnufile = nullptr, *mnuprofiles = nullptr, *mnustiff = nullptr, *mnuring = nullptr,
-        *mnuhelp = nullptr;
-  QAction* mnuprint = nullptr;
-  std::array<QAction*, kRecentFileCount + 1> mnurecentfile{};
-
-  QLineEdit* field(const std::string& name) const { return fields.at(name); }
-
- private:
   std::array<PickList*, 3> materialLists_{};
   ProfileCombo* stiffCombo_ = nullptr;
   ProfileCombo* ringCombo_ = nullptr;
