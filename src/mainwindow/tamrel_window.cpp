@@ -58,7 +58,7 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
       endProgram_(std::move(services.endProgram)),
       programDir_(std::move(programDir)),
       binder_(this),
-      calc_(*this, messages_, binder_),
+      calc_(*this, *this, messages_, binder_, [this] { RefreshLockedYields(); }),
       dialogHost_(*this, ds_, messages_, binder_),
       fileHost_(*this, messages_,
                 services.fileDialogs != nullptr ? *services.fileDialogs : qtFileDialogs_),

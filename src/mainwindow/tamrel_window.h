@@ -12,9 +12,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 
@@ -26,6 +24,7 @@
 #include "mainwindow/help.h"
 #include "mainwindow/input_fields.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/main_controls.h"
 #include "mainwindow/window_hosts.h"
 #include "platform/document_opener.h"
 #include "platform/file_dialog.h"
@@ -34,25 +33,17 @@
 #include "report/printer_dialog.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
-class QMenu;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
 
 namespace tamrel {
 
 class MessageService;
 class PickList;
-class PictureBox;
 class ProfileCombo;
 class SettingsStore;
-class SketchBox;
 class InfoTamrelForm;
 class InfoUfForm;
 
@@ -70,7 +61,9 @@ struct WindowServices {
   std::function<void()> endProgram = nullptr;
 };
 
-class TamrelWindow : public QMainWindow {
+// The controls stand in MainControls (main_controls.h), reachable by their
+// program names.
+class TamrelWindow : public QMainWindow, public MainControls {
   Q_OBJECT
 
  public:
@@ -114,32 +107,6 @@ class TamrelWindow : public QMainWindow {
   AboutBox* AboutWindow() const { return about_.data(); }
   HelpWindow* HelpViewer() const { return help_.get(); }
 
-  // The controls, by their program names (also their object names).
-  QGroupBox *fr10 = nullptr, *fr110 = nullptr, *fr111 = nullptr, *fr1111 = nullptr,
-            *fr112 = nullptr, *fr120 = nullptr, *fr121 = nullptr, *fr123 = nullptr,
-            *fr124 = nullptr, *fr12 = nullptr, *fr20 = nullptr, *fr30 = nullptr, *fr31 = nullptr,
-            *fr32 = nullptr;
-  SketchBox* pic20 = nullptr;
-  PictureBox *pic30 = nullptr, *Pic31 = nullptr, *pic32 = nullptr;
-  std::map<std::string, QLineEdit*> fields;  // iproj ... im2b
-  QLineEdit* Test = nullptr;
-  QRadioButton *cylinder0 = nullptr, *cylinder1 = nullptr, *cylinder2 = nullptr,
-               *cylinder3 = nullptr, *opt_lrfd = nullptr, *opt_wsd = nullptr, *odmom1 = nullptr,
-               *odmom2 = nullptr, *ringfab0 = nullptr, *ringfab1 = nullptr;
-  QCheckBox *Outside_ch = nullptr, *ring_ch = nullptr, *hring_ch = nullptr, *check_ih = nullptr;
-  QToolButton *cmd_lrfd = nullptr, *cmd_wsd = nullptr, *Picture = nullptr;
-  QToolButton *cmdpic_stiff = nullptr, *cmdpic_gird = nullptr;
-  QPushButton* Command3 = nullptr;
-  QLabel *text_ufb = nullptr, *stiffprof = nullptr, *ringprof = nullptr, *txt1 = nullptr;
-  QComboBox *cbofyp = nullptr, *cbofys = nullptr, *cbofyg = nullptr, *cbostiff = nullptr,
-            *cboring = nullptr;
-  QMenu *mnufile = nullptr, *mnuprofiles = nullptr, *mnustiff = nullptr, *mnuring = nullptr,
-        *mnuhelp = nullptr;
-  QAction* mnuprint = nullptr;
-  std::array<QAction*, kRecentFileCount + 1> mnurecentfile{};
-
-  QLineEdit* field(const std::string& name) const { return fields.at(name); }
-
  protected:
   void showEvent(QShowEvent* event) override;
   // Closing the main window, by Exit, the close box or the system menu:
@@ -150,7 +117,6 @@ class TamrelWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  friend class WindowForCalc;     // RefreshLockedYields
   friend class WindowForDialogs;  // ShowProfileTypeEntry
   friend class WindowForFiles;    // ApplyRecentFileMenu
 

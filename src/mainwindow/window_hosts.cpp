@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QWidget>
 
 #include "calc/checks.h"
 #include "mainwindow/tamrel_window.h"
@@ -34,32 +35,32 @@ bool CanTakeFocus(const QWidget* w) {
 // the locked yield boxes follow the strengths it used.
 void WindowForCalc::StartResultDrawing() {
   ++resultDrawings_;
-  w_.RefreshLockedYields();
+  startDrawing_();
 }
 
 TextSurface* WindowForCalc::ResultPictureSurface(ResultPicture which) {
   switch (which) {
-    case ResultPicture::Shell: return w_.pic30;
-    case ResultPicture::Stiffener: return w_.Pic31;
-    case ResultPicture::Ring: return w_.pic32;
+    case ResultPicture::Shell: return c_.pic30;
+    case ResultPicture::Stiffener: return c_.Pic31;
+    case ResultPicture::Ring: return c_.pic32;
   }
   return nullptr;
 }
 
 void WindowForCalc::SetStiffenerCaption(const std::string& caption) {
-  w_.stiffprof->setText(QString::fromStdString(caption));
+  c_.stiffprof->setText(QString::fromStdString(caption));
 }
 
 void WindowForCalc::SetStiffenerIcon(ProfileIcon icon) {
-  ShowProfileIcon(w_.cmdpic_stiff, icon, stiffIconShown_);
+  ShowProfileIcon(c_.cmdpic_stiff, icon, stiffIconShown_);
 }
 
 void WindowForCalc::SetRingCaption(const std::string& caption) {
-  w_.ringprof->setText(QString::fromStdString(caption));
+  c_.ringprof->setText(QString::fromStdString(caption));
 }
 
 void WindowForCalc::SetRingIcon(ProfileIcon icon) {
-  ShowProfileIcon(w_.cmdpic_gird, icon, ringIconShown_);
+  ShowProfileIcon(c_.cmdpic_gird, icon, ringIconShown_);
 }
 
 // Every recalculation names the profile icons; an icon is drawn only when it
@@ -73,35 +74,35 @@ void WindowForCalc::ShowProfileIcon(QToolButton* button, ProfileIcon icon, Shown
 }
 
 void WindowForCalc::ShowExclamation(const std::string& text) {
-  Exclaim(messages_, &w_, text);
+  Exclaim(messages_, &window_, text);
 }
 
 void WindowForCalc::SetTrippingLengthText(const std::string& text) {
-  w_.field("igilt")->setText(QString::fromStdString(text));
+  c_.field("igilt")->setText(QString::fromStdString(text));
 }
 
 void WindowForCalc::SetRingSpacingText(const std::string& text) {
-  w_.field("il")->setText(QString::fromStdString(text));
+  c_.field("il")->setText(QString::fromStdString(text));
 }
 
 // Focus moves asked for inside a recalculation run only the target's focus
 // handler, never a leave handler: no recalculation inside a recalculation.
 void WindowForCalc::FocusTrippingLength() {
-  QLineEdit* box = w_.field("igilt");
+  QLineEdit* box = c_.field("igilt");
   if (CanTakeFocus(box)) binder_.MoveFocus(box);
 }
 
 void WindowForCalc::FocusRadius() {
-  QLineEdit* box = w_.field("icylr");
+  QLineEdit* box = c_.field("icylr");
   if (CanTakeFocus(box)) binder_.MoveFocus(box);
 }
 
 void WindowForCalc::SetCheckIhVisible(bool visible) {
-  w_.check_ih->setVisible(visible);
+  c_.check_ih->setVisible(visible);
 }
 
 void WindowForCalc::SetWindowCaption(const std::string& caption) {
-  w_.setWindowTitle(QString::fromStdString(caption));
+  window_.setWindowTitle(QString::fromStdString(caption));
 }
 
 // ---- The section dialogs' host ----

@@ -5,15 +5,18 @@
 // window itself stays the Qt main window with its controls and handlers.
 
 #include <QRect>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "calc/window.h"
 #include "dialogs/section_dialog_host.h"
 #include "files/file_commands.h"
+#include "mainwindow/main_controls.h"
 #include "report/print_report.h"
 
 class QToolButton;
+class QWidget;
 
 namespace tamrel {
 
@@ -27,8 +30,16 @@ class TamrelWindow;
 // and icons, its messages and focus moves, the window caption.
 class WindowForCalc final : public Window {
  public:
-  WindowForCalc(TamrelWindow& window, MessageService& messages, FocusBinder& binder)
-      : w_(window), messages_(messages), binder_(binder) {}
+  // window: the main window, owner of the messages and holder of the
+  // caption; startDrawing: what the window does before the result tables
+  // are drawn.
+  WindowForCalc(QWidget& window, MainControls& controls, MessageService& messages,
+                FocusBinder& binder, std::function<void()> startDrawing)
+      : window_(window),
+        c_(controls),
+        messages_(messages),
+        binder_(binder),
+        startDrawing_(std::move(startDrawing)) {}
 
   TextSurface* ResultPictureSurface(ResultPicture which) override;
   void StartResultDrawing() override;
@@ -55,9 +66,11 @@ class WindowForCalc final : public Window {
   };
   static void ShowProfileIcon(QToolButton* button, ProfileIcon icon, ShownIcon& shown);
 
-  TamrelWindow& w_;
+  QWidget& window_;
+  MainControls& c_;
   MessageService& messages_;
   FocusBinder& binder_;
+  std::function<void()> startDrawing_;
   ShownIcon stiffIconShown_;
   ShownIcon ringIconShown_;
   int resultDrawings_ = 0;
