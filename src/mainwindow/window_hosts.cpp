@@ -184,11 +184,11 @@ void WindowForFiles::RecentFilesChanged() {
 // ---- The report's host ----
 
 QWidget* WindowForReport::ReportOwner() {
-  return &w_;
+  return &window_;
 }
 
 void WindowForReport::ShowExclamation(const std::string& text) {
-  Exclaim(messages_, &w_, text);
+  Exclaim(messages_, &window_, text);
 }
 
 }  // namespace tamrel

@@ -128,8 +128,8 @@ class WindowForFiles final : public FileCommandHost {
 // printer of the run and the messages.
 class WindowForReport final : public ReportHost {
  public:
-  WindowForReport(TamrelWindow& window, MessageService& messages, PrinterDialogService& dialog)
-      : w_(window), messages_(messages), dialog_(dialog) {}
+  WindowForReport(QWidget& window, MessageService& messages, PrinterDialogService& dialog)
+      : window_(window), messages_(messages), dialog_(dialog) {}
 
   QWidget* ReportOwner() override;
   PrinterDialogService& PrinterDialog() override { return dialog_; }
@@ -137,7 +137,7 @@ class WindowForReport final : public ReportHost {
   void ShowExclamation(const std::string& text) override;
 
  private:
-  TamrelWindow& w_;
+  QWidget& window_;
   MessageService& messages_;
   PrinterDialogService& dialog_;
   RunPrinter printer_;  // the printer of the run, from the first Print on
