@@ -220,6 +220,7 @@ class TamrelWindow : public QMainWindow, public MainControls {
   QPointer<AboutBox> about_;
   std::unique_ptr<HelpWindow> help_;
   std::set<const QObject*> popupCarriers_;
+  // The window as its users see it (window_hosts.h).
   WindowForCalc calc_;
   WindowForDialogs dialogHost_;
   WindowForFiles fileHost_;

@@ -120,7 +120,7 @@ void WindowForDialogs::ShowProfileTypeEntry(Member member, int code) {
 }
 
 void WindowForDialogs::SetRingProfileCaption(const std::string& caption) {
-  w_.ringprof->setText(QString::fromStdString(caption));
+  w_.CalcWindow().SetRingCaption(caption);
 }
 
 void WindowForDialogs::RecalculateProject() {
