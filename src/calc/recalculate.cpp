@@ -19,6 +19,7 @@ void DrawResults(DesignState& ds) {
   Window* w = ds.mainfrm;
   if (w == nullptr) return;
   const double x = 1;
+  w->StartResultDrawing();
   TextSurface* shell = w->ResultPictureSurface(ResultPicture::Shell);
   TextSurface* stiff = w->ResultPictureSurface(ResultPicture::Stiffener);
   TextSurface* ringPic = w->ResultPictureSurface(ResultPicture::Ring);

@@ -44,6 +44,9 @@ class Window {
 
   // The result picture to draw on; nullptr when there is none.
   virtual TextSurface* ResultPictureSurface(ResultPicture which) = 0;
+  // Every recalculation ends in drawing the result tables; this comes first,
+  // before any picture is asked for, whoever ran the recalculation.
+  virtual void StartResultDrawing() {}
 
   // Label stiffprof / ringprof and button cmdpic_stiff / cmdpic_gird.
   virtual void SetStiffenerCaption(const std::string& caption) = 0;

@@ -21,6 +21,7 @@
 #include "mainwindow/info_forms.h"
 #include "mainwindow/tamrel_window.h"
 #include "platform/controls.h"
+#include "platform/message_service.h"
 
 namespace tamrel {
 
@@ -115,7 +116,7 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
   const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
   if (!value) {
     // Nothing stored, the text stays as typed, no recalculation.
-    ShowExclamation(kInputStringMismatch);
+    Exclaim(kInputStringMismatch);
     FocusBack(box);
     if (!usageFactor) SetBoxColour(box, kLeftBoxColour);
     return;
@@ -127,10 +128,10 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
     switch (f.kind) {
       case FieldSpec::Kind::TrippingLength:
         if (ds_.ringlt < 50) {
-          ShowExclamation(kTrippingLowMessage);
+          Exclaim(kTrippingLowMessage);
           FocusBack(box);
         } else if (ds_.ringlt > TrippingLengthLimit(ds_)) {
-          ShowExclamation(kTrippingMessage);
+          Exclaim(kTrippingMessage);
           ds_.ringlt = TrippingLengthBelowLimit(ds_);
           SetText(box, Show(ds_.ringlt, "#00"));
           FocusBack(box);
@@ -141,7 +142,7 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
         const std::optional<double> shown =
             ParseLocaleNumber(box->text().toStdString(), DecimalSign(ds_));
         if (!shown || *shown < 1000) {
-          ShowExclamation(kModulusMessage);
+          Exclaim(kModulusMessage);
           FocusBack(box);
         }
         break;
@@ -150,7 +151,7 @@ void TamrelWindow::CommitField(const FieldSpec& f, QLineEdit* box) {
       case FieldSpec::Kind::UsageFactor:
         for (const RangeTest& t : f.tests) {
           if (t.message == nullptr || !t.fails(ds_)) continue;
-          ShowExclamation(t.message);
+          Exclaim(t.message);
           if (t.focusBack) FocusBack(box);
           inRange = false;
           break;
@@ -182,7 +183,7 @@ bool TamrelWindow::EnterCommit(const FieldSpec& f, QLineEdit* box) {
   };
   const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
   if (!value) {
-    ShowExclamation(kInputStringMismatch);
+    Exclaim(kInputStringMismatch);
     keepFocus();
     return false;
   }
@@ -191,7 +192,7 @@ bool TamrelWindow::EnterCommit(const FieldSpec& f, QLineEdit* box) {
     SetText(box, f.variable.Format(ds_, f.pattern));
     for (const RangeTest& t : f.tests) {
       if (t.message == nullptr || !t.fails(ds_)) continue;
-      ShowExclamation(t.message);
+      Exclaim(t.message);
       keepFocus();
       return false;
     }
@@ -300,7 +301,7 @@ void TamrelWindow::OnRingFabrication(std::int16_t code) {
 }
 
 void TamrelWindow::OnLrfdInfo() {
-  ShowExclamation(kAlsMessage);
+  Exclaim(kAlsMessage);
 }
 
 void TamrelWindow::OnWsdInfo() {
@@ -363,7 +364,8 @@ void TamrelWindow::OnStiffProfileType(int index) {
   ds_.stifftype = code;
   if (!IsProfileType(code)) return;
   sectionDialogs_->ShowDialog(Member::Stiffener, code);
-  SetStiffenerCaption(ProfileCaption(code, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, DecimalSign(ds_)));
+  calc_.SetStiffenerCaption(
+      ProfileCaption(code, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, DecimalSign(ds_)));
 }
 
 void TamrelWindow::OnRingProfileType(int index) {
@@ -371,10 +373,14 @@ void TamrelWindow::OnRingProfileType(int index) {
   ds_.ringtype = code;
   if (!IsProfileType(code)) return;
   sectionDialogs_->ShowDialog(Member::RingFrame, code);
-  SetRingCaption(ProfileCaption(code, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));
+  calc_.SetRingCaption(ProfileCaption(code, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));
 }
 
 // ---- Helpers ----
+
+void TamrelWindow::Exclaim(const std::string& text) {
+  messages_.ShowExclamation(this, QString::fromStdString(text));
+}
 
 void TamrelWindow::SetText(QLineEdit* box, const std::string& text) {
   box->setText(QString::fromStdString(text));

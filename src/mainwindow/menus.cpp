@@ -212,7 +212,7 @@ void TamrelWindow::BindMenus() {
       {"mnuprint",
        [this] {
          CommitPendingInput();
-         tamrel_mnuprint_Click(ds_, *this);
+         tamrel_mnuprint_Click(ds_, reportHost_);
        }},
       {"mnuhelpcont", [this] { ShowHelpContents(help_, ds_.apppath); }},
       {"mnuindex", [this] { ShowHelpIndex(help_, ds_.apppath); }},

@@ -99,12 +99,13 @@ void TamrelWindow::ShowDesignState() {
   stiffCombo_->Fill(ProfileTypeItems(StiffProfileTypeText));
   stiffCombo_->SetText(QString::fromUtf8(StiffProfileTypeText(ds_.stifftype)));
   if (IsProfileType(ds_.stifftype)) {
-    SetStiffenerCaption(ProfileCaption(ds_.stifftype, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, sign));
+    calc_.SetStiffenerCaption(
+        ProfileCaption(ds_.stifftype, ds_.hs, ds_.bs, ds_.tws, ds_.tfs, sign));
   }
   ringCombo_->Fill(ProfileTypeItems(RingProfileTypeText));
   ringCombo_->SetText(QString::fromUtf8(RingProfileTypeText(ds_.ringtype)));
   if (IsProfileType(ds_.ringtype)) {
-    SetRingCaption(ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, sign));
+    calc_.SetRingCaption(ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, sign));
   }
 
   // The ring-frame fabrication option.

@@ -54,12 +54,16 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
       ds_(ds),
       messages_(services.messages),
       settings_(services.settings),
-      fileDialogs_(services.fileDialogs),
-      printerDialog_(services.printerDialog),
       opener_(services.opener),
       endProgram_(std::move(services.endProgram)),
       programDir_(std::move(programDir)),
-      binder_(this) {
+      binder_(this),
+      calc_(*this, *this, messages_, binder_, [this] { RefreshLockedYields(); }),
+      dialogHost_(*this, ds_, messages_, binder_),
+      fileHost_(*this, messages_,
+                services.fileDialogs != nullptr ? *services.fileDialogs : qtFileDialogs_),
+      reportHost_(*this, messages_,
+                  services.printerDialog != nullptr ? *services.printerDialog : qtPrinterDialog_) {
   setObjectName(QStringLiteral("tamrel"));
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(8.25);
@@ -77,12 +81,12 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
   BindEnterKeys();
   // One instance of each section dialog for the whole run; they watch the
   // window activations from now on.
-  sectionDialogs_ = std::make_unique<SectionDialogs>(ds_, *this);
+  sectionDialogs_ = std::make_unique<SectionDialogs>(ds_, dialogHost_);
 }
 
 TamrelWindow::~TamrelWindow() {
   // Nothing of the window may act while its controls are destroyed.
-  if (ds_.mainfrm == this) ds_.mainfrm = nullptr;
+  if (ds_.mainfrm == &calc_) ds_.mainfrm = nullptr;
   disconnect(qApp, nullptr, &binder_, nullptr);
   for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
 }
@@ -406,7 +410,7 @@ void TamrelWindow::BuildResults() {
 
 bool TamrelWindow::Start() {
   // The main-window reference and the program directory.
-  ds_.mainfrm = this;
+  ds_.mainfrm = &calc_;
   ds_.apppath = programDir_;
   ds_.lastdir = programDir_;
   // The tables are read by full path, so the process's current directory is
@@ -456,7 +460,7 @@ bool TamrelWindow::Start() {
   ShowDesignState();
   Recalc();
   // The window caption names the project file.
-  SetWindowCaption("Tamrel DNV: " + ds_.filename);
+  calc_.SetWindowCaption("Tamrel DNV: " + ds_.filename);
   saved_.Take(ds_);
   return true;
 }
@@ -513,86 +517,6 @@ void TamrelWindow::ApplyRecentFileMenu() {
   }
 }
 
-// ---- Window ----
-
-TextSurface* TamrelWindow::ResultPictureSurface(ResultPicture which) {
-  switch (which) {
-    case ResultPicture::Shell:
-      // The tables are drawn at the end of every recalculation, whoever ran
-      // it: the locked yield boxes follow the strengths it used.
-      ++resultDrawings_;
-      RefreshLockedYields();
-      return pic30;
-    case ResultPicture::Stiffener: return Pic31;
-    case ResultPicture::Ring: return pic32;
-  }
-  return nullptr;
-}
-
-void TamrelWindow::SetStiffenerCaption(const std::string& caption) {
-  stiffprof->setText(QString::fromStdString(caption));
-}
-
-void TamrelWindow::SetStiffenerIcon(ProfileIcon icon) {
-  ShowProfileIcon(cmdpic_stiff, icon, stiffIconShown_);
-}
-
-void TamrelWindow::SetRingCaption(const std::string& caption) {
-  ringprof->setText(QString::fromStdString(caption));
-}
-
-void TamrelWindow::SetRingIcon(ProfileIcon icon) {
-  ShowProfileIcon(cmdpic_gird, icon, ringIconShown_);
-}
-
-// Every recalculation names the profile icons; an icon is drawn only when it
-// differs from the one the button shows, in the button's icon size.
-void TamrelWindow::ShowProfileIcon(QToolButton* button, ProfileIcon icon, ShownIcon& shown) {
-  const int size = button->iconSize().width();
-  if (shown.icon == icon && shown.size == size) return;
-  button->setIcon(QIcon(ProfileIconPixmap(icon, size)));
-  button->setProperty("profileIcon", QString::fromLatin1(ProfileIconName(icon)));
-  shown = ShownIcon{icon, size};
-}
-
-void TamrelWindow::ShowExclamation(const std::string& text) {
-  messages_.ShowExclamation(this, QString::fromStdString(text));
-}
-
-void TamrelWindow::SetTrippingLengthText(const std::string& text) {
-  SetText(field("igilt"), text);
-}
-
-void TamrelWindow::SetRingSpacingText(const std::string& text) {
-  SetText(field("il"), text);
-}
-
-namespace {
-bool CanTakeFocus(const QWidget* w) {
-  return w->isVisibleTo(w->window()) && w->isEnabled();
-}
-}  // namespace
-
-// Focus moves asked for inside a recalculation run only the target's focus
-// handler, never a leave handler: no recalculation inside a recalculation.
-void TamrelWindow::FocusTrippingLength() {
-  QLineEdit* box = field("igilt");
-  if (CanTakeFocus(box)) binder_.MoveFocus(box);
-}
-
-void TamrelWindow::FocusRadius() {
-  QLineEdit* box = field("icylr");
-  if (CanTakeFocus(box)) binder_.MoveFocus(box);
-}
-
-void TamrelWindow::SetCheckIhVisible(bool visible) {
-  check_ih->setVisible(visible);
-}
-
-void TamrelWindow::SetWindowCaption(const std::string& caption) {
-  setWindowTitle(QString::fromStdString(caption));
-}
-
 GeometrySketch TamrelWindow::CurrentSketch() const {
   return pic20->Sketch();
 }
@@ -630,28 +554,12 @@ bool TamrelWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-// ---- What the section dialogs and the report need ----
-
-QRect TamrelWindow::OwnerFrameGeometry() {
-  return frameGeometry();
-}
+// ---- What the section dialogs need ----
 
 void TamrelWindow::ShowProfileTypeEntry(Member member, int code) {
   ProfileCombo* combo = member == Member::Stiffener ? stiffCombo_ : ringCombo_;
   combo->SetText(code >= 0 && code < combo->combo()->count() ? combo->combo()->itemText(code)
                                                              : QString());
-}
-
-void TamrelWindow::SetRingProfileCaption(const std::string& caption) {
-  SetRingCaption(caption);
-}
-
-void TamrelWindow::RecalculateProject() {
-  Recalculate(ds_);
-}
-
-PrinterDialogService& TamrelWindow::PrinterDialog() {
-  return printerDialog_ != nullptr ? *printerDialog_ : qtPrinterDialog_;
 }
 
 }  // namespace tamrel

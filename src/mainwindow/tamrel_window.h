@@ -1,26 +1,22 @@
 #pragma once
 // The main window `tamrel`: input frames on the left, the geometry sketch on
 // the right, the three result pictures along the bottom, the menu bar with
-// File, Profiles, Print and Help. It implements the calculation core's
-// window interface, what the section dialogs, the File commands and the
-// report need of it, and owns the platform pieces that give its handlers
-// the behaviour they expect (focus/leave binder, option buttons, pick-only
-// and editable lists), the twenty section dialogs, the about box and the
-// help window.
+// File, Profiles, Print and Help. It owns the platform pieces that give its
+// handlers the behaviour they expect (focus/leave binder, option buttons,
+// pick-only and editable lists), the twenty section dialogs, the about box,
+// the help window, and the four views of itself that the calculation core,
+// the section dialogs, the File commands and the report work through
+// (window_hosts.h).
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 
 #include "calc/design_state.h"
-#include "calc/window.h"
-#include "dialogs/section_dialog_host.h"
 #include "dialogs/section_dialogs.h"
 #include "files/file_commands.h"
 #include "files/recent_files.h"
@@ -28,33 +24,26 @@
 #include "mainwindow/help.h"
 #include "mainwindow/input_fields.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/main_controls.h"
+#include "mainwindow/window_hosts.h"
 #include "platform/document_opener.h"
 #include "platform/file_dialog.h"
 #include "platform/focus_binder.h"
 #include "platform/pictures.h"
-#include "report/print_report.h"
 #include "report/printer_dialog.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
-class QMenu;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
 
 namespace tamrel {
 
 class MessageService;
 class PickList;
-class PictureBox;
 class ProfileCombo;
 class SettingsStore;
-class SketchBox;
 class InfoTamrelForm;
 class InfoUfForm;
 
@@ -72,11 +61,9 @@ struct WindowServices {
   std::function<void()> endProgram = nullptr;
 };
 
-class TamrelWindow : public QMainWindow,
-                     public Window,
-                     public SectionDialogHost,
-                     public FileCommandHost,
-                     public ReportHost {
+// The controls stand in MainControls (main_controls.h), reachable by their
+// program names.
+class TamrelWindow : public QMainWindow, public MainControls {
   Q_OBJECT
 
  public:
@@ -91,9 +78,19 @@ class TamrelWindow : public QMainWindow,
   bool Start();
 
   // Brings every control into line with the design state.
-  void ShowDesignState() override;
+  void ShowDesignState();
 
-  DesignState& ds() { return ds_; }
+  // The window as the calculation core, the section dialogs, the File
+  // commands and the report see it.
+  Window& CalcWindow() { return calc_; }
+  SectionDialogHost& DialogHost() { return dialogHost_; }
+  FileCommandHost& FileHost() { return fileHost_; }
+  ReportHost& PrintHost() { return reportHost_; }
+
+  // Ends the program: the event loop ends; no window runs its own closing.
+  static void EndProgram();
+
+  // What the window shows and keeps, for the program and its tests.
   FocusBinder& binder() { return binder_; }
   const MainLayout& layout() const { return layout_; }
   QSize DesignOuterSize() const { return QSize(placement_.width, placement_.height); }
@@ -101,59 +98,14 @@ class TamrelWindow : public QMainWindow,
   QWidget* InfoTamrelWindow() const;
   QWidget* InfoUfWindow() const;
   // How many times the result tables were drawn (once per recalculation).
-  int ResultDrawings() const { return resultDrawings_; }
+  int ResultDrawings() const { return calc_.ResultDrawings(); }
   // The twenty section dialogs, kept for the whole run.
   SectionDialogs& SectionDialogSet() { return *sectionDialogs_; }
   // A menu item by its program name ("mnuopen", "mnustiffrhs",
   // "mnurecentfile(2)"); a menu's own item for "mnufile", "mnustiff" ...
   QAction* MenuItem(const char* name) const;
-  // Ends the program: the event loop ends; no window runs its own closing.
-  static void EndProgram();
-  // Commits the edited input box that has the focus (Save, Save As, Print).
-  void CommitPendingInput();
   AboutBox* AboutWindow() const { return about_.data(); }
   HelpWindow* HelpViewer() const { return help_.get(); }
-
-  // The Enter key in a box or list of the main window (its key handler).
-  void OnEnterKey(const char* control);
-
-  // Window
-  TextSurface* ResultPictureSurface(ResultPicture which) override;
-  void SetStiffenerCaption(const std::string& caption) override;
-  void SetStiffenerIcon(ProfileIcon icon) override;
-  void SetRingCaption(const std::string& caption) override;
-  void SetRingIcon(ProfileIcon icon) override;
-  void ShowExclamation(const std::string& text) override;
-  void SetTrippingLengthText(const std::string& text) override;
-  void FocusTrippingLength() override;
-  void SetRingSpacingText(const std::string& text) override;
-  void FocusRadius() override;
-  void SetCheckIhVisible(bool visible) override;
-  void SetWindowCaption(const std::string& caption) override;
-
-  // SectionDialogHost
-  QWidget* DialogOwner() override { return this; }
-  QRect OwnerFrameGeometry() override;
-  void ShowProfileTypeEntry(Member member, int code) override;
-  void SetRingProfileCaption(const std::string& caption) override;
-  void RecalculateProject() override;
-  MessageService& Messages() override { return messages_; }
-  FocusBinder& Binder() override { return binder_; }
-
-  // FileCommandHost (ShowExclamation and ShowDesignState above)
-  SaveAnswer AskSaveChanges(const std::string& question) override;
-  std::optional<std::string> ShowOpenDialog(const std::string& initDir) override;
-  std::optional<std::string> ShowSaveDialog(const std::string& initDir,
-                                            const std::string& proposed) override;
-  std::string ProjectNameText() override;
-  std::string IdentificationText() override;
-  void UnloadSectionDialogs() override;
-  void RecentFilesChanged() override;
-
-  // ReportHost (ShowExclamation above)
-  QWidget* ReportOwner() override { return this; }
-  PrinterDialogService& PrinterDialog() override;
-  RunPrinter& ReportPrinter() override { return reportPrinter_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -165,6 +117,9 @@ class TamrelWindow : public QMainWindow,
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class WindowForDialogs;  // ShowProfileTypeEntry
+  friend class WindowForFiles;    // ApplyRecentFileMenu
+
   // Construction.
   void BuildMenus();
   void BindMenus();
@@ -195,6 +150,10 @@ class TamrelWindow : public QMainWindow,
   void SizeAndCentre();
 
   // Handlers.
+  // Commits the edited input box that has the focus (Save, Save As, Print).
+  void CommitPendingInput();
+  // The Enter key in a box or list of the main window (its key handler).
+  void OnEnterKey(const char* control);
   void Recalc();
   void RefreshLockedYields();
   int refillDepth_ = 0;  // ShowDesignState nesting
@@ -224,18 +183,13 @@ class TamrelWindow : public QMainWindow,
   void RefillRecentFiles();
   void ApplyRecentFileMenu();
   FileCommands Files();
-  FileDialogService& FileDialogs();
   DocumentOpener& Opener();
+  // cbostiff or cboring shows its own entry at index code, choosing nothing.
+  void ShowProfileTypeEntry(Member member, int code);
+  // A message box with the exclamation icon, owned by the window.
+  void Exclaim(const std::string& text);
 
   void ApplyCylinderType();
-  // The icon a profile button shows, and the icon size it was drawn in.
-  struct ShownIcon {
-    std::optional<ProfileIcon> icon;
-    int size = 0;
-  };
-  void ShowProfileIcon(QToolButton* button, ProfileIcon icon, ShownIcon& shown);
-  ShownIcon stiffIconShown_;
-  ShownIcon ringIconShown_;
   void SetText(QLineEdit* box, const std::string& text);
   std::string Show(const Variant& v, const char* pattern) const;
   std::string Show(float v, const char* pattern) const;
@@ -246,9 +200,6 @@ class TamrelWindow : public QMainWindow,
   QtFileDialogService qtFileDialogs_;
   QtPrinterDialogService qtPrinterDialog_;
   QtDocumentOpener qtOpener_;
-  FileDialogService* fileDialogs_;
-  PrinterDialogService* printerDialog_;
-  RunPrinter reportPrinter_;  // the printer of the run, from the first Print on
   DocumentOpener* opener_;
   std::function<void()> endProgram_;
   std::string programDir_;
@@ -258,39 +209,9 @@ class TamrelWindow : public QMainWindow,
   double dpiX_ = 96;
   double dpiY_ = 96;
   bool placedOnShow_ = false;
-  int resultDrawings_ = 0;
   RecentFileMenu recentMenu_;
   SavedProject saved_;    // the project at the last New, Open or Save
   bool closing_ = false;  // the close event is asking its question
-
- public:
-  // The controls, by their program names (also their object names).
-  QGroupBox *fr10 = nullptr, *fr110 = nullptr, *fr111 = nullptr, *fr1111 = nullptr,
-            *fr112 = nullptr, *fr120 = nullptr, *fr121 = nullptr, *fr123 = nullptr,
-            *fr124 = nullptr, *fr12 = nullptr, *fr20 = nullptr, *fr30 = nullptr, *fr31 = nullptr,
-            *fr32 = nullptr;
-  SketchBox* pic20 = nullptr;
-  PictureBox *pic30 = nullptr, *Pic31 = nullptr, *pic32 = nullptr;
-  std::map<std::string, QLineEdit*> fields;  // iproj ... im2b
-  QLineEdit* Test = nullptr;
-  QRadioButton *cylinder0 = nullptr, *cylinder1 = nullptr, *cylinder2 = nullptr,
-               *cylinder3 = nullptr, *opt_lrfd = nullptr, *opt_wsd = nullptr, *odmom1 = nullptr,
-               *odmom2 = nullptr, *ringfab0 = nullptr, *ringfab1 = nullptr;
-  QCheckBox *Outside_ch = nullptr, *ring_ch = nullptr, *hring_ch = nullptr, *check_ih = nullptr;
-  QToolButton *cmd_lrfd = nullptr, *cmd_wsd = nullptr, *Picture = nullptr;
-  QToolButton *cmdpic_stiff = nullptr, *cmdpic_gird = nullptr;
-  QPushButton* Command3 = nullptr;
-  QLabel *text_ufb = nullptr, *stiffprof = nullptr, *ringprof = nullptr, *txt1 = nullptr;
-  QComboBox *cbofyp = nullptr, *cbofys = nullptr, *cbofyg = nullptr, *cbostiff = nullptr,
-            *cboring = nullptr;
-  QMenu *mnufile = nullptr, *mnuprofiles = nullptr, *mnustiff = nullptr, *mnuring = nullptr,
-        *mnuhelp = nullptr;
-  QAction* mnuprint = nullptr;
-  std::array<QAction*, kRecentFileCount + 1> mnurecentfile{};
-
-  QLineEdit* field(const std::string& name) const { return fields.at(name); }
-
- private:
   std::array<PickList*, 3> materialLists_{};
   ProfileCombo* stiffCombo_ = nullptr;
   ProfileCombo* ringCombo_ = nullptr;
@@ -299,6 +220,11 @@ class TamrelWindow : public QMainWindow,
   QPointer<AboutBox> about_;
   std::unique_ptr<HelpWindow> help_;
   std::set<const QObject*> popupCarriers_;
+  // The window as its users see it (window_hosts.h).
+  WindowForCalc calc_;
+  WindowForDialogs dialogHost_;
+  WindowForFiles fileHost_;
+  WindowForReport reportHost_;
   // Last of all: the dialogs go first when the window is destroyed, while
   // everything they use of it still stands.
   std::unique_ptr<SectionDialogs> sectionDialogs_;

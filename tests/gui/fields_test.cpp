@@ -233,7 +233,7 @@ class FieldsTest : public QObject {
       QVERIFY(s.active);
       s.Type(c.box, c.typed);
       s.ds.ringlt = 5000;
-      s.w().RecalculateProject();
+      s.w().DialogHost().RecalculateProject();
       QCOMPARE(QApplication::focusWidget(), s.box("igilt"));
       QCOMPARE(s.box(c.box)->text(), QString(c.shown));
       QCOMPARE(BoxColour(s.box(c.box)), QColor(Qt::white));

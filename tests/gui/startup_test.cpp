@@ -58,7 +58,7 @@ class StartupTest : public QObject {
     StartedWindow s;
     QVERIFY(s.started);
     QCOMPARE(s.w().windowTitle(), QString("Tamrel DNV: New File"));
-    QCOMPARE(s.ds.mainfrm, static_cast<Window*>(&s.w()));
+    QCOMPARE(s.ds.mainfrm, &s.w().CalcWindow());
     QCOMPARE(s.ds.apppath, std::string(TAMREL_DATA_DIR));
     QCOMPARE(s.ds.lastdir, s.ds.apppath);
     QCOMPARE(s.ds.decflag.value(), 0.0);
