@@ -6,6 +6,8 @@
 #include <QPen>
 #include <algorithm>
 
+#include "platform/palette_colour.h"
+
 namespace tamrel {
 
 namespace {
@@ -56,9 +58,9 @@ void ReportPage::SetItalic(bool on) {
 QFont ReportPage::CurrentFont() const {
   QFont f(family_);
   f.setPointSizeF(points_);
-  f.setBold(bold_);
+  f.setBold(bold());
   f.setItalic(italic_);
-  f.setUnderline(underline_);
+  f.setUnderline(underline());
   return f;
 }
 
@@ -115,8 +117,7 @@ void ReportPage::PaintPicture(double x, double y, double width, double height, c
 
 void ReportPage::Clear() {
   items_.clear();
-  x_ = 0;
-  y_ = 0;
+  MoveHome();
 }
 
 void ReportPage::Print(std::string_view text) {
@@ -124,36 +125,22 @@ void ReportPage::Print(std::string_view text) {
   if (!text.empty()) {
     Item item;
     item.kind = Item::Kind::Text;
-    item.x = x_;
-    item.y = y_;
+    item.x = CurrentX();
+    item.y = CurrentY();
     item.width = width;
     item.height = TextHeight(text);
-    item.devicePos = ToDevice(x_, y_);
+    item.devicePos = ToDevice(CurrentX(), CurrentY());
     item.text = ToQString(text);
     item.font = CurrentFont();
-    item.colour = colour_;
+    item.colour = PaletteColour(colour());
     items_.push_back(std::move(item));
   }
-  x_ += width;
+  Advance(width);
 }
 
 void ReportPage::PrintLine(std::string_view text) {
   Print(text);
-  x_ = 0;
-  y_ += TextHeight(text);
-}
-
-void ReportPage::SetColour(Colour c) {
-  colour_ = PaletteColour(c);
-}
-
-QColor ReportPage::PaletteColour(Colour c) {
-  switch (c) {
-    case Colour::Green: return QColor(0, 128, 0);
-    case Colour::Red: return QColor(128, 0, 0);
-    case Colour::Black: break;
-  }
-  return QColor(0, 0, 0);
+  NewLine(TextHeight(text));
 }
 
 void ReportPage::Replay(QPainter& painter) const {
