@@ -77,42 +77,35 @@ double ReportPage::TextWidth(std::string_view text) const {
          DevicePerUnitX();
 }
 
-void ReportPage::Line(double x1, double y1, double x2, double y2) {
-  Item item;
-  item.kind = Item::Kind::Line;
-  item.x = x1;
-  item.y = y1;
-  item.width = x2 - x1;
-  item.height = y2 - y1;
-  item.deviceLine = QLineF(ToDevice(x1, y1), ToDevice(x2, y2));
-  item.colour = Qt::black;
-  items_.push_back(std::move(item));
-}
-
-void ReportPage::Box(double x1, double y1, double x2, double y2) {
-  Item item;
-  item.kind = Item::Kind::Box;
-  item.x = x1;
-  item.y = y1;
-  item.width = x2 - x1;
-  item.height = y2 - y1;
-  item.deviceRect = QRectF(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
-  item.colour = Qt::black;
-  items_.push_back(std::move(item));
-}
-
-void ReportPage::PaintPicture(double x, double y, double width, double height, const QString& name,
-                              PictureDrawing draw) {
-  Item item;
-  item.kind = Item::Kind::Picture;
+ReportPage::Item& ReportPage::Add(Item::Kind kind, double x, double y, double width,
+                                  double height) {
+  Item& item = items_.emplace_back();
+  item.kind = kind;
   item.x = x;
   item.y = y;
   item.width = width;
   item.height = height;
+  return item;
+}
+
+void ReportPage::Line(double x1, double y1, double x2, double y2) {
+  Item& item = Add(Item::Kind::Line, x1, y1, x2 - x1, y2 - y1);
+  item.deviceLine = QLineF(ToDevice(x1, y1), ToDevice(x2, y2));
+  item.colour = Qt::black;
+}
+
+void ReportPage::Box(double x1, double y1, double x2, double y2) {
+  Item& item = Add(Item::Kind::Box, x1, y1, x2 - x1, y2 - y1);
+  item.deviceRect = QRectF(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
+  item.colour = Qt::black;
+}
+
+void ReportPage::PaintPicture(double x, double y, double width, double height, const QString& name,
+                              PictureDrawing draw) {
+  Item& item = Add(Item::Kind::Picture, x, y, width, height);
   item.deviceRect = QRectF(ToDevice(x, y), ToDevice(x + width, y + height));
   item.text = name;
   item.draw = std::move(draw);
-  items_.push_back(std::move(item));
 }
 
 void ReportPage::Clear() {
@@ -123,17 +116,11 @@ void ReportPage::Clear() {
 void ReportPage::Print(std::string_view text) {
   const double width = TextWidth(text);
   if (!text.empty()) {
-    Item item;
-    item.kind = Item::Kind::Text;
-    item.x = CurrentX();
-    item.y = CurrentY();
-    item.width = width;
-    item.height = TextHeight(text);
+    Item& item = Add(Item::Kind::Text, CurrentX(), CurrentY(), width, TextHeight(text));
     item.devicePos = ToDevice(CurrentX(), CurrentY());
     item.text = ToQString(text);
     item.font = CurrentFont();
     item.colour = PaletteColour(colour());
-    items_.push_back(std::move(item));
   }
   Advance(width);
 }

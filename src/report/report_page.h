@@ -111,6 +111,9 @@ class ReportPage : public TextSurfaceState {
   double TextWidth(std::string_view text) const override;
 
  private:
+  // A new item of the kind, at (x, y) with the extent (width, height).
+  Item& Add(Item::Kind kind, double x, double y, double width, double height);
+
   QPaintDevice& device_;
   int areaWidth_ = 1;
   int areaHeight_ = 1;
