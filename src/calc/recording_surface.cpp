@@ -30,31 +30,29 @@ std::string RecordingSurface::Row::Joined() const {
 void RecordingSurface::Clear() {
   if (ops_.empty()) ops_.reserve(kFirstCapacity);
   ops_.emplace_back().kind = Op::Kind::Clear;
-  x_ = 0;
-  y_ = 0;
+  MoveHome();
 }
 
 void RecordingSurface::Record(std::string_view text, bool lineBreak) {
   if (ops_.empty()) ops_.reserve(kFirstCapacity);
   Text& t = ops_.emplace_back().text;
   t.text.assign(text);
-  t.x = x_;
-  t.y = y_;
-  t.bold = bold_;
-  t.underline = underline_;
-  t.colour = colour_;
+  t.x = CurrentX();
+  t.y = CurrentY();
+  t.bold = bold();
+  t.underline = underline();
+  t.colour = colour();
   t.lineBreak = lineBreak;
 }
 
 void RecordingSurface::Print(std::string_view text) {
   Record(text, false);
-  x_ += TextWidth(text);
+  Advance(TextWidth(text));
 }
 
 void RecordingSurface::PrintLine(std::string_view text) {
   Record(text, true);
-  x_ = 0;
-  y_ += kLineHeight;
+  NewLine(kLineHeight);
 }
 
 double RecordingSurface::TextWidth(std::string_view text) const {

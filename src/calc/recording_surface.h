@@ -14,7 +14,7 @@
 
 namespace tamrel {
 
-class RecordingSurface : public TextSurface {
+class RecordingSurface : public TextSurfaceState {
  public:
   static constexpr double kCharWidth = 0.5;
   static constexpr double kLineHeight = 1.0;
@@ -45,20 +45,9 @@ class RecordingSurface : public TextSurface {
   };
 
   void Clear() override;
-  double CurrentX() const override { return x_; }
-  double CurrentY() const override { return y_; }
-  void SetCurrentX(double x) override { x_ = x; }
-  void SetCurrentY(double y) override { y_ = y; }
   void Print(std::string_view text) override;
   void PrintLine(std::string_view text) override;
   double TextWidth(std::string_view text) const override;
-  void SetBold(bool on) override { bold_ = on; }
-  void SetUnderline(bool on) override { underline_ = on; }
-  void SetColour(Colour c) override { colour_ = c; }
-
-  bool bold() const { return bold_; }
-  bool underline() const { return underline_; }
-  Colour colour() const { return colour_; }
 
   // Every operation since construction, in order.
   const std::vector<Op>& ops() const { return ops_; }
@@ -75,11 +64,6 @@ class RecordingSurface : public TextSurface {
   void Record(std::string_view text, bool lineBreak);
 
   std::vector<Op> ops_;
-  double x_ = 0;
-  double y_ = 0;
-  bool bold_ = false;
-  bool underline_ = false;
-  Colour colour_ = Colour::Black;
 };
 
 // "red", "green" or "black".

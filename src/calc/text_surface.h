@@ -13,6 +13,23 @@ namespace tamrel {
 // The classic 16-colour palette entries the result tables use.
 enum class Colour : std::uint8_t { Black = 0, Green = 2, Red = 4 };
 
+// Red, green and blue (0..255) of a palette entry: the screen pictures and
+// the printed page draw the same colours.
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+};
+
+constexpr Rgb PaletteRgb(Colour c) {
+  switch (c) {
+    case Colour::Green: return Rgb{0, 128, 0};
+    case Colour::Red: return Rgb{128, 0, 0};
+    case Colour::Black: break;
+  }
+  return Rgb{0, 0, 0};
+}
+
 class TextSurface {
  public:
   virtual ~TextSurface() = default;
@@ -37,6 +54,45 @@ class TextSurface {
     SetCurrentX(x);
     SetCurrentY(y);
   }
+};
+
+// What every text surface keeps the same way: the current position, bold,
+// underline and colour. A surface built on it measures, draws and clears;
+// it moves the position only through the helpers below.
+class TextSurfaceState : public TextSurface {
+ public:
+  double CurrentX() const final { return x_; }
+  double CurrentY() const final { return y_; }
+  void SetCurrentX(double x) final { x_ = x; }
+  void SetCurrentY(double y) final { y_ = y; }
+  void SetBold(bool on) final { bold_ = on; }
+  void SetUnderline(bool on) final { underline_ = on; }
+  void SetColour(Colour c) final { colour_ = c; }
+
+  bool bold() const { return bold_; }
+  bool underline() const { return underline_; }
+  Colour colour() const { return colour_; }
+
+ protected:
+  // Back to the top left corner, as a clear leaves it.
+  void MoveHome() {
+    x_ = 0;
+    y_ = 0;
+  }
+  // Past a text just drawn: x moves on by its width.
+  void Advance(double width) { x_ += width; }
+  // To the start of the next line, `height` further down.
+  void NewLine(double height) {
+    x_ = 0;
+    y_ += height;
+  }
+
+ private:
+  double x_ = 0;
+  double y_ = 0;
+  bool bold_ = false;
+  bool underline_ = false;
+  Colour colour_ = Colour::Black;
 };
 
 }  // namespace tamrel

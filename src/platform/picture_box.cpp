@@ -56,8 +56,7 @@ void PictureBox::ContentChanged() {
 void PictureBox::Clear() {
   items_.clear();
   itemTexts_.clear();
-  x_ = 0.0;
-  y_ = 0.0;
+  MoveHome();
   // The oldest list is reused for this drawing; the others move down.
   std::rotate(askedBefore_.rbegin(), askedBefore_.rbegin() + 1, askedBefore_.rend());
   std::swap(askedBefore_[0], asked_);
@@ -105,34 +104,21 @@ void PictureBox::Print(std::string_view text) {
   if (text.empty()) return;
   KeptText& t = Kept(text);
   const int font = FontIndex();
-  items_.push_back(Item{QPointF(x_ * unitX_, y_ * unitY_), t.text, bold_, underline_, colour_});
+  items_.push_back(Item{QPointF(CurrentX() * unitX_, CurrentY() * unitY_), t.text, bold(),
+                        underline(), PaletteColour(colour())});
   itemTexts_.push_back(&t);
   ContentChanged();
-  x_ += Width(t, font) / unitX_;
+  Advance(Width(t, font) / unitX_);
 }
 
 void PictureBox::PrintLine(std::string_view text) {
   Print(text);
-  x_ = 0.0;
-  y_ += Font(FontIndex()).height / unitY_;
+  NewLine(Font(FontIndex()).height / unitY_);
 }
 
 double PictureBox::TextWidth(std::string_view text) const {
   if (text.empty()) return 0.0;
   return Width(Kept(text), FontIndex()) / unitX_;
-}
-
-void PictureBox::SetColour(Colour c) {
-  colour_ = PaletteColour(c);
-}
-
-QColor PictureBox::PaletteColour(Colour c) {
-  switch (c) {
-    case Colour::Green: return QColor(0, 128, 0);
-    case Colour::Red: return QColor(128, 0, 0);
-    case Colour::Black: break;
-  }
-  return QColor(0, 0, 0);
 }
 
 const PictureBox::FontSet& PictureBox::Font(int index) const {

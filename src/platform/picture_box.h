@@ -36,10 +36,11 @@
 #include <vector>
 
 #include "calc/text_surface.h"
+#include "platform/palette_colour.h"
 
 namespace tamrel {
 
-class PictureBox : public QWidget, public TextSurface {
+class PictureBox : public QWidget, public TextSurfaceState {
   Q_OBJECT
 
  public:
@@ -64,18 +65,12 @@ class PictureBox : public QWidget, public TextSurface {
 
   // TextSurface
   void Clear() override;
-  double CurrentX() const override { return x_; }
-  double CurrentY() const override { return y_; }
-  void SetCurrentX(double x) override { x_ = x; }
-  void SetCurrentY(double y) override { y_ = y; }
   void Print(std::string_view text) override;
   void PrintLine(std::string_view text) override;
   double TextWidth(std::string_view text) const override;
-  void SetBold(bool on) override { bold_ = on; }
-  void SetUnderline(bool on) override { underline_ = on; }
-  void SetColour(Colour c) override;
 
-  static QColor PaletteColour(Colour c);
+  // The colour a picture draws a palette entry in.
+  static constexpr QColor PaletteColour(Colour c) { return tamrel::PaletteColour(c); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -109,7 +104,7 @@ class PictureBox : public QWidget, public TextSurface {
   };
   using TextMap = std::unordered_map<std::string, KeptText, TextHash, std::equal_to<>>;
 
-  int FontIndex() const { return (bold_ ? 1 : 0) + (underline_ ? 2 : 0); }
+  int FontIndex() const { return (bold() ? 1 : 0) + (underline() ? 2 : 0); }
   static int FontIndex(const Item& item) { return (item.bold ? 1 : 0) + (item.underline ? 2 : 0); }
   const FontSet& Font(int index) const;
   KeptText& Kept(std::string_view text) const;
@@ -123,11 +118,6 @@ class PictureBox : public QWidget, public TextSurface {
   std::vector<KeptText*> itemTexts_;  // the kept text of each item
   double unitX_ = 8.0;
   double unitY_ = 16.0;
-  double x_ = 0.0;
-  double y_ = 0.0;
-  bool bold_ = false;
-  bool underline_ = false;
-  QColor colour_ = Qt::black;
   bool repaintAsked_ = false;  // a repaint is asked for and has not run yet
 
   // Built on first use; dropped when the widget's font or resolution changes.

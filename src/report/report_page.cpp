@@ -6,6 +6,8 @@
 #include <QPen>
 #include <algorithm>
 
+#include "platform/palette_colour.h"
+
 namespace tamrel {
 
 namespace {
@@ -56,9 +58,9 @@ void ReportPage::SetItalic(bool on) {
 QFont ReportPage::CurrentFont() const {
   QFont f(family_);
   f.setPointSizeF(points_);
-  f.setBold(bold_);
+  f.setBold(bold());
   f.setItalic(italic_);
-  f.setUnderline(underline_);
+  f.setUnderline(underline());
   return f;
 }
 
@@ -75,85 +77,57 @@ double ReportPage::TextWidth(std::string_view text) const {
          DevicePerUnitX();
 }
 
-void ReportPage::Line(double x1, double y1, double x2, double y2) {
-  Item item;
-  item.kind = Item::Kind::Line;
-  item.x = x1;
-  item.y = y1;
-  item.width = x2 - x1;
-  item.height = y2 - y1;
-  item.deviceLine = QLineF(ToDevice(x1, y1), ToDevice(x2, y2));
-  item.colour = Qt::black;
-  items_.push_back(std::move(item));
-}
-
-void ReportPage::Box(double x1, double y1, double x2, double y2) {
-  Item item;
-  item.kind = Item::Kind::Box;
-  item.x = x1;
-  item.y = y1;
-  item.width = x2 - x1;
-  item.height = y2 - y1;
-  item.deviceRect = QRectF(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
-  item.colour = Qt::black;
-  items_.push_back(std::move(item));
-}
-
-void ReportPage::PaintPicture(double x, double y, double width, double height, const QString& name,
-                              PictureDrawing draw) {
-  Item item;
-  item.kind = Item::Kind::Picture;
+ReportPage::Item& ReportPage::Add(Item::Kind kind, double x, double y, double width,
+                                  double height) {
+  Item& item = items_.emplace_back();
+  item.kind = kind;
   item.x = x;
   item.y = y;
   item.width = width;
   item.height = height;
+  return item;
+}
+
+void ReportPage::Line(double x1, double y1, double x2, double y2) {
+  Item& item = Add(Item::Kind::Line, x1, y1, x2 - x1, y2 - y1);
+  item.deviceLine = QLineF(ToDevice(x1, y1), ToDevice(x2, y2));
+  item.colour = Qt::black;
+}
+
+void ReportPage::Box(double x1, double y1, double x2, double y2) {
+  Item& item = Add(Item::Kind::Box, x1, y1, x2 - x1, y2 - y1);
+  item.deviceRect = QRectF(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
+  item.colour = Qt::black;
+}
+
+void ReportPage::PaintPicture(double x, double y, double width, double height, const QString& name,
+                              PictureDrawing draw) {
+  Item& item = Add(Item::Kind::Picture, x, y, width, height);
   item.deviceRect = QRectF(ToDevice(x, y), ToDevice(x + width, y + height));
   item.text = name;
   item.draw = std::move(draw);
-  items_.push_back(std::move(item));
 }
 
 void ReportPage::Clear() {
   items_.clear();
-  x_ = 0;
-  y_ = 0;
+  MoveHome();
 }
 
 void ReportPage::Print(std::string_view text) {
   const double width = TextWidth(text);
   if (!text.empty()) {
-    Item item;
-    item.kind = Item::Kind::Text;
-    item.x = x_;
-    item.y = y_;
-    item.width = width;
-    item.height = TextHeight(text);
-    item.devicePos = ToDevice(x_, y_);
+    Item& item = Add(Item::Kind::Text, CurrentX(), CurrentY(), width, TextHeight(text));
+    item.devicePos = ToDevice(CurrentX(), CurrentY());
     item.text = ToQString(text);
     item.font = CurrentFont();
-    item.colour = colour_;
-    items_.push_back(std::move(item));
+    item.colour = PaletteColour(colour());
   }
-  x_ += width;
+  Advance(width);
 }
 
 void ReportPage::PrintLine(std::string_view text) {
   Print(text);
-  x_ = 0;
-  y_ += TextHeight(text);
-}
-
-void ReportPage::SetColour(Colour c) {
-  colour_ = PaletteColour(c);
-}
-
-QColor ReportPage::PaletteColour(Colour c) {
-  switch (c) {
-    case Colour::Green: return QColor(0, 128, 0);
-    case Colour::Red: return QColor(128, 0, 0);
-    case Colour::Black: break;
-  }
-  return QColor(0, 0, 0);
+  NewLine(TextHeight(text));
 }
 
 void ReportPage::Replay(QPainter& painter) const {

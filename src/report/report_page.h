@@ -28,7 +28,7 @@ class QPaintDevice;
 
 namespace tamrel {
 
-class ReportPage : public TextSurface {
+class ReportPage : public TextSurfaceState {
  public:
   // Draws a picture so that it fills the rectangle it is given (device pixels).
   using PictureDrawing = std::function<void(QPainter&, const QRectF&)>;
@@ -106,20 +106,14 @@ class ReportPage : public TextSurface {
 
   // TextSurface
   void Clear() override;
-  double CurrentX() const override { return x_; }
-  double CurrentY() const override { return y_; }
-  void SetCurrentX(double x) override { x_ = x; }
-  void SetCurrentY(double y) override { y_ = y; }
   void Print(std::string_view text) override;
   void PrintLine(std::string_view text) override;
   double TextWidth(std::string_view text) const override;
-  void SetBold(bool on) override { bold_ = on; }
-  void SetUnderline(bool on) override { underline_ = on; }
-  void SetColour(Colour c) override;
-
-  static QColor PaletteColour(Colour c);
 
  private:
+  // A new item of the kind, at (x, y) with the extent (width, height).
+  Item& Add(Item::Kind kind, double x, double y, double width, double height);
+
   QPaintDevice& device_;
   int areaWidth_ = 1;
   int areaHeight_ = 1;
@@ -128,14 +122,9 @@ class ReportPage : public TextSurface {
   double scaleWidth_ = 1;
   double scaleHeight_ = 1;
   double lineWidth_ = 1;  // device pixels
-  double x_ = 0;
-  double y_ = 0;
   QString family_ = QStringLiteral("arial");
   double points_ = 8;
-  bool bold_ = false;
   bool italic_ = false;
-  bool underline_ = false;
-  QColor colour_ = Qt::black;
   std::vector<Item> items_;
 };
 
