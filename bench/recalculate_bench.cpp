@@ -17,11 +17,13 @@
 #include "calc/defaults.h"
 #include "calc/recording_surface.h"
 #include "calc/window.h"
+#include "cylinder_type_args.h"
 #include "files/table_loaders.h"
 
 namespace {
 
 using namespace tamrel;
+using tamrel::bench::CylinderTypes;
 
 class RecordingWindow : public NullWindow {
  public:
@@ -63,16 +65,6 @@ void BM_RecalculateRecording(benchmark::State& state) {
     Recalculate(ds);
     benchmark::DoNotOptimize(ds.UFshell);
   }
-}
-
-void CylinderTypes(benchmark::internal::Benchmark* b) {
-  b->ArgNames({"cyltype", "specialIh"});
-  b->Args({0, 0});
-  b->Args({1, 0});
-  b->Args({1, 1});
-  b->Args({2, 0});
-  b->Args({2, 1});
-  b->Args({3, 0});
 }
 
 BENCHMARK(BM_RecalculateNoOpWindow)->Apply(CylinderTypes);

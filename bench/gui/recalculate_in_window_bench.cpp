@@ -19,12 +19,14 @@
 #include <QCoreApplication>
 #include <chrono>
 
+#include "../cylinder_type_args.h"
 #include "calc/checks.h"
 #include "running_window.h"
 
 namespace {
 
 using namespace tamrel;
+using tamrel::bench::CylinderTypes;
 using tamrel::bench::RunningWindow;
 
 // Radius, thickness and loads: every check and every result row uses some
@@ -93,16 +95,6 @@ void BM_RecalculateInWindow(benchmark::State& state) {
 }
 void BM_RecalculateAfterRepaint(benchmark::State& state) {
   RecalculateInWindow(state, true);
-}
-
-void CylinderTypes(benchmark::internal::Benchmark* b) {
-  b->ArgNames({"cyltype", "specialIh"});
-  b->Args({0, 0});
-  b->Args({1, 0});
-  b->Args({1, 1});
-  b->Args({2, 0});
-  b->Args({2, 1});
-  b->Args({3, 0});
 }
 
 // Timed by hand around the recalculation: pausing the benchmark's timers

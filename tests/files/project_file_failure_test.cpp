@@ -131,6 +131,34 @@ struct BadFile {
   const char* message;  // part of the message, after the file's name
 };
 
+// The lines written as a file and read over the open project: the read
+// must fail as bad content naming the file, and leave the project, its
+// format, its report switch and the caption as they were. Returns the
+// message ("" when the read succeeded).
+std::string RefusedRead(const std::vector<std::string>& lines) {
+  TempDir dir;
+  const std::string path = dir.File("bad.tmr");
+  WriteBytes(path, JoinCrLf(lines));
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const DesignState before = ds;
+  std::string msg;
+  try {
+    ReadProjectFile(ds, path);
+    ADD_FAILURE() << "the read succeeded";
+  } catch (const ProjectFileError& e) {
+    msg = e.what();
+    EXPECT_EQ(e.kind(), ErrKind::BadContent);
+    EXPECT_EQ(e.path(), path);
+    EXPECT_NE(msg.find("\"" + path + "\""), std::string::npos) << msg;
+  }
+  ExpectSameProject(before, ds);
+  EXPECT_EQ(ds.fileverin, before.fileverin);
+  EXPECT_EQ(ds.stiffnote, before.stiffnote);
+  EXPECT_TRUE(window.captions.empty());
+  return msg;
+}
+
 TEST(ProjectFileFailure, ABadFileChangesNothing) {
   const BadFile cases[] = {
       {"empty file", -1, 0, "", "ends before line 1"},
@@ -161,26 +189,8 @@ TEST(ProjectFileFailure, ABadFileChangesNothing) {
     if (c.line > 0) lines[static_cast<std::size_t>(c.line - 1)] = c.text;
     if (c.keepLines < 0) lines.clear();
     if (c.keepLines > 0) lines.resize(static_cast<std::size_t>(c.keepLines));
-    TempDir dir;
-    const std::string path = dir.File("bad.tmr");
-    WriteBytes(path, JoinCrLf(lines));
-
-    RecordingWindow window;
-    DesignState ds = OpenProject(window);
-    const DesignState before = ds;
-    try {
-      ReadProjectFile(ds, path);
-      ADD_FAILURE() << "the read succeeded";
-    } catch (const ProjectFileError& e) {
-      EXPECT_EQ(e.kind(), ErrKind::BadContent);
-      EXPECT_EQ(e.path(), path);
-      EXPECT_NE(std::string(e.what()).find("\"" + path + "\""), std::string::npos) << e.what();
-      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
-    }
-    ExpectSameProject(before, ds);
-    EXPECT_EQ(ds.fileverin, before.fileverin);
-    EXPECT_EQ(ds.stiffnote, before.stiffnote);
-    EXPECT_TRUE(window.captions.empty());
+    const std::string msg = RefusedRead(lines);
+    EXPECT_NE(msg.find(c.message), std::string::npos) << msg;
   }
 }
 
@@ -212,29 +222,15 @@ TEST(ProjectFileFailure, NonFiniteNumbersAreNoProjectContent) {
       SCOPED_TRACE(std::string("line ") + std::to_string(l.n) + ": " + sp.text);
       std::vector<std::string> text = good;
       text[static_cast<std::size_t>(l.n - 1)] = sp.text;
-      TempDir dir;
-      const std::string path = dir.File("damaged.tmr");
-      WriteBytes(path, JoinCrLf(text));
-      RecordingWindow window;
-      DesignState ds = OpenProject(window);
-      const DesignState before = ds;
-      try {
-        ReadProjectFile(ds, path);
-        ADD_FAILURE() << "the read succeeded";
-      } catch (const ProjectFileError& e) {
-        const std::string msg = e.what();
-        EXPECT_EQ(e.kind(), ErrKind::BadContent);
-        EXPECT_NE(msg.find("\", line " + std::to_string(l.n) + " (" + l.name + "): "),
-                  std::string::npos)
-            << msg;
-        const bool integer = l.n == 12;
-        const char* why = sp.infinite
-                              ? (integer ? " is outside -32768..32767" : " is beyond the range")
-                              : " is not a number";
-        EXPECT_NE(msg.find(why), std::string::npos) << msg;
-      }
-      ExpectSameProject(before, ds);
-      EXPECT_TRUE(window.captions.empty());
+      const std::string msg = RefusedRead(text);
+      EXPECT_NE(msg.find("\", line " + std::to_string(l.n) + " (" + l.name + "): "),
+                std::string::npos)
+          << msg;
+      const bool integer = l.n == 12;
+      const char* why = sp.infinite
+                            ? (integer ? " is outside -32768..32767" : " is beyond the range")
+                            : " is not a number";
+      EXPECT_NE(msg.find(why), std::string::npos) << msg;
     }
   }
 }
