@@ -186,28 +186,19 @@ QAction* TamrelWindow::MenuItem(const char* name) const {
 }
 
 void TamrelWindow::BindMenus() {
+  // A number still being typed is part of the project the file commands
+  // save or drop: it is committed first.
+  const auto committed = [this](auto command) {
+    return [this, command] {
+      CommitPendingInput();
+      (Files().*command)();
+    };
+  };
   const std::map<std::string, std::function<void()>> commands = {
-      // A number still being typed is part of the project these drop.
-      {"mnunew",
-       [this] {
-         CommitPendingInput();
-         Files().New();
-       }},
-      {"mnuopen",
-       [this] {
-         CommitPendingInput();
-         Files().Open();
-       }},
-      {"mnusave",
-       [this] {
-         CommitPendingInput();
-         Files().Save();
-       }},
-      {"mnusaveas",
-       [this] {
-         CommitPendingInput();
-         Files().SaveAs();
-       }},
+      {"mnunew", committed(&FileCommands::New)},
+      {"mnuopen", committed(&FileCommands::Open)},
+      {"mnusave", committed(&FileCommands::Save)},
+      {"mnusaveas", committed(&FileCommands::SaveAs)},
       {"mnuexit", [this] { close(); }},
       {"mnuprint",
        [this] {
