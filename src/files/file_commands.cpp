@@ -68,8 +68,10 @@ bool FileCommands::Write(const std::string& path) {
   try {
     WriteProjectFile(ds, path);
     return true;
-  } catch (const ProjectFileError&) {
-    host.ShowExclamation("can't save file - " + path);
+  } catch (const ProjectFileError& e) {
+    std::string message = "can't save file - " + path;
+    if (e.fileMayBeDamaged()) message += kDamagedFileNote;
+    host.ShowExclamation(message);
     return false;
   }
 }

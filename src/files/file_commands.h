@@ -90,6 +90,13 @@ struct FileCommands {
 // ("New File" for a project never saved).
 std::string SaveChangesQuestion(const std::string& filename);
 
+// Added to "can't save file - <path>" when a save in place failed and the
+// old content could not be written back either.
+inline constexpr const char* kDamagedFileNote =
+    "\n\nThe file on disk may now be damaged: the new project could not be written "
+    "whole, and its old content could not be written back. The project is still open; "
+    "save it under another name with Save As.";
+
 // The folder of a path, with its trailing separator ("" when it has none).
 std::string FolderOf(const std::string& path);
 

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <vector>
 
@@ -15,10 +14,12 @@
 #include "calc/state_vars.h"
 #include "calc/window.h"
 #include "files/file_numbers.h"
+#include "files/regular_file.h"
 #include "files/text_encoding.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -99,17 +100,7 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
 }
 
 std::string Quoted(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  std::size_t cut = std::min(text.size(), kShown);
-  // The text read is UTF-8: cut before a whole character, so that the
-  // message stays valid UTF-8.
-  while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-    --cut;
-  }
-  std::string out = "\"";
-  out += text.substr(0, cut);
-  if (text.size() > cut) out += "...";
-  return out + "\"";
+  return QuotedForMessage(text);
 }
 
 [[noreturn]] void FailLine(const std::string& path, int line, const StateVar& what,
@@ -168,36 +159,26 @@ void SetCaption(DesignState& ds, const std::string& path) {
 }
 
 // A project file is a few kilobytes; anything far larger is not one.
-constexpr std::uintmax_t kMaxFileSize = 1u << 20;
+constexpr std::size_t kMaxFileSize = std::size_t{1} << 20;
 
 std::string ReadWholeFile(const std::string& path) {
-  const fs::path p = PathOf(path);
-  std::error_code ec;
-  const fs::file_status st = fs::status(p, ec);
-  if (st.type() == fs::file_type::not_found) {
-    throw ProjectFileError(Kind::NotFound, path, "can't find file \"" + path + "\"");
-  }
-  if (ec) throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
-  if (fs::is_directory(st)) {
-    throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is a folder, not a file");
-  }
-  // A pipe or a device would block the read or never end.
-  if (!fs::is_regular_file(st)) {
-    throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is not a file");
-  }
-  std::ifstream in(p, std::ios::binary);
-  if (!in) throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
   std::string content;
-  char buf[8192];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-    content.append(buf, static_cast<std::size_t>(in.gcount()));
-    if (content.size() > kMaxFileSize) {
+  switch (ReadRegularFile(PathOf(path), kMaxFileSize, content)) {
+    case FileReadFault::None: return content;
+    case FileReadFault::NotFound:
+      throw ProjectFileError(Kind::NotFound, path, "can't find file \"" + path + "\"");
+    case FileReadFault::Folder:
+      throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is a folder, not a file");
+    case FileReadFault::NotAFile:
+      throw ProjectFileError(Kind::ReadFailed, path, "\"" + path + "\" is not a file");
+    case FileReadFault::CannotOpen: break;
+    case FileReadFault::TooLarge:
       throw ProjectFileError(Kind::BadContent, path,
                              "\"" + path + "\" is too large to be a project file");
-    }
+    case FileReadFault::CannotRead:
+      throw ProjectFileError(Kind::ReadFailed, path, "can't read \"" + path + "\"");
   }
-  if (in.bad()) throw ProjectFileError(Kind::ReadFailed, path, "can't read \"" + path + "\"");
-  return content;
+  throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
 }
 
 struct FileCloser {
@@ -248,10 +229,20 @@ std::FILE* CreateTemporary(const fs::path& dir, fs::path& temp) {
   return nullptr;
 }
 
-// The project file written over itself, for where no temporary file can be
-// made beside it (in dir). The old content is kept in memory and written
-// back when the new one cannot be written whole; a file that did not exist
-// is removed again.
+[[noreturn]] void FailSaveDamaged(const std::string& path) {
+  throw ProjectFileError(
+      Kind::CannotSave, path,
+      "can't save \"" + path + "\": writing failed, and the old content could not be written back",
+      true);
+}
+
+// The project file written over itself, for where a new file cannot take
+// its place: no file can be made beside it, or the new file could not keep
+// the old one's owner, group and mode, or the folder refuses the rename
+// (a sticky folder and a file of another user), or the file has other
+// names (hard links) that must go on naming it. The old content is kept in
+// memory and written back when the new one cannot be written whole; a file
+// that did not exist is removed again.
 void SaveInPlace(const std::string& path, const fs::path& target, const fs::path& dir, bool exists,
                  const std::string& content, const ProjectSaveSteps& steps) {
   std::string old;
@@ -279,30 +270,62 @@ void SaveInPlace(const std::string& path, const fs::path& target, const fs::path
   FileCloser back;
   back.f = OpenForWriting(target, "r+b");
   const bool restored = back.f != nullptr && steps.writeAll(back.f, old) && back.Close();
-  FailSave(path, restored ? "writing failed; the old content was written back"
-                          : "writing failed, and the old content could not be written back");
+  if (!restored) FailSaveDamaged(path);
+  FailSave(path, "writing failed; the old content was written back");
+}
+
+// Follows a chain of symbolic links to the path it ends in, a file that
+// need not exist yet: a save through a link writes the file it names, and
+// the link stays a link. A chain that does not end (a loop) is refused.
+fs::path LinkTarget(const std::string& path) {
+  constexpr int kMaxLinks = 40;  // the system's own limit on a path's links
+  fs::path p = PathOf(path);
+  for (int hops = 0;; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
+    if (hops == kMaxLinks) FailSave(path, "its links do not end in a file (a loop of links)");
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) FailSave(path, "its link cannot be read");
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+}
+
+// Gives the new file the owner, group and mode of the file it is to
+// replace; false when it cannot have them (a file of another user or
+// group, which only its owner's rights could give away).
+bool KeepOwnerAndMode(std::FILE* file, const struct stat& old) {
+  const int fd = ::fileno(file);
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) return false;
+  if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+      ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    return false;
+  }
+  // After the owner: a change of owner clears the set-id bits.
+  if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fstat(fd, &now) != 0) return false;
+  return now.st_uid == old.st_uid && now.st_gid == old.st_gid &&
+         (now.st_mode & 07777) == (old.st_mode & 07777);
 }
 
 void SaveProject(const std::string& path, const std::string& content,
                  const ProjectSaveSteps& steps) {
-  fs::path target = PathOf(path);
-  std::error_code ec;
-  // Save through a link into the file it names, so the link stays a link.
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    const fs::path real = fs::canonical(target, ec);
-    if (!ec) target = real;
-  }
-  const fs::file_status st = fs::status(target, ec);
-  const bool exists = fs::exists(st);
-  if (exists && !fs::is_regular_file(st)) FailSave(path, "it is not a file");
+  const fs::path target = LinkTarget(path);
+  struct stat st {};
+  const bool exists = ::lstat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) FailSave(path, "it is not a file");
   if (exists) {
     // A file the user may not change is not replaced behind their back.
-    std::FILE* probe = std::fopen(target.string().c_str(), "r+b");
+    std::FILE* probe = std::fopen(target.c_str(), "r+b");
     if (probe == nullptr) FailSave(path, "the file is read-only");
     std::fclose(probe);
   }
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
+  // A file of several names stays one file under all of them.
+  if (exists && st.st_nlink > 1) {
+    SaveInPlace(path, target, dir, exists, content, steps);
+    return;
+  }
 
   // The new content goes into a file of its own beside the project, which
   // replaces the project only once it is complete: a failure at any point
@@ -310,19 +333,33 @@ void SaveProject(const std::string& path, const std::string& content,
   fs::path temp;
   FileCloser out;
   out.f = CreateTemporary(dir, temp);
+  const auto dropTemp = [&] {
+    out.Close();
+    std::error_code ec;
+    fs::remove(temp, ec);
+  };
+  if (out.f != nullptr && exists && !KeepOwnerAndMode(out.f, st)) {
+    dropTemp();
+    out.f = nullptr;
+  }
   if (out.f == nullptr) {
     SaveInPlace(path, target, dir, exists, content, steps);
     return;
   }
   bool ok = steps.writeAll(out.f, content);
   ok = out.Close() && ok;
-  if (ok && exists) fs::permissions(temp, st.permissions(), ec);  // keep the old file's mode
-  if (ok) {
-    fs::rename(temp, target, ec);
-    ok = !ec;
-  }
   if (!ok) {
-    fs::remove(temp, ec);
+    dropTemp();
+    FailSave(path, "writing failed");
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    const int why = errno;
+    dropTemp();
+    // A folder that lets the user write the file but not replace it.
+    if (exists && (why == EPERM || why == EACCES)) {
+      SaveInPlace(path, target, dir, exists, content, steps);
+      return;
+    }
     FailSave(path, "writing failed");
   }
   steps.syncFolder(dir);  // the rename itself reaches the disk

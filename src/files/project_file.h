@@ -33,24 +33,37 @@ class ProjectFileError : public std::runtime_error {
     BadContent,  // reading: cut short, a number line that is not a number, out of range
     ReadFailed,  // reading: the file exists but cannot be read
   };
-  ProjectFileError(Kind kind, std::string path, const std::string& message)
-      : std::runtime_error(message), kind_(kind), path_(std::move(path)) {}
+  ProjectFileError(Kind kind, std::string path, const std::string& message,
+                   bool fileMayBeDamaged = false)
+      : std::runtime_error(message),
+        kind_(kind),
+        path_(std::move(path)),
+        fileMayBeDamaged_(fileMayBeDamaged) {}
   Kind kind() const { return kind_; }
   const std::string& path() const { return path_; }
+  // A save in place whose write failed, and whose write-back of the old
+  // content failed too: the file on disk may be neither.
+  bool fileMayBeDamaged() const { return fileMayBeDamaged_; }
 
  private:
   Kind kind_;
   std::string path_;
+  bool fileMayBeDamaged_ = false;
 };
 
 // Writes the 59 lines of the project to path, then filename := path and the
-// main window's caption := "Tamrel DNV: " + path. The file is written beside
-// the target under a temporary name and renamed over it only when complete
-// (the folder is synced after the rename). Where no file can be made beside
-// it (a folder the user may not write, a path at the system's length limit)
-// but the project file itself can be written, it is written in place; should
-// that fail, its old content is written back. A failure throws
-// ProjectFileError (CannotSave) and leaves filename and the caption alone.
+// main window's caption := "Tamrel DNV: " + path. Through a symbolic link
+// (or a chain of them) the file it names is written, also one that does not
+// exist yet; a loop of links is refused. The file is written beside the
+// target under a temporary name with the old file's owner, group and mode,
+// and renamed over it only when complete (the folder is synced after the
+// rename). Where that cannot be (no file can be made beside it: a folder the
+// user may not write, a path at the system's length limit; the new file
+// cannot keep the old one's owner or group; the folder refuses the rename;
+// the file has hard links) but the project file itself can be written, it
+// is written in place; should that fail, its old content is written back.
+// A failure throws ProjectFileError (CannotSave) and leaves filename and the
+// caption alone.
 void WriteProjectFile(DesignState& ds, const std::string& path);
 
 // The two steps of a save that reach the disk, replaceable in tests to make

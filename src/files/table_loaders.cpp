@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 #include <system_error>
+
+#include "files/regular_file.h"
 
 namespace tamrel {
 
@@ -100,10 +100,10 @@ class FieldReader {
     const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), v,
                                      std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
-      Fail(Where(row, value) + " is out of range: \"" + std::string(field) + "\"", line);
+      Fail(Where(row, value) + " is out of range: " + QuotedForMessage(field), line);
     }
     if (res.ec != std::errc() || res.ptr != digits.data() + digits.size() || !std::isfinite(v)) {
-      Fail(Where(row, value) + " is not a number: \"" + std::string(field) + "\"", line);
+      Fail(Where(row, value) + " is not a number: " + QuotedForMessage(field), line);
     }
     return v;
   }
@@ -147,23 +147,28 @@ class FieldReader {
   int row_line_ = 1;  // line on which the current row began
 };
 
+// The largest table holds 61 rows of five numbers, a few kilobytes of text;
+// a file of a megabyte is no table, whatever its blanks.
+constexpr std::size_t kMaxTableFileSize = std::size_t{1} << 20;
+
 std::string ReadWholeFile(const std::filesystem::path& path) {
   const std::string name = path.string();
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    throw TableLoadError(name, "the file is missing");
-  }
-  if (std::filesystem::is_directory(path, ec)) {
-    throw TableLoadError(name, "the file cannot be read (it is a directory)");
-  }
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!f) throw TableLoadError(name, "the file cannot be opened for reading");
   std::string text;
-  char buf[8192];
-  std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) text.append(buf, n);
-  if (std::ferror(f.get())) throw TableLoadError(name, "the file cannot be read");
-  return text;
+  switch (ReadRegularFile(path, kMaxTableFileSize, text)) {
+    case FileReadFault::None: return text;
+    case FileReadFault::NotFound: throw TableLoadError(name, "the file is missing");
+    case FileReadFault::Folder:
+      throw TableLoadError(name, "the file cannot be read (it is a directory)");
+    case FileReadFault::NotAFile:
+      throw TableLoadError(name,
+                           "the file cannot be read (it is not a regular file but a pipe, a "
+                           "device or a socket)");
+    case FileReadFault::CannotOpen: break;
+    case FileReadFault::TooLarge:
+      throw TableLoadError(name, "the file is larger than any data table can be (over 1 MiB)");
+    case FileReadFault::CannotRead: throw TableLoadError(name, "the file cannot be read");
+  }
+  throw TableLoadError(name, "the file cannot be opened for reading");
 }
 
 std::string RowCapacityProblem(int capacity) {

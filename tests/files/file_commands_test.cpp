@@ -5,7 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 #include <deque>
 #include <functional>
@@ -433,6 +440,38 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTheNameAndSaysSo) {
   EXPECT_EQ(host.messages[0], "can't save file - " + bad);
   EXPECT_EQ(ds.filename, p1);
   EXPECT_EQ(Recent(), (std::vector<std::string>{p1, "", "", ""}));
+}
+
+// A save in place (no file can be made beside a project at the path length
+// limit) under a file-size limit that neither the new project nor the old
+// content fits: the message says the file may be damaged and that the
+// project is still open, to be saved elsewhere; the project keeps its name.
+TEST_F(FileCommandsTest, ASaveThatMayHaveDamagedTheFileSaysSo) {
+  testing::PathAtTheLimit at;
+  testing::WriteBytes(at.path, std::string(3000, 'o'));
+  ds.filename = at.path;
+  host.projText = std::string(3000, 'p');
+  std::fflush(nullptr);
+  const pid_t pid = ::fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    const rlimit limit{1024, 1024};
+    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      std::_Exit(2);
+    }
+    const bool saved = Commands().Save();
+    const std::string expected = "can't save file - " + at.path + kDamagedFileNote;
+    const bool said = host.messages == std::vector<std::string>{expected};
+    std::_Exit(!saved && said && ds.filename == at.path ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  const std::string note = kDamagedFileNote;
+  EXPECT_NE(note.find("may now be damaged"), std::string::npos);
+  EXPECT_NE(note.find("The project is still open"), std::string::npos);
+  EXPECT_NE(note.find("Save As"), std::string::npos);
 }
 
 // A settings store that cannot be written (a read-only or full home folder)

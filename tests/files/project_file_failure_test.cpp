@@ -19,6 +19,7 @@
 #if defined(__unix__)
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -125,10 +126,10 @@ DesignState OpenProject(RecordingWindow& window) {
 
 struct BadFile {
   const char* name;
-  int keepLines;        // lines of new_project_170.tmr kept (0: all)
-  int line;             // line replaced (0: none)
-  const char* text;     // its new text
-  const char* message;  // part of the message, after the file's name
+  int keepLines;          // lines of new_project_170.tmr kept (0: all)
+  int line;               // line replaced (0: none)
+  std::string_view text;  // its new text
+  const char* message;    // part of the message, after the file's name
 };
 
 // The lines written as a file and read over the open project: the read
@@ -181,16 +182,25 @@ TEST(ProjectFileFailure, ABadFileChangesNothing) {
       {"long text with a letter across the cut", 0, 7,
        "777777777777777777777777777777777777777\xC3\xA9 and more",
        "line 7 (fyp): \"777777777777777777777777777777777777777...\" is not a number"},
+      // A NUL or another control character is shown, and the message goes on after it.
+      {"NUL in the version line", 0, 1, std::string_view("170\0", 4),
+       "line 1 (filever): \"170\\0\" is not a number"},
+      {"NUL inside a number", 0, 34,
+       std::string_view("33\0\x01"
+                        "33",
+                        6),
+       "line 34 (cylr): \"33\\0\\x0133\" is not a number"},
   };
   const auto good = SplitCrLf(ReadBytes(FixturePath("new_project_170.tmr")));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> lines = good;
-    if (c.line > 0) lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+    if (c.line > 0) lines[static_cast<std::size_t>(c.line - 1)] = std::string(c.text);
     if (c.keepLines < 0) lines.clear();
     if (c.keepLines > 0) lines.resize(static_cast<std::size_t>(c.keepLines));
     const std::string msg = RefusedRead(lines);
     EXPECT_NE(msg.find(c.message), std::string::npos) << msg;
+    EXPECT_EQ(msg.find('\0'), std::string::npos) << msg;
   }
 }
 
@@ -264,7 +274,8 @@ TEST(ProjectFileFailure, AMissingFileIsToldApart) {
 // A save that fails: CannotSave, filename and caption unchanged. Returns
 // the message.
 std::string ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path,
-                            const ProjectSaveSteps& steps = DiskSaveSteps()) {
+                            const ProjectSaveSteps& steps = DiskSaveSteps(),
+                            bool* damaged = nullptr) {
   const std::string filename = ds.filename;
   std::string message;
   try {
@@ -273,6 +284,7 @@ std::string ExpectSaveFails(DesignState& ds, const RecordingWindow& window, cons
   } catch (const ProjectFileError& e) {
     EXPECT_EQ(e.kind(), ErrKind::CannotSave);
     EXPECT_EQ(e.path(), path);
+    if (damaged != nullptr) *damaged = e.fileMayBeDamaged();
     message = e.what();
     EXPECT_NE(message.find(path), std::string::npos) << message;
   }
@@ -380,38 +392,6 @@ TEST(ProjectFileFailure, AnUnreadableFile) {
 
 // ---- Saves that cannot make a temporary file beside the project ----
 
-// A folder under base whose path has exactly `length` characters, made of
-// names of at most 200 characters.
-fs::path DeepFolder(const fs::path& base, std::size_t length) {
-  fs::path p = base;
-  while (p.string().size() + 1 < length) {
-    const std::size_t remaining = length - p.string().size();
-    const std::size_t name = remaining > 201 ? std::min<std::size_t>(200, remaining - 3)
-                                             : remaining - 1;  // one for the separator
-    p /= std::string(name, 'd');
-  }
-  fs::create_directories(p);
-  return p;
-}
-
-// A project path a few characters short of the system's path limit: the
-// file name fits, the save's temporary name (24 characters) does not.
-struct PathAtTheLimit {
-  TempDir dir;
-  fs::path folder;
-  std::string path;
-  explicit PathAtTheLimit(const std::string& name = "p.tmr") {
-    folder = DeepFolder(dir.path(), PATH_MAX - 4 - 1 - name.size());
-    path = (folder / name).string();
-  }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-};
-
 TEST(ProjectFileFailure, SaveAtThePathLengthLimit) {
   PathAtTheLimit at;
   ASSERT_EQ(at.path.size(), std::size_t{PATH_MAX - 4});
@@ -478,10 +458,12 @@ TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
       ++oldWrites;
       return !c.restoreFails && WriteWholeFile(f, bytes);
     };
-    const std::string message = ExpectSaveFails(ds, window, at.path, steps);
+    bool damaged = false;
+    const std::string message = ExpectSaveFails(ds, window, at.path, steps, &damaged);
     if (c.restoreFails) {
       EXPECT_NE(message.find("could not be written back"), std::string::npos) << message;
     }
+    EXPECT_EQ(damaged, c.restoreFails);
     EXPECT_EQ(newWrites, 1);
     if (!c.old) {
       EXPECT_EQ(oldWrites, 0);
@@ -525,6 +507,208 @@ TEST(ProjectFileFailure, AWriteInPlaceStoppedByTheFileSizeLimit) {
 #else
   GTEST_SKIP() << "no file-size limit to set";
 #endif
+}
+
+// Both writes of a save in place stopped by the file-size limit: the new
+// project and the old content are both larger than the limit allows, so
+// neither can be written whole and the save says the file may be damaged.
+TEST(ProjectFileFailure, ASaveInPlaceWhoseWriteBackFailsTooSaysSo) {
+#if defined(__unix__)
+  PathAtTheLimit at;
+  const std::string old(3000, 'o');
+  WriteBytes(at.path, old);
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  ds.proj = std::string(3000, 'p');
+  const int outcome = RunInChild([&] {
+    const rlimit limit{1024, 1024};
+    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      return int{kUnexpected};
+    }
+    try {
+      WriteProjectFile(ds, at.path);
+    } catch (const ProjectFileError& e) {
+      const bool said =
+          e.fileMayBeDamaged() &&
+          std::string(e.what()).find("could not be written back") != std::string::npos;
+      return said && ds.filename != at.path ? int{kAsExpected} : int{kUnexpected};
+    }
+    return int{kUnexpected};
+  });
+  EXPECT_EQ(outcome, kAsExpected);
+  EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
+#else
+  GTEST_SKIP() << "no file-size limit to set";
+#endif
+}
+
+// ---- Saves that must keep the file what it was ----
+
+struct FileIdentity {
+  ino_t inode = 0;
+  nlink_t links = 0;
+  uid_t owner = 0;
+  gid_t group = 0;
+  mode_t mode = 0;
+};
+
+FileIdentity IdentityOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+  return {st.st_ino, st.st_nlink, st.st_uid, st.st_gid, st.st_mode & 07777};
+}
+
+// A user and a group that the scratch files may belong to other than the
+// saving user's ("nobody", 65534, when the tests give up root).
+constexpr uid_t kOtherUser = 4321;
+constexpr gid_t kOtherGroup = 4322;
+constexpr gid_t kNobodyGroup = 65534;
+
+// Files and folders of other users and groups, saved by a user who may
+// write the file but does not own it (nobody, through the file's group or
+// its mode), and by root. The owner, group and mode stay as they were, and
+// where a new file could not keep them the file is written in place (the
+// same file, inode and all). Needs root to make files of other users.
+TEST(ProjectFileFailure, SavesInSharedFoldersKeepOwnerGroupAndMode) {
+  if (!RunningAsRoot()) {
+    GTEST_SKIP() << "needs root: files of another user and group cannot be made without it";
+  }
+  struct Case {
+    const char* name;
+    mode_t folderMode;
+    uid_t owner;
+    gid_t group;
+    mode_t mode;
+    bool asRoot;    // saved by root, else by nobody
+    bool sameFile;  // the save must keep the inode (written in place)
+  };
+  const Case cases[] = {
+      {"sticky folder, another user's file, nobody's group", 01777, kOtherUser, kNobodyGroup, 0664,
+       false, true},
+      {"sticky folder, a file any user may write", 01777, kOtherUser, kOtherGroup, 0666, false,
+       true},
+      {"group-writable file of another user in a shared folder", 0777, kOtherUser, kNobodyGroup,
+       0664, false, true},
+      {"the saving user's own file of another group", 0777, 65534, kOtherGroup, 0640, false, true},
+      {"root saves another user's file", 0755, kOtherUser, kOtherGroup, 0640, true, false},
+      {"root saves in a sticky folder", 01777, kOtherUser, kOtherGroup, 0604, true, false},
+  };
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const std::string text = ProjectFileText(ds);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const std::string path = dir.File("p.tmr");
+    WriteBytes(path, "the old project");
+    ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
+    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), c.folderMode), 0);
+    const FileIdentity before = IdentityOf(path);
+    const auto save = [&] {
+      DesignState saving = ds;
+      RecordingWindow savingWindow;
+      saving.mainfrm = &savingWindow;
+      try {
+        WriteProjectFile(saving, path);
+      } catch (const ProjectFileError&) {
+        return int{kUnexpected};
+      }
+      return saving.filename == path ? int{kAsExpected} : int{kUnexpected};
+    };
+    const int outcome = c.asRoot ? save() : RunWithoutRoot(save);
+    ASSERT_NE(outcome, kCannotTest);
+    EXPECT_EQ(outcome, kAsExpected);
+    EXPECT_EQ(ReadBytes(path), text);
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.owner, before.owner);
+    EXPECT_EQ(after.group, before.group);
+    EXPECT_EQ(after.mode, before.mode);
+    if (c.sameFile) {
+      EXPECT_EQ(after.inode, before.inode);
+    }
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+  }
+}
+
+// A file with several names (hard links) stays one file under all of them,
+// whoever saves it.
+TEST(ProjectFileFailure, AHardLinkedFileStaysOneFile) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  TempDir dir;
+  const std::string path = dir.File("p.tmr");
+  const std::string other = dir.File("other name.tmr");
+  WriteBytes(path, "the old project");
+  fs::create_hard_link(path, other);
+  const FileIdentity before = IdentityOf(path);
+  WriteProjectFile(ds, path);
+  EXPECT_EQ(ReadBytes(path), ProjectFileText(ds));
+  EXPECT_EQ(ReadBytes(other), ProjectFileText(ds));
+  EXPECT_EQ(IdentityOf(path).inode, before.inode);
+  EXPECT_EQ(IdentityOf(other).inode, before.inode);
+  EXPECT_EQ(IdentityOf(path).links, nlink_t{2});
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"other name.tmr", "p.tmr"}));
+}
+
+// A save through symbolic links writes the file the chain ends in, also one
+// that does not exist yet, and every link stays a link. A loop of links is
+// refused and stays as it is.
+TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  const std::string text = ProjectFileText(ds);
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;  // link, what it names
+    const char* saved;                                       // path saved to
+    const char* written;                                     // the file that must hold it
+    bool oldFile;                                            // written holds a file before
+  };
+  const Case cases[] = {
+      {"link to a file", {{"p.tmr", "real.tmr"}}, "p.tmr", "real.tmr", true},
+      {"link to a missing file", {{"p.tmr", "real.tmr"}}, "p.tmr", "real.tmr", false},
+      {"chain of links to a missing file",
+       {{"p.tmr", "sub/q.tmr"}, {"sub/q.tmr", "../real.tmr"}},
+       "p.tmr",
+       "real.tmr",
+       false},
+      {"absolute link into a folder",
+       {{"p.tmr", "@/sub/real.tmr"}},
+       "p.tmr",
+       "sub/real.tmr",
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    fs::create_directory(dir.path() / "sub");
+    for (const auto& [link, to] : c.links) {
+      const std::string target = to[0] == '@' ? dir.path().string() + to.substr(1) : to;
+      fs::create_symlink(target, dir.path() / link);
+    }
+    if (c.oldFile) WriteBytes(dir.File(c.written), "the old project");
+    window.captions.clear();
+    WriteProjectFile(ds, dir.File(c.saved));
+    EXPECT_EQ(ds.filename, dir.File(c.saved));
+    EXPECT_EQ(ReadBytes(dir.File(c.written)), text);
+    for (const auto& [link, to] : c.links) {
+      EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / link))) << link;
+    }
+    EXPECT_EQ(ReadBytes(dir.File(c.saved)), text);
+  }
+
+  // A loop: a names b, b names a.
+  TempDir dir;
+  fs::create_symlink("b.tmr", dir.path() / "a.tmr");
+  fs::create_symlink("a.tmr", dir.path() / "b.tmr");
+  ds.filename = "New File";
+  window.captions.clear();
+  const std::string message = ExpectSaveFails(ds, window, dir.File("a.tmr"));
+  EXPECT_NE(message.find("loop"), std::string::npos) << message;
+  EXPECT_EQ(fs::read_symlink(dir.path() / "a.tmr"), fs::path("b.tmr"));
+  EXPECT_EQ(fs::read_symlink(dir.path() / "b.tmr"), fs::path("a.tmr"));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.tmr", "b.tmr"}));
 }
 
 // The temporary file is renamed over the project, then the folder is synced

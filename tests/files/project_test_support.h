@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -96,5 +97,37 @@ inline void ExpectSameProject(const DesignState& expected, const DesignState& ac
   EXPECT_EQ(expected.filename, actual.filename);
   ExpectSameBuiltUpSets(expected, actual);
 }
+
+// A folder under base whose path has exactly `length` characters, made of
+// names of at most 200 characters.
+inline fs::path DeepFolder(const fs::path& base, std::size_t length) {
+  fs::path p = base;
+  while (p.string().size() + 1 < length) {
+    const std::size_t remaining = length - p.string().size();
+    const std::size_t name = remaining > 201 ? std::min<std::size_t>(200, remaining - 3)
+                                             : remaining - 1;  // one for the separator
+    p /= std::string(name, 'd');
+  }
+  fs::create_directories(p);
+  return p;
+}
+
+// A project path a few characters short of the system's path limit: the
+// file name fits, the save's temporary name (24 characters) does not.
+struct PathAtTheLimit {
+  TempDir dir;
+  fs::path folder;
+  std::string path;
+  explicit PathAtTheLimit(const std::string& name = "p.tmr") {
+    folder = DeepFolder(dir.path(), PATH_MAX - 4 - 1 - name.size());
+    path = (folder / name).string();
+  }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
 
 }  // namespace tamrel::testing

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
+#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -200,6 +202,14 @@ TEST(ParseProfileTable, ReportsFileProblemAndLine) {
       {"blank line inside a row", "100,50\n\n6,6\n", "value 3 of row 1 is empty", 2},
       {"missing closing quote", "100,\"50,6,6\n", "value 2 of row 1 has no closing quote", 1},
       {"text after the quote", "100,\"50\"mm,6,6\n", "value 2 of row 1 has text after", 1},
+      // A NUL or another control character is shown; the message goes on after it.
+      {"a NUL in a number",
+       std::string("100,5\0"
+                   "0,6,6\n",
+                   12),
+       "value 2 of row 1 is not a number: \"5\\00\"", 1},
+      {"a control character", "100,50\x7f,6,6\n", "value 2 of row 1 is not a number: \"50\\x7F\"",
+       1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -211,6 +221,7 @@ TEST(ParseProfileTable, ReportsFileProblemAndLine) {
       const std::string msg = e.what();
       EXPECT_NE(msg.find("\"lprof.dat\""), std::string::npos) << msg;
       EXPECT_NE(msg.find(c.problem), std::string::npos) << msg;
+      EXPECT_EQ(msg.find('\0'), std::string::npos) << msg;
       EXPECT_EQ(e.line(), c.line) << msg;
       EXPECT_NE(msg.find("line " + std::to_string(c.line)), std::string::npos) << msg;
     }
@@ -405,15 +416,21 @@ TEST(LoadProfileTable, UnreadableAndFaultyFiles) {
   fs::create_directory(dir.path() / "lprof.dat");  // a directory where the file should be
   dir.Write("short.dat", "100,50,6,6\r\n120,80,8\r\n");
   dir.Write("word.dat", "100,50,6,6\r\n120,80,x,8\r\n");
+  // What would block the start or read without end: a pipe, a link to an
+  // endless device, a file of blanks larger than any table.
+  ASSERT_EQ(::mkfifo((dir.path() / "pipe.dat").c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", dir.path() / "zero.dat");
+  fs::create_symlink("nothing.dat", dir.path() / "dangling.dat");
+  dir.Write("huge.dat", std::string((std::size_t{1} << 20) + 1, ' '));
   struct Case {
     const char* file;
     const char* problem;
   };
   const Case cases[] = {
-      {"lprof.dat", "cannot be read"},
-      {"nothing.dat", "missing"},
-      {"short.dat", "ends inside row 2"},
-      {"word.dat", "value 3 of row 2 is not a number"},
+      {"lprof.dat", "cannot be read"},    {"nothing.dat", "missing"},
+      {"short.dat", "ends inside row 2"}, {"word.dat", "value 3 of row 2 is not a number"},
+      {"pipe.dat", "not a regular file"}, {"zero.dat", "not a regular file"},
+      {"dangling.dat", "missing"},        {"huge.dat", "larger than any data table can be"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

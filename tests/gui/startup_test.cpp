@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <cmath>
 
+#include <sys/stat.h>
+
 #include "main_window_fixture.h"
 #include "mainwindow/layout.h"
 #include "platform/desktop.h"
@@ -31,17 +33,26 @@ using testing::StartedWindow;
 
 namespace {
 
-// A copy of the data tables in a temporary folder, one of them replaced.
+// A copy of the data tables in a temporary folder, one of them replaced:
+// by other content, by nothing, by a pipe or by a link to an endless device.
 struct TableFolder {
+  enum class Put { Content, Nothing, Pipe, LinkToZero };
   QTemporaryDir dir;
-  TableFolder(const char* replaced, const QByteArray& content, bool remove = false) {
+  TableFolder(const char* replaced, const QByteArray& content, Put put = Put::Content) {
     for (const char* f : {"DNVmat.dat", "bfprof.dat", "lprof.dat", "tprof.dat", "fprof.dat"}) {
       QFile::copy(QDir(TAMREL_DATA_DIR).filePath(f), dir.filePath(f));
     }
-    QFile::remove(dir.filePath(replaced));
-    if (!remove) {
-      QFile out(dir.filePath(replaced));
-      if (out.open(QIODevice::WriteOnly)) out.write(content);
+    const QString file = dir.filePath(replaced);
+    QFile::remove(file);
+    switch (put) {
+      case Put::Content: {
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly)) out.write(content);
+        break;
+      }
+      case Put::Nothing: break;
+      case Put::Pipe: ::mkfifo(QFile::encodeName(file).constData(), 0644); break;
+      case Put::LinkToZero: QFile::link(QStringLiteral("/dev/zero"), file); break;
     }
   }
   std::string path() const { return dir.path().toStdString(); }
@@ -92,19 +103,30 @@ class StartupTest : public QObject {
 
   // A table that cannot be loaded stops the start with a message naming the
   // file and the problem; nothing is calculated.
+  // A table that cannot be loaded stops the start with one message naming
+  // it and the reason, whole: also a pipe or an endless device in its place
+  // (which must neither block nor read without end), a file larger than any
+  // table, and a line with a NUL in it.
   void tableLoadFailureStopsStartUp() {
+    using Put = TableFolder::Put;
     struct Case {
       const char* file;
       QByteArray content;
-      bool remove;
+      Put put;
+      const char* reason;
     };
     const Case cases[] = {
-        {"DNVmat.dat", {}, true},
-        {"lprof.dat", "100,50,6\n", false},  // ends inside a row
-        {"fprof.dat", "60,x\n", false},      // not a number
+        {"DNVmat.dat", {}, Put::Nothing, "missing"},
+        {"lprof.dat", "100,50,6\n", Put::Content, "ends inside row 1"},
+        {"fprof.dat", "60,x\n", Put::Content, "not a number"},
+        {"tprof.dat", {}, Put::Pipe, "not a regular file"},
+        {"bfprof.dat", {}, Put::LinkToZero, "not a regular file"},
+        {"lprof.dat", QByteArray(3 << 20, ' '), Put::Content, "larger than any data table"},
+        {"fprof.dat", QByteArray("60,6\n70,7\0008\n", 12), Put::Content,
+         "value 2 of row 2 is not a number: \"7\\08\""},
     };
     for (const Case& c : cases) {
-      TableFolder folder(c.file, c.content, c.remove);
+      TableFolder folder(c.file, c.content, c.put);
       DesignState ds;
       testing::RecordingMessages messages;
       MemorySettingsStore settings;
@@ -112,6 +134,9 @@ class StartupTest : public QObject {
       QVERIFY2(!w.Start(), c.file);
       QCOMPARE(messages.shown.size(), 1);
       QVERIFY2(messages.shown[0].contains(c.file), qPrintable(messages.shown[0]));
+      QVERIFY2(messages.shown[0].contains(QString::fromUtf8(c.reason)),
+               qPrintable(messages.shown[0]));
+      QVERIFY2(!messages.shown[0].contains(QChar(0)), c.file);
       QVERIFY(w.pic30->Items().empty());
     }
   }
