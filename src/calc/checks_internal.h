@@ -27,6 +27,13 @@ inline double ElasticShellStrength(double C, double E, double t, double l) {
   return kPi * kPi * C * E / 12 / OneMinusNu2() * std::pow(t / l, 2);
 }
 
+// Equivalent (von Mises) design stress from the axial stress sa, the hoop
+// stress sh and the shear stress tau (DNV-RP-C202 ch. 3.2):
+// sqrt(sa^2 - sa sh + sh^2 + 3 tau^2).
+inline double EquivalentStress(double sa, double sh, double tau) {
+  return std::sqrt(sa * sa - sa * sh + sh * sh + 3 * tau * tau);
+}
+
 inline bool PositiveFinite(double x) {
   return std::isfinite(x) && x > 0.0;
 }

@@ -44,7 +44,7 @@ void CalcPanelShellBuckling(DesignState& ds) {
   const double tau0 = std::fabs(tau);
 
   // Equivalent design stress (no bending term).
-  ds.sigj = std::sqrt(sa * sa - sa * sh + sh * sh + 3 * tau0 * tau0);
+  ds.sigj = EquivalentStress(sa, sh, tau0);
   const double sigj = ds.sigj;
 
   // Slenderness, characteristic strength, factors.

@@ -88,9 +88,8 @@ void CalcShellBuckling(DesignState& ds) {
   const double sh0 = sh < 0 ? -sh : 0.0;
   const double tau0 = std::fabs(tau);
 
-  // Equivalent design stress.
-  const double sx = sa + sm;
-  ds.sigj = std::sqrt(sx * sx - sx * sh + sh * sh + 3 * tau0 * tau0);
+  // Equivalent design stress, the bending stress added to the axial one.
+  ds.sigj = EquivalentStress(sa + sm, sh, tau0);
   const double sigj = ds.sigj;
 
   // Reduced slenderness and characteristic buckling strength.

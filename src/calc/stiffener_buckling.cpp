@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/checks.h"
 #include "calc/checks_internal.h"
@@ -71,7 +72,7 @@ void CalcStiffenerBuckling(DesignState& ds) {
   const double sa0 = sigx < 0 ? -sa : 0.0;
   const double sh0 = sh < 0 ? -sh : 0.0;
   const double tau0 = std::fabs(static_cast<double>(ds.Tau));
-  ds.sigj = std::sqrt(sa * sa - sa * sh + sh * sh + 3 * tau0 * tau0);
+  ds.sigj = EquivalentStress(sa, sh, tau0);
   const double sigj = ds.sigj;
 
   // Stiffener slenderness and characteristic strength.
@@ -97,8 +98,10 @@ void CalcStiffenerBuckling(DesignState& ds) {
   ResultTable& tab = ds.stiffTable;
   tab.txt[0] = "Stiffener Buckling: (Ch 3.6.3)";
   // Under compression se is worked out from fT: a stiffener without a
-  // section has none to show (the calculation goes on with se = s).
-  const double seShown = (sigx < 0 && ds.stiffdegenerate) ? kNaN : static_cast<double>(ds.les);
+  // section has none to show (the calculation goes on with se = s). se is
+  // a single and is shown at a single's precision.
+  const float seShown =
+      (sigx < 0 && ds.stiffdegenerate) ? std::numeric_limits<float>::quiet_NaN() : ds.les;
   SetRow(tab, 1, "se =", Fmt(ds, seShown, "0.0"), "  mm");
   SetRow(tab, 2, "Isef =", Fmt(ds, ds.Isef, "0.000E+0"), "  mm4");
   SetRow(tab, 3, "fEa =", Fmt(ds, fEa, "0.0"), "  MPa");

@@ -707,6 +707,20 @@ TEST(CalcStiffenerBuckling, EffectiveWidthUnderCompression) {
   EXPECT_EQ(ds.stiffTable.val[1], "365.6");
 }
 
+// se is a single and is shown at a single's precision. Under tension se = s:
+// a spacing of 836.35 mm is held as the single 836.3499755859375, whose seven
+// significant digits 836.3500 show "836.4" under "0.0" (half away from zero);
+// the double's own digits would show "836.3".
+TEST(CalcStiffenerBuckling, EffectiveWidthShownAtSinglePrecision) {
+  DesignState ds = Project(kStringerStiffened);
+  ds.Sigx = Variant::Int(50);
+  ds.stiffspacing = 836.35f;
+  Recalculate(ds);
+  ASSERT_EQ(static_cast<double>(ds.les), 836.3499755859375);
+  EXPECT_EQ(ds.stiffTable.txt[1], "se =");
+  EXPECT_EQ(ds.stiffTable.val[1], "836.4");
+}
+
 // ---- Column check ----
 
 // The column project without lateral pressure. The shell check of a column

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "calc/checks.h"
 #include "calc/recording_surface.h"
@@ -83,6 +84,60 @@ TEST(Recalculate, WideStringerSpacingDrawsTheUnstiffenedNote) {
   ASSERT_EQ(texts.size(), 4u);
   EXPECT_EQ(texts[1], "Note: s/t>3* Sqr(r/t) ==>");
   EXPECT_EQ(texts[3], "(Ref Ch 3.6.1)");
+}
+
+// The stiffener picture shows the stiffener table while s / t <= 3 sqrt(r / t)
+// and the note that the panel is calculated as an unstiffened shell above it,
+// spacings a millimetre either side of the limit s = 3 t sqrt(r / t):
+// - defaults t = 20, r = 3333: sqrt(166.65) = 12.90929897, 3 sqrt(r/t) = 38.72789692,
+//   limit s = 774.558 mm; s = 774 gives s/t = 38.70 (table), s = 775 gives 38.75 (note);
+// - t = 10, r = 2500: sqrt(250) = 15.81138830, 3 sqrt(r/t) = 47.43416490, limit
+//   s = 474.342 mm; s = 474 gives 47.40 (table), s = 475 gives 47.50 (note).
+// (A factor of 2.9 or 3.1 would put the limits at 748.7 / 800.4 and 458.5 / 490.2 mm.)
+TEST(Recalculate, UnstiffenedNoteSwitchesAtThreeRootROverT) {
+  struct Case {
+    float r;
+    std::int16_t t, s;
+    bool note;
+  };
+  const Case cases[] = {
+      {3333.0f, 20, 774, false},
+      {3333.0f, 20, 775, true},
+      {2500.0f, 10, 474, false},
+      {2500.0f, 10, 475, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("r " + std::to_string(c.r) + " t " + std::to_string(c.t) + " s " +
+                 std::to_string(c.s));
+    DesignState ds = SmallProject();
+    Pictures p;
+    ds.mainfrm = &p.w;
+    ds.cylr = c.r;
+    ds.cylt = Variant::Int(c.t);
+    ds.stiffspacing = Variant::Int(c.s);
+    Recalculate(ds);
+    EXPECT_EQ(PanelCountsAsUnstiffened(ds), c.note);
+    const ResultTable& t = ds.stiffTable;
+    ASSERT_EQ(t.last, 13);  // the stiffener check runs either way
+    const auto rows = p.stiff.Rows();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0].Joined(), "Stiffener Buckling: (Ch 3.6.3)");
+    if (c.note) {
+      EXPECT_EQ(
+          p.stiff.VisibleTexts(),
+          (std::vector<std::string>{"Stiffener Buckling: (Ch 3.6.3)", "Note: s/t>3* Sqr(r/t) ==>",
+                                    "Calculation as an unstiffened tamrel", "(Ref Ch 3.6.1)"}));
+    } else {
+      // The table, row by row: se first, the usage factor last.
+      ASSERT_EQ(rows.size(), 14u);
+      for (int i = 1; i <= 13; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        EXPECT_EQ(rows[n].Joined(), t.txt[n] + t.val[n] + t.unit[n]) << "row " << i;
+      }
+      EXPECT_EQ(t.txt[1], "se =");
+      EXPECT_EQ(t.txt[13].substr(0, 19), "UF = SigjSd/fksd = ");
+    }
+  }
 }
 
 TEST(Recalculate, ColumnTableReplacesTheStiffenerPicture) {

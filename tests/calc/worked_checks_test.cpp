@@ -1,6 +1,7 @@
-// The verdicts of the stiffener, column and panel-ring checks against values
-// worked out by hand from DNV-RP-C202 (ch. 3.6.3, 3.8 and 3.5.2) for two
-// concrete design states. The chain of intermediate values is written out
+// The verdicts of the shell, stiffener, column, panel-ring and heavy
+// ring-frame checks and of the special calculation of Ih against values
+// worked out by hand from DNV-RP-C202 (ch. 3.4.2, 3.6.3, 3.8, 3.5.2 and
+// 3.5.2.7) for a few concrete design states. The chain of intermediate values is written out
 // beside each state; the drawn rows and the usage factors must equal it.
 //
 // Working conventions: pi = 3.141593 and 2 pi = 6.283186 held in single
@@ -173,6 +174,120 @@ TEST(WorkedChecks, StringerStiffenedDefaults) {
   ExpectClose(ds.IR.value(), 113525487.2);
   ExpectClose(ds.Ieff.value(), 10130578.42);
   EXPECT_EQ(ds.UFinertia, 11.20621967f);
+}
+
+// State A with heavy ring-frame control on: the panel-ring formulas with the
+// cylinder length L = 6000 in place of the ring spacing, on the r0, ztip,
+// shR, fT and a of the panel-ring check above.
+// Ix' = 100 t [s](1 + a) r0^4 / ([s](500 E) L) = 413291.4316 (half the Ix over l);
+// Ixh' = (40/E)^1.6 (r0/L)^0.2 L r0 t L = 2370058.188 (L both times: twice the
+// Ixh over l = 3000);
+// delta0 = 0.005 r = 16.665; [s](fT/2 - |shR|) = 147.281662;
+// 3E ztip delta0 / r0^2 / 147.281662 = 0.6252280763 (3E = [s]630000);
+// Ih' = [s](|pd| r) r0^2 L / [s](3E) (1.5 + 0.6252280763) = 223027750.6
+// ([s](|pd| r) = 999.9000244);
+// Ihr = Ix' + Ixh' + Ih' = 225811100.2.
+TEST(WorkedChecks, HeavyRingFrameOfTheStringerStiffenedDefaults) {
+  DesignState state = Project(kStringerStiffened);
+  state.hring = 1;
+  Recorded d(std::move(state));
+  const DesignState& ds = d.ds;
+
+  EXPECT_EQ(ds.ringTable.last, 12);
+  EXPECT_EQ(ds.ringTable.txt[12], "Heavy ringframe Ihr>= 2.258E+8  mm4");
+  EXPECT_EQ(d.ring.VisibleTexts().back(), "Heavy ringframe Ihr>= 2.258E+8  mm4");
+  EXPECT_EQ(ds.delta0.value(), 0.005 * 3333);
+  EXPECT_EQ(ds.fTors, 355.0f);
+  // The panel-ring rows keep their values.
+  EXPECT_EQ(ds.ringTable.val[8], "1.115E+8");
+  EXPECT_EQ(ds.ringTable.val[9], "1.135E+8");
+}
+
+// State A with the special calculation of Ih (ch. 3.5.2.7): from the general
+// Ih = 111513875.3, Ih := 0.99 Ih pass by pass until the pressure ratio
+// reaches 1. The terms that stay: A = 1362.399991, the design stresses' le =
+// 402.770128, ztip = 96.65567554, delta0 = 16.665, rf = [s]3223, fT = 355 and
+// gm = 1.15 (left by the stiffener check, the last to write it);
+// alpha = A/le/t = 0.1691287283; ZL = L^2/r/t sqrt(0.91) = 515.1786866;
+// C1 = 2 sqrt(1 + 0.27 ZL) = 23.67262093.
+// Pass 1 (Ih = 110398736.5) gives pratio 0.3882243; pass 145 (Ih = 25967618.68)
+// gives [s]0.9987165, still below 1. Pass 146, Ih = 0.99^146 Ih0 = 25707942.50:
+// gamma = 10.92 Ih/l/t^3 = 11.69711384; ih2 = Ih/(A + le t) = 2729.717719;
+// C2 = 2 (1 + gamma)/(1 + alpha) (sqrt(1 + 0.27 ZL/sqrt(1 + gamma))
+// - gamma/(1 + gamma)) = 117.4258365 (not below C1, so mu counts);
+// fE = C2 pi^2 E/12/0.91 (t/L)^2 = 247.6382037;
+// mu = ztip delta0/ih2 rf/r l/le (1 - C1/C2) (1/0.85) = 3.992156123;
+// lambda = sqrt(fT/fE) = 1.197306538; B = [s](1 + mu + lambda^2) = 6.425699234;
+// fk = [s](B - sqrt(B^2 - 4 lambda^2)) fT/2/lambda^2 = 57.31104279;
+// pdRd = [s]0.75 fk/gm t rf/r^2 (1 + alpha)/0.85 = 0.2983079553;
+// pratio = [s]|pd/pdRd| = 1.005672216 >= 1: the passes end here.
+// (With 10.9 or 10.95 for the constant of gamma the ratio would end on
+// 1.0057110 or 1.0056143.)
+// IR = Ix + Ixh + Ih = 826582.8628 + 1185029.094 + 25707942.50 = 27719554.45;
+// UFinertia = [s]IR/I = [s]27719554.45/10130578.42 = 2.736226320.
+TEST(WorkedChecks, SpecialCalculationOfIhOfTheStringerStiffenedDefaults) {
+  DesignState state = Project(kStringerStiffened);
+  state.ih = 1;
+  Recorded d(std::move(state));
+  const DesignState& ds = d.ds;
+
+  EXPECT_NEAR(ds.Ih.value(), 25707942.50, 1e-8 * 25707942.50);
+  EXPECT_NEAR(ds.pratio, 1.005672216f, 1e-6);
+  EXPECT_NEAR(ds.IR.value(), 27719554.45, 1e-8 * 27719554.45);
+  EXPECT_EQ(ds.UFinertia, 2.736226320f);
+  const ResultTable& t = ds.ringTable;
+  EXPECT_EQ(t.txt[8], "Ih =");
+  EXPECT_EQ(t.val[8], "2.571E+7");
+  EXPECT_EQ(t.unit[8], "  mm4 (Special Calc, ref ch 3.5.2.7)");
+  EXPECT_EQ(t.val[9], "2.772E+7");
+  EXPECT_EQ(t.val[10], "1.013E+7");
+  EXPECT_EQ(t.txt[11], "UF = IR/I = 2.772E+7/1.013E+7 = ");
+  EXPECT_EQ(t.val[11], "2.74");
+  EXPECT_EQ(t.val[6], "8.266E+5");  // Ix and Ixh stay
+  EXPECT_EQ(t.val[7], "1.185E+6");
+}
+
+// State D: the small fixture's defaults, unstiffened cylinder, under shear
+// alone: Sigx = 0, Sigy = 0, pd = 0, Tau = -40 (its size counts).
+// Design stresses: shp = sh = 0, sa = 0.
+// Z = 128.7946717 (as state A); l/r = 0.90, below 3.85 sqrt(r/t) = 49.70 and
+// 2.25 sqrt(r/t) = 29.05, so no long-cylinder strength.
+// fEa = 262.6026206, fEh = [s]68.60842133 (coefficient formulas of ch. 3.4.2);
+// shear: xi = 0.856 Z^0.75 = 32.72632107, C = 5.34 sqrt(1 + (0.6 xi/5.34)^2)
+// = 20.34895459, fEtau = pi^2 C E/12/0.91 (t/l)^2 = 171.6548491
+// (pi^2 = 9.869606448).
+// tau0 = |Tau| = 40; sigj = sqrt(0^2 - 0 0 + 0^2 + 3 40^2) = 69.28203230;
+// lamdas = [s]sqrt(fy/sigj tau0/fEtau) = [s]sqrt(5.124 0.2330258) = 1.092712283;
+// fks = [s]fy/sqrt(1 + lamdas^4) = 227.9351196; lamdas > 1: gm = 1.45;
+// fks/gm = 157.1966342, fksd = [s]157.1966400; UF = sigj/fksd = 0.4407348166.
+TEST(WorkedChecks, UnstiffenedShellUnderShear) {
+  DesignState state = Project(kCylinder);
+  state.Sigx = Variant::Int(0);
+  state.Sigy = 0.0f;
+  state.pd = 0.0f;
+  state.Tau = -40.0f;
+  Recorded d(std::move(state));
+  const DesignState& ds = d.ds;
+
+  ExpectRows(ds.shellTable, "Shell Buckling: (Ch 3.4.2)",
+             {
+                 {"fEa = ", "262.6", "  MPa"},
+                 {"fEh = ", "68.6", "  MPa"},
+                 {"fEtau = ", "171.7", "  MPa"},
+                 {"SighSd = ", "0.0", "  MPa (only lateral pressure)"},
+                 {"SigjSd = ", "69.3", "  MPa "},
+                 {"lamdas = ", "1.09", " "},
+                 {"fks = ", "227.9", "  MPa"},
+                 {"gm = ", "1.45", " "},
+                 {"fksd = ", "157.2", "  MPa"},
+                 {"UF = SigjSd/fksd = 69.3/157.2 = ", "0.44", " <= 1.00"},
+             },
+             d.shell, {}, {{10, Colour::Green}});
+  ExpectClose(ds.sigj.value(), 69.28203230);
+  EXPECT_EQ(ds.lamdas, 1.092712283f);
+  EXPECT_EQ(ds.fks, 227.9351196f);
+  ExpectClose(ds.gM.value(), 1.45);
+  ExpectClose(ds.UFshell.value(), 0.4407348166);
 }
 
 // State C: the small fixture's defaults, ring stiffened, with the rings
