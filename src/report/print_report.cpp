@@ -47,12 +47,13 @@ std::string PrintTarget(const QPrinter* printer) {
 // Draws the page in full first, so that a page whose drawing fails never
 // reaches the device, then puts it on the device as one page. `paper` is
 // the whole sheet in device pixels, which the page is measured on.
-void PutPage(DesignState& ds, ReportHost& host, QPaintDevice& device, QSize paper) {
+void PutPage(DesignState& ds, ReportHost& host, QPaintDevice& device, QSize paper,
+             ReportPage::Colours colours = ReportPage::Colours::Colour) {
   ReportPage page(device, paper);
   PrintReportPage(ds, page, host.ReportDateTime());
   QPainter painter;
   if (!painter.begin(&device)) throw PrintFailure("the print cannot start");
-  page.Replay(painter);
+  page.Replay(painter, colours);
   if (!painter.end()) throw PrintFailure("the print failed");
 }
 
@@ -60,10 +61,10 @@ QSize Paper(const QPagedPaintDevice& device, int resolution) {
   return device.pageLayout().fullRectPixels(resolution).size();
 }
 
-// A copy printed as PDF: made by a PDF writer of its own, set up as the
-// print dialog left the printer (paper, orientation and margins,
-// resolution, the document's title and creator), into memory; then its
-// bytes are written to the file. Nothing of a copy that failed carries
+// A copy printed as PDF: made in memory by a PDF writer of its own, set up
+// as the print dialog left the printer (paper, orientation and margins,
+// resolution, colour or grayscale, the document's title and creator), then
+// its bytes are written to the file. Nothing of a copy that failed carries
 // over to the next one.
 void PrintPdfCopy(DesignState& ds, ReportHost& host, const QPrinter& printer) {
   const PdfCopyFile file(printer.outputFileName());
@@ -76,7 +77,9 @@ void PrintPdfCopy(DesignState& ds, ReportHost& host, const QPrinter& printer) {
     if (!writer.setPageLayout(printer.pageLayout())) throw PrintFailure("the page cannot be set");
     writer.setTitle(printer.docName());
     writer.setCreator(printer.creator());
-    PutPage(ds, host, writer, Paper(writer, writer.resolution()));
+    PutPage(ds, host, writer, Paper(writer, writer.resolution()),
+            printer.colorMode() == QPrinter::GrayScale ? ReportPage::Colours::Grey
+                                                       : ReportPage::Colours::Colour);
   }
   file.Write(pdf.data(), host.ReportPdfFileCalls());
 }

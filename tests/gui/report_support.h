@@ -42,6 +42,7 @@ class PdfPrinterDialog : public PrinterDialogService {
   bool asOffered = false;
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   QPageSize pageSize = QPageSize(QPageSize::A4);
+  QPrinter::ColorMode colorMode = QPrinter::Color;
   // A page range chosen in the dialog: from, to.
   std::optional<std::pair<int, int>> pageRange;
   int shown = 0;
@@ -74,6 +75,7 @@ class PdfPrinterDialog : public PrinterDialogService {
     printer.setOutputFileName(path.isEmpty() ? pdfFile : path);
     printer.setPageSize(pageSize);
     printer.setPageOrientation(orientation);
+    printer.setColorMode(colorMode);
     if (pageRange) {
       printer.setPrintRange(QPrinter::PageRange);
       printer.setFromTo(pageRange->first, pageRange->second);

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -545,6 +546,41 @@ class ReportCommandTest : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList({"folder", "project.tmr"}));
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
+  }
+
+  // Grayscale chosen in the dialog prints the page in shades of grey, the
+  // sketches included, and the texts stay texts; colour prints colours.
+  void grayscalePrintsInGrey() {
+    DesignState ds = testing::ShippedProject();
+    for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
+      const QString name = mode == QPrinter::Color ? "report_colour" : "report_grey";
+      FakeReportHost host;
+      host.keepPdf = true;
+      host.dialog.path = OutputPath(name + ".pdf");
+      host.dialog.colorMode = mode;
+      PrintReport(ds, host);
+      QCOMPARE(host.ended, QStringList({host.dialog.path}));
+      QVERIFY(Squeezed(PdfText(host.dialog.path))
+                  .contains(Squeezed("UF = SigjSd/fksd = 111.4/149.0 = 0.75 <= 1.00")));
+      QVERIFY(testing::RenderPng(host.dialog.path, name, 60));
+      const QImage page(OutputPath(name + ".png"));
+      QVERIFY(!page.isNull());
+      int coloured = 0;
+      for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+          const QColor c = page.pixelColor(x, y);
+          if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) >
+              2) {
+            ++coloured;
+          }
+        }
+      }
+      if (mode == QPrinter::Color) {
+        QVERIFY2(coloured > 1000, qPrintable(QString::number(coloured)));
+      } else {
+        QCOMPARE(coloured, 0);
+      }
+    }
   }
 
   // Printing recalculates nothing and changes no input; the ring-frame
