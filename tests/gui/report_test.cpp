@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -615,6 +617,9 @@ class ReportCommandTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
     file.close();
 
+    // The fonts are found before the limit is set, so that no font cache
+    // of the system is written under it.
+    QVERIFY(QFontMetricsF(QFont(QStringLiteral("arial"))).height() > 0);
     rlimit limit{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
     const rlimit unlimited = limit;
