@@ -1,56 +1,138 @@
 #include "report/pdf_copy_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstring>
 
 namespace tamrel {
 
 namespace {
 
-std::filesystem::path FsPath(const QString& path) {
-  return std::filesystem::path(path.toStdU16String());
+// Links followed at most from the chosen name to a file, as the system
+// itself does (SYMLOOP_MAX is at least 8; Linux follows 40).
+constexpr int kMaxLinks = 40;
+// Names tried beside the destination for the file being written.
+constexpr int kPartNames = 1000;
+
+std::string Local(const QString& path) {
+  return QFile::encodeName(path).toStdString();
 }
 
-// A name beside `file` that no file has yet.
-QString FreeName(const QString& file) {
-  constexpr int kTries = 1000;
-  QString name = file + QStringLiteral(".part");
-  for (int n = 1; QFileInfo(name).exists() || QFileInfo(name).isSymLink(); ++n) {
-    if (n == kTries) throw PrintFailure("no free name beside the PDF file");
-    name = file + QStringLiteral(".%1.part").arg(n);
+// A failure at a step of writing `path`, with the system's reason.
+PrintFailure Failure(const char* step, const std::string& path, int error) {
+  return PrintFailure(std::string(step) + " " + path + ": " + std::strerror(error));
+}
+
+// The file that symbolic links from `chosen` lead to, as an absolute path.
+QString LinkedFile(const QString& chosen) {
+  QString path = QFileInfo(chosen).absoluteFilePath();
+  for (int links = 0; links <= kMaxLinks; ++links) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) return path;
+    path = info.symLinkTarget();
+    if (path.isEmpty()) break;
   }
-  return name;
+  throw PrintFailure("the links from the PDF file lead to no file");
+}
+
+// The name of the file written beside `destination`, n-th choice.
+QString PartName(const QString& destination, int n) {
+  return n == 0 ? destination + QStringLiteral(".part")
+                : destination + QStringLiteral(".%1.part").arg(n);
+}
+
+// Writes all of `bytes`, however few of them each write takes.
+void WriteAll(PdfFileCalls& calls, int fd, const QByteArray& bytes, const std::string& path) {
+  const char* data = bytes.constData();
+  auto left = static_cast<std::size_t>(bytes.size());
+  while (left > 0) {
+    const ssize_t written = calls.Write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) throw Failure("cannot write", path, errno);
+    if (written == 0) throw Failure("cannot write", path, ENOSPC);
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
 }
 
 }  // namespace
 
-PdfCopyFile::PdfCopyFile(QPrinter& printer) : printer_(printer) {
-  if (printer.outputFormat() != QPrinter::PdfFormat) return;
-  chosen_ = printer.outputFileName();
-  const QFileInfo info(chosen_);
-  if (chosen_.isEmpty() || (info.exists() && !info.isFile())) {
-    throw PrintFailure("the PDF file cannot be written");
+int PdfFileCalls::Create(const std::string& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+}
+
+ssize_t PdfFileCalls::Write(int fd, const char* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+
+int PdfFileCalls::Sync(int fd) {
+  return ::fsync(fd);
+}
+
+int PdfFileCalls::Close(int fd) {
+  return ::close(fd);
+}
+
+int PdfFileCalls::Rename(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str());
+}
+
+int PdfFileCalls::Remove(const std::string& path) {
+  return ::unlink(path.c_str());
+}
+
+int PdfFileCalls::SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  const int synced = ::fsync(fd);
+  const int error = errno;
+  ::close(fd);
+  errno = error;
+  return synced;
+}
+
+PdfFileCalls& SystemPdfFileCalls() {
+  static PdfFileCalls calls;
+  return calls;
+}
+
+PdfCopyFile::PdfCopyFile(const QString& chosen) {
+  if (chosen.isEmpty()) throw PrintFailure("no PDF file chosen");
+  destination_ = LinkedFile(chosen);
+  const QFileInfo info(destination_);
+  if (info.exists() && !info.isFile()) throw PrintFailure("the PDF file is not a plain file");
+}
+
+void PdfCopyFile::Write(const QByteArray& pdf, PdfFileCalls& calls) const {
+  const std::string destination = Local(destination_);
+  std::string part;
+  int fd = -1;
+  for (int n = 0; n < kPartNames && fd < 0; ++n) {
+    part = Local(PartName(destination_, n));
+    fd = calls.Create(part);
+    if (fd < 0 && errno != EEXIST) throw Failure("cannot create", part, errno);
   }
-  destination_ = info.isSymLink() && info.exists() ? info.canonicalFilePath() : chosen_;
-  part_ = FreeName(destination_);
-  printer.setOutputFileName(part_);
-}
-
-PdfCopyFile::~PdfCopyFile() {
-  if (part_.isEmpty()) return;
-  printer_.setOutputFileName(chosen_);
-  if (!ended_) QFile::remove(part_);
-}
-
-void PdfCopyFile::End() {
-  if (part_.isEmpty()) return;
-  std::error_code error;
-  std::filesystem::rename(FsPath(part_), FsPath(destination_), error);
-  if (error) throw PrintFailure("the PDF file cannot be written");
-  ended_ = true;
+  if (fd < 0) throw PrintFailure("no free name beside " + destination);
+  try {
+    WriteAll(calls, fd, pdf, part);
+    if (calls.Sync(fd) != 0) throw Failure("cannot flush", part, errno);
+    const int closed = calls.Close(fd);
+    fd = -1;  // closed even when close reports a failure
+    if (closed != 0) throw Failure("cannot close", part, errno);
+    if (calls.Rename(part, destination) != 0) throw Failure("cannot rename", part, errno);
+  } catch (...) {
+    if (fd >= 0) calls.Close(fd);
+    calls.Remove(part);
+    throw;
+  }
+  // The new file is whole on disk under its name. Should the folder not
+  // take the flush, a crash could at worst bring back the earlier file,
+  // also whole, so that does not make the print a failure.
+  calls.SyncFolder(Local(QFileInfo(destination_).absolutePath()));
 }
 
 }  // namespace tamrel

@@ -1,15 +1,19 @@
 #pragma once
-// Where a copy of the report printed as PDF goes. Qt's PDF output writes
-// the file named on the printer as the copy is put on it; the copy is
-// written beside the chosen file under a name of its own instead, and
-// takes the chosen name only once it has ended. A copy that fails thus
-// leaves nothing half-written under that name, and an earlier file of
-// that name as it was.
+// Where a copy of the report printed as PDF goes. The copy is made in
+// memory first; only its finished bytes are written, to a new file beside
+// the chosen one ("<file>.part", "<file>.<n>.part" where that is taken),
+// and every step is checked: the file is created (never through a link,
+// never over a file that is there), written in full, flushed to disk and
+// closed, and only then takes the chosen name. A copy that fails at any
+// step leaves no file of its own, and an earlier file of the chosen name
+// byte for byte as it was.
 
+#include <sys/types.h>
+#include <QByteArray>
 #include <QString>
+#include <cstddef>
 #include <stdexcept>
-
-class QPrinter;
+#include <string>
 
 namespace tamrel {
 
@@ -19,35 +23,44 @@ class PrintFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The system calls through which a PDF file is written, so that a test
+// can make any of them fail. Each returns as the POSIX call of its name
+// does (-1 and errno on failure).
+class PdfFileCalls {
+ public:
+  virtual ~PdfFileCalls() = default;
+  // open(2) of a new file for writing: O_CREAT | O_EXCL | O_NOFOLLOW.
+  virtual int Create(const std::string& path);
+  virtual ssize_t Write(int fd, const char* data, std::size_t size);
+  virtual int Sync(int fd);  // fsync(2)
+  virtual int Close(int fd);
+  virtual int Rename(const std::string& from, const std::string& to);
+  virtual int Remove(const std::string& path);
+  // fsync(2) of a folder, so that a rename in it is on disk too.
+  virtual int SyncFolder(const std::string& folder);
+};
+
+// The calls of the system itself.
+PdfFileCalls& SystemPdfFileCalls();
+
 class PdfCopyFile {
  public:
-  // For a printer that writes PDF: points it at a new file beside the
-  // chosen one ("<file>.part", "<file>.<n>.part" where that is taken).
-  // Throws PrintFailure when the chosen name cannot take a file: no name,
-  // or a folder or anything else that is not a file. For a printer of the
-  // print system it does nothing.
-  explicit PdfCopyFile(QPrinter& printer);
-  // Points the printer at the chosen file again; the new file is removed
-  // unless the copy has ended. The printer must not be printing.
-  ~PdfCopyFile();
-  PdfCopyFile(const PdfCopyFile&) = delete;
-  PdfCopyFile& operator=(const PdfCopyFile&) = delete;
+  // The file that takes a copy for the file chosen in the print dialog:
+  // the chosen file, or the file its symbolic links lead to (which need
+  // not exist yet). Throws PrintFailure when that name cannot take a file:
+  // no name, a loop of links, a folder or anything else that is not a
+  // plain file.
+  explicit PdfCopyFile(const QString& chosen);
 
-  // The copy has ended: its file takes the chosen name, replacing a file
-  // of that name (through a symbolic link, the file it links to). Throws
-  // PrintFailure when it cannot.
-  void End();
+  const QString& Destination() const { return destination_; }
 
-  // The file written while the copy is printed; empty for a printer of
-  // the print system.
-  const QString& PartFile() const { return part_; }
+  // Writes the copy's bytes under the destination's name, replacing a file
+  // of that name only once the new one is whole on disk. Throws
+  // PrintFailure when any step fails; the file it began is then removed.
+  void Write(const QByteArray& pdf, PdfFileCalls& calls = SystemPdfFileCalls()) const;
 
  private:
-  QPrinter& printer_;
-  QString chosen_;       // the file chosen in the dialog
-  QString destination_;  // the file that takes the copy
-  QString part_;
-  bool ended_ = false;
+  QString destination_;
 };
 
 }  // namespace tamrel

@@ -1,7 +1,9 @@
 #include "report/print_report.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <cmath>
 #include <tuple>
@@ -42,24 +44,56 @@ std::string PrintTarget(const QPrinter* printer) {
   return target.toStdString();
 }
 
-// One copy: the page is drawn in full first, so that a page whose drawing
-// fails never reaches the printer, then put on the printer as a print
-// document of its own. Throws PrintFailure when the document cannot be
-// begun or ended.
-void PrintCopy(DesignState& ds, ReportHost& host, QPrinter& printer) {
-  // Measured on the whole sheet, drawn over the printable area.
-  ReportPage page(printer, printer.pageLayout().fullRectPixels(printer.resolution()).size());
+// Draws the page in full first, so that a page whose drawing fails never
+// reaches the device, then puts it on the device as one page. `paper` is
+// the whole sheet in device pixels, which the page is measured on.
+void PutPage(DesignState& ds, ReportHost& host, QPaintDevice& device, QSize paper,
+             ReportPage::Colours colours = ReportPage::Colours::Colour) {
+  ReportPage page(device, paper);
   PrintReportPage(ds, page, host.ReportDateTime());
-  PdfCopyFile file(printer);
+  QPainter painter;
+  if (!painter.begin(&device)) throw PrintFailure("the print cannot start");
+  page.Replay(painter, colours);
+  if (!painter.end()) throw PrintFailure("the print failed");
+}
+
+QSize Paper(const QPagedPaintDevice& device, int resolution) {
+  return device.pageLayout().fullRectPixels(resolution).size();
+}
+
+// A copy printed as PDF: made in memory by a PDF writer of its own, set up
+// as the print dialog left the printer (paper, orientation and margins,
+// resolution, colour or grayscale, the document's title and creator), then
+// its bytes are written to the file. Nothing of a copy that failed carries
+// over to the next one.
+void PrintPdfCopy(DesignState& ds, ReportHost& host, const QPrinter& printer) {
+  const PdfCopyFile file(printer.outputFileName());
+  QBuffer pdf;
+  if (!pdf.open(QIODevice::WriteOnly)) throw PrintFailure("the print cannot start");
   {
-    QPainter painter;
-    if (!painter.begin(&printer)) throw PrintFailure("the print cannot start");
-    page.Replay(painter);
-    if (!painter.end() || printer.printerState() == QPrinter::Error) {
-      throw PrintFailure("the print failed");
-    }
+    QPdfWriter writer(&pdf);
+    writer.setPdfVersion(printer.pdfVersion());
+    writer.setResolution(printer.resolution());
+    if (!writer.setPageLayout(printer.pageLayout())) throw PrintFailure("the page cannot be set");
+    writer.setTitle(printer.docName());
+    writer.setCreator(printer.creator());
+    PutPage(ds, host, writer, Paper(writer, writer.resolution()),
+            printer.colorMode() == QPrinter::GrayScale ? ReportPage::Colours::Grey
+                                                       : ReportPage::Colours::Colour);
   }
-  file.End();
+  file.Write(pdf.data(), host.ReportPdfFileCalls());
+}
+
+// One copy, a print document of its own. Throws PrintFailure when the
+// document cannot be begun, ended or written.
+void PrintCopy(DesignState& ds, ReportHost& host, QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    PrintPdfCopy(ds, host, printer);
+    return;
+  }
+  // Measured on the whole sheet, drawn over the printable area.
+  PutPage(ds, host, printer, Paper(printer, printer.resolution()));
+  if (printer.printerState() == QPrinter::Error) throw PrintFailure("the print failed");
 }
 
 }  // namespace

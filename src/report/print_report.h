@@ -11,6 +11,7 @@
 #include <string>
 
 #include "calc/design_state.h"
+#include "report/pdf_copy_file.h"
 #include "report/printer_dialog.h"
 #include "report/run_printer.h"
 
@@ -38,6 +39,8 @@ class ReportHost {
   virtual QDateTime ReportDateTime() { return QDateTime::currentDateTime(); }
   // A copy's print document has been ended (handed to the printer).
   virtual void ReportCopyEnded(int /*copy*/) {}
+  // The calls through which a copy printed as PDF is written to its file.
+  virtual PdfFileCalls& ReportPdfFileCalls() { return SystemPdfFileCalls(); }
 };
 
 // The menu-bar command "Print" (mnuprint): runs PrintReport and nothing else.

@@ -101,8 +101,11 @@ class ReportPage : public TextSurfaceState {
                     PictureDrawing draw);
 
   const std::vector<Item>& Items() const { return items_; }
-  // Draws every item on a painter of the page's device.
-  void Replay(QPainter& painter) const;
+  // Draws every item on a painter of the page's device: in colour, or in
+  // shades of grey (a printer set to grayscale), the pictures then as
+  // images at the device's resolution.
+  enum class Colours { Colour, Grey };
+  void Replay(QPainter& painter, Colours colours = Colours::Colour) const;
 
   // TextSurface
   void Clear() override;

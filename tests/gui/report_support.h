@@ -42,6 +42,7 @@ class PdfPrinterDialog : public PrinterDialogService {
   bool asOffered = false;
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   QPageSize pageSize = QPageSize(QPageSize::A4);
+  QPrinter::ColorMode colorMode = QPrinter::Color;
   // A page range chosen in the dialog: from, to.
   std::optional<std::pair<int, int>> pageRange;
   int shown = 0;
@@ -74,6 +75,7 @@ class PdfPrinterDialog : public PrinterDialogService {
     printer.setOutputFileName(path.isEmpty() ? pdfFile : path);
     printer.setPageSize(pageSize);
     printer.setPageOrientation(orientation);
+    printer.setColorMode(colorMode);
     if (pageRange) {
       printer.setPrintRange(QPrinter::PageRange);
       printer.setFromTo(pageRange->first, pageRange->second);
@@ -84,7 +86,8 @@ class PdfPrinterDialog : public PrinterDialogService {
 
 // The main window as the report sees it: no owner widget, a fixed clock,
 // the messages it was asked to show, and each ended copy's PDF moved aside
-// as <path>.<copy>.pdf (kept where it is with keepPdf).
+// as <path>.<copy>.pdf (kept where it is with keepPdf). A PDF file is
+// written through pdfFileCalls where set, else through the system's calls.
 class FakeReportHost : public ReportHost {
  public:
   PdfPrinterDialog dialog;
@@ -94,6 +97,7 @@ class FakeReportHost : public ReportHost {
   QStringList messages;
   bool keepPdf = false;
   std::function<void(int)> onCopyEnded;
+  PdfFileCalls* pdfFileCalls = nullptr;
 
   QWidget* ReportOwner() override { return nullptr; }
   PrinterDialogService& PrinterDialog() override { return dialog; }
@@ -113,6 +117,9 @@ class FakeReportHost : public ReportHost {
       ended.push_back(kept);
     }
     if (onCopyEnded) onCopyEnded(copy);
+  }
+  PdfFileCalls& ReportPdfFileCalls() override {
+    return pdfFileCalls != nullptr ? *pdfFileCalls : SystemPdfFileCalls();
   }
 };
 

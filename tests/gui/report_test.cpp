@@ -2,12 +2,26 @@
 // document per copy, silence on cancel and on failure, and the page's
 // contents read back from the PDF it prints.
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <map>
 #include <stdexcept>
 
 #include "calc/fake_window.h"
@@ -89,6 +103,53 @@ QByteArray ProjectFileBytes(DesignState& ds, const QString& path) {
   ds.mainfrm = w;
   return FileBytes(path);
 }
+
+// The system's file calls, of which one step fails at its n-th call:
+// with `error` as errno, or (error 0) a write that takes nothing; writes
+// take at most writeLimit bytes each where that is not 0.
+class FaultyFileCalls : public PdfFileCalls {
+ public:
+  enum class Step { None, Create, Write, Sync, Close, Rename, SyncFolder };
+  Step failing = Step::None;
+  int failAt = 1;
+  int error = EIO;
+  std::size_t writeLimit = 0;
+  int writes = 0;
+
+  int Create(const std::string& path) override {
+    return Fails(Step::Create) ? -1 : PdfFileCalls::Create(path);
+  }
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    ++writes;
+    if (Fails(Step::Write)) return error == 0 ? 0 : -1;
+    return PdfFileCalls::Write(fd, data, writeLimit == 0 ? size : std::min(size, writeLimit));
+  }
+  int Sync(int fd) override { return Fails(Step::Sync) ? -1 : PdfFileCalls::Sync(fd); }
+  int Close(int fd) override {
+    const int closed = PdfFileCalls::Close(fd);  // as NFS: closed, yet a late write error
+    return Fails(Step::Close) ? -1 : closed;
+  }
+  int Rename(const std::string& from, const std::string& to) override {
+    return Fails(Step::Rename) ? -1 : PdfFileCalls::Rename(from, to);
+  }
+  int SyncFolder(const std::string& folder) override {
+    return Fails(Step::SyncFolder) ? -1 : PdfFileCalls::SyncFolder(folder);
+  }
+
+ private:
+  std::map<Step, int> calls_;
+  bool Fails(Step step) {
+    if (step != failing || ++calls_[step] != failAt) return false;
+    errno = error;
+    return true;
+  }
+};
+
+// Set in a child run of this test program, which prints under a file-size
+// limit into the folder it names.
+constexpr const char* kUnderLimitFolder = "TAMREL_PRINT_UNDER_LIMIT";
+// Far below the size of the report's PDF.
+constexpr rlim_t kFileSizeLimit = 8192;
 
 }  // namespace
 
@@ -339,6 +400,110 @@ class ReportCommandTest : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"report.pdf"}));
   }
 
+  // Every step of writing the PDF file is checked. A step that fails
+  // gives the one message naming the file, leaves an earlier file of that
+  // name as it was and nothing beside it; the next print works as if the
+  // failure had never been. Short and interrupted writes are carried on,
+  // and a folder that does not take the flush of the rename leaves the
+  // copy printed.
+  void eachStepOfWritingThePdfIsChecked_data() {
+    using Step = FaultyFileCalls::Step;
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("writeLimit");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("creating the file") << Step::Create << 1 << EACCES << 0 << false;
+    QTest::newRow("the first write") << Step::Write << 1 << ENOSPC << 0 << false;
+    QTest::newRow("a later write") << Step::Write << 3 << EFBIG << 4096 << false;
+    QTest::newRow("a write that takes nothing") << Step::Write << 2 << 0 << 4096 << false;
+    QTest::newRow("the flush to disk") << Step::Sync << 1 << EIO << 0 << false;
+    QTest::newRow("closing the file") << Step::Close << 1 << EIO << 0 << false;
+    QTest::newRow("the rename") << Step::Rename << 1 << EXDEV << 0 << false;
+    QTest::newRow("short writes") << Step::None << 1 << 0 << 1000 << true;
+    QTest::newRow("an interrupted write") << Step::Write << 2 << EINTR << 4096 << true;
+    QTest::newRow("the folder's flush") << Step::SyncFolder << 1 << EIO << 0 << true;
+  }
+
+  void eachStepOfWritingThePdfIsChecked() {
+    QFETCH(FaultyFileCalls::Step, step);
+    QFETCH(int, failAt);
+    QFETCH(int, error);
+    QFETCH(int, writeLimit);
+    QFETCH(bool, printed);
+    DesignState ds = testing::ShippedProject();
+    QTemporaryDir dir;
+    FakeReportHost host;
+    host.dialog.path = dir.filePath("report.pdf");
+    host.keepPdf = true;
+    const QByteArray yesterday = "the report of yesterday";
+    QFile earlier(host.dialog.path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(yesterday) == yesterday.size());
+    earlier.close();
+    FaultyFileCalls calls;
+    calls.failing = step;
+    calls.failAt = failAt;
+    calls.error = error;
+    calls.writeLimit = static_cast<std::size_t>(writeLimit);
+    host.pdfFileCalls = &calls;
+
+    PrintReport(ds, host);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList({"report.pdf"}));
+    if (printed && writeLimit > 0) QVERIFY(calls.writes > 2);  // a copy in many writes
+    if (printed) {
+      QVERIFY(host.messages.isEmpty());
+      QCOMPARE(host.ended, QStringList({host.dialog.path}));
+      QCOMPARE(testing::PdfPages(host.dialog.path), 1);
+      QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
+      return;
+    }
+    QCOMPARE(host.messages,
+             QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
+    QVERIFY(host.ended.isEmpty());
+    QCOMPARE(FileBytes(host.dialog.path), yesterday);
+
+    PrintReport(ds, host);  // the fault has passed
+    QCOMPARE(host.messages.size(), qsizetype(1));
+    QCOMPARE(host.ended, QStringList({host.dialog.path}));
+    QCOMPARE(testing::PdfPages(host.dialog.path), 1);
+    QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList({"report.pdf"}));
+  }
+
+  // A file-size limit that the PDF exceeds, as a disk that fills while the
+  // page is written: the print says so and leaves the earlier report as it
+  // was; once the limit is raised, a print of the same run writes the whole
+  // page. The limit is set in a child run of this test program, so that
+  // nothing else of this run meets it.
+  void aPrintUnderAFileSizeLimit() {
+    const QByteArray childFolder = qgetenv(kUnderLimitFolder);
+    if (!childFolder.isEmpty()) {
+      PrintUnderFileSizeLimit(QFile::decodeName(childFolder));
+      return;
+    }
+    QTemporaryDir dir;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kUnderLimitFolder, dir.path());
+    env.insert("TAMREL_TEST_CLASS", "ReportCommandTest");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {"aPrintUnderAFileSizeLimit"});
+    const bool finished = child.waitForFinished(90000);
+    if (!finished) child.kill(), child.waitForFinished();
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(output));
+    static const QRegularExpression passed(
+        "PASS\\s+: \\S*ReportCommandTest::aPrintUnderAFileSizeLimit\\(\\)");
+    QVERIFY2(output.contains(passed), qPrintable(output));
+    QCOMPARE(testing::PdfPages(dir.filePath("report.pdf")), 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList({"report.pdf"}));
+  }
+
   // A PDF file that cannot be written: one message naming it, nothing
   // printed, nothing left under that name or beside it, the design state
   // and the project file as they were.
@@ -385,6 +550,41 @@ class ReportCommandTest : public QObject {
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
   }
 
+  // Grayscale chosen in the dialog prints the page in shades of grey, the
+  // sketches included, and the texts stay texts; colour prints colours.
+  void grayscalePrintsInGrey() {
+    DesignState ds = testing::ShippedProject();
+    for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
+      const QString name = mode == QPrinter::Color ? "report_colour" : "report_grey";
+      FakeReportHost host;
+      host.keepPdf = true;
+      host.dialog.path = OutputPath(name + ".pdf");
+      host.dialog.colorMode = mode;
+      PrintReport(ds, host);
+      QCOMPARE(host.ended, QStringList({host.dialog.path}));
+      QVERIFY(Squeezed(PdfText(host.dialog.path))
+                  .contains(Squeezed("UF = SigjSd/fksd = 111.4/149.0 = 0.75 <= 1.00")));
+      QVERIFY(testing::RenderPng(host.dialog.path, name, 60));
+      const QImage page(OutputPath(name + ".png"));
+      QVERIFY(!page.isNull());
+      int coloured = 0;
+      for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+          const QColor c = page.pixelColor(x, y);
+          if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) >
+              2) {
+            ++coloured;
+          }
+        }
+      }
+      if (mode == QPrinter::Color) {
+        QVERIFY2(coloured > 1000, qPrintable(QString::number(coloured)));
+      } else {
+        QCOMPARE(coloured, 0);
+      }
+    }
+  }
+
   // Printing recalculates nothing and changes no input; the ring-frame
   // table sets check_ih from the sign of pd, as on screen.
   void printingChangesNoInputAndSetsCheckIh() {
@@ -402,10 +602,50 @@ class ReportCommandTest : public QObject {
     QVERIFY(window.checkIhVisible);  // pd = -0.3: external pressure
     QVERIFY(window.messages.empty());
   }
+
+ private:
+  // The child run: a print under the limit, then one with the limit raised.
+  static void PrintUnderFileSizeLimit(const QString& folder) {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    host.dialog.path = QDir(folder).filePath("report.pdf");
+    host.keepPdf = true;
+    // An earlier report larger than the limit, so that a copy cut at the
+    // limit could not pass for it.
+    const QByteArray earlier = QByteArray("%PDF-1.4 the report of yesterday\n").repeated(1000);
+    QFile file(host.dialog.path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+    file.close();
+
+    // The fonts are found before the limit is set, so that no font cache
+    // of the system is written under it.
+    QVERIFY(QFontMetricsF(QFont(QStringLiteral("arial"))).height() > 0);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit unlimited = limit;
+    QVERIFY(unlimited.rlim_cur == RLIM_INFINITY || unlimited.rlim_cur > 10 * kFileSizeLimit);
+    limit.rlim_cur = kFileSizeLimit;
+    QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    PrintReport(ds, host);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QCOMPARE(host.messages,
+             QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
+    QVERIFY(host.ended.isEmpty());
+    QCOMPARE(FileBytes(host.dialog.path), earlier);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList({"report.pdf"}));
+
+    PrintReport(ds, host);
+    QCOMPARE(host.messages.size(), qsizetype(1));
+    QCOMPARE(host.ended, QStringList({host.dialog.path}));
+    QCOMPARE(testing::PdfPages(host.dialog.path), 1);
+    QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
+  }
 };
 
-// A copy printed as PDF goes to a file of its own beside the chosen one,
-// which takes the chosen name only when the copy has ended.
+// A copy printed as PDF is written to a file of its own beside the chosen
+// one, which takes the chosen name only when the copy is whole on disk.
 class PdfCopyFileTest : public QObject {
   Q_OBJECT
 
@@ -414,53 +654,80 @@ class PdfCopyFileTest : public QObject {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
   }
 
-  // Puts one page with a text on the printer.
-  static bool PrintPage(QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
+  // A PDF of one page with a text.
+  static QByteArray OnePage() {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QPainter painter(&writer);
     painter.drawText(QPointF(100, 100), QStringLiteral("copy of today"));
-    return painter.end();
+    painter.end();
+    return buffer.data();
   }
+
+  // The system's calls; at the rename, what the chosen name and the new
+  // file hold.
+  struct WatchedCalls : PdfFileCalls {
+    QStringList created;
+    QByteArray chosenAtRename;
+    QByteArray newAtRename;
+    QString chosen;
+    int Create(const std::string& path) override {
+      created.push_back(QFile::decodeName(path.c_str()));
+      return PdfFileCalls::Create(path);
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+      chosenAtRename = FileBytes(chosen);
+      newAtRename = FileBytes(QFile::decodeName(from.c_str()));
+      return PdfFileCalls::Rename(from, to);
+    }
+  };
 
  private slots:
-  void aCopyThatEndsTakesTheName_data() {
-    QTest::addColumn<bool>("ends");
+  void aWrittenCopyTakesTheName_data() {
+    QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("viaLink");
-    QTest::newRow("ended") << true << false;
-    QTest::newRow("not ended") << false << false;
-    QTest::newRow("ended, through a link") << true << true;
-    QTest::newRow("not ended, through a link") << false << true;
+    QTest::addColumn<bool>("earlier");  // a file stands under the name already
+    QTest::newRow("written") << true << false << true;
+    QTest::newRow("not written") << false << false << true;
+    QTest::newRow("written, through a link") << true << true << true;
+    QTest::newRow("not written, through a link") << false << true << true;
+    QTest::newRow("written, through a link to no file yet") << true << true << false;
   }
 
-  void aCopyThatEndsTakesTheName() {
-    QFETCH(bool, ends);
+  void aWrittenCopyTakesTheName() {
+    QFETCH(bool, written);
     QFETCH(bool, viaLink);
+    QFETCH(bool, earlier);
     QTemporaryDir dir;
     const QString real = dir.filePath("report.pdf");
     const QString chosen = viaLink ? dir.filePath("link.pdf") : real;
-    QVERIFY(WriteBytes(real, "the report of yesterday"));
+    if (earlier) QVERIFY(WriteBytes(real, "the report of yesterday"));
     if (viaLink) QVERIFY(QFile::link(real, chosen));
     // A file of the name the copy would take first is left alone.
     QVERIFY(WriteBytes(real + ".part", "not ours"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(chosen);
+    const QByteArray pdf = OnePage();
+    WatchedCalls calls;
+    calls.chosen = chosen;
     {
-      PdfCopyFile file(printer);
-      QCOMPARE(file.PartFile(), real + ".1.part");
-      QCOMPARE(printer.outputFileName(), file.PartFile());
-      QVERIFY(PrintPage(printer));
-      QVERIFY(FileBytes(real) == "the report of yesterday");
-      if (ends) file.End();
+      const PdfCopyFile file(chosen);
+      QCOMPARE(file.Destination(), real);
+      if (written) file.Write(pdf, calls);
     }
-    QCOMPARE(printer.outputFileName(), chosen);
-    QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+    if (written) {
+      QCOMPARE(calls.created, QStringList({real + ".part", real + ".1.part"}));
+      // Until the new file is whole, the name keeps what it had.
+      QCOMPARE(calls.chosenAtRename, earlier ? QByteArray("the report of yesterday") : "");
+      QCOMPARE(calls.newAtRename, pdf);
+    }
     QStringList files = {"report.pdf", "report.pdf.part"};
+    if (!earlier && !written) files = {"report.pdf.part"};
     if (viaLink) files.push_front("link.pdf");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
     QCOMPARE(QFileInfo(chosen).isSymLink(), viaLink);
     QCOMPARE(FileBytes(real + ".part"), QByteArray("not ours"));
-    if (ends) {
+    if (written) {
+      QCOMPARE(FileBytes(real), pdf);
       QCOMPARE(testing::PdfPages(real), 1);
       QVERIFY(PdfText(real).contains("copy of today"));
     } else {
@@ -468,24 +735,27 @@ class PdfCopyFileTest : public QObject {
     }
   }
 
-  // A name that cannot take a file: nothing is written, the printer keeps
-  // the name chosen.
+  // A name that cannot take a file: nothing is written.
   void aNameThatCannotTakeAFile_data() {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("name");  // in a folder with a pipe and a loop of two links
     QTest::newRow("none") << QString();
     QTest::newRow("a folder") << QDir::tempPath();
     QTest::newRow("a device") << "/dev/null";
+    QTest::newRow("a pipe") << "pipe.pdf";
+    QTest::newRow("a loop of links") << "loop.pdf";
   }
 
   void aNameThatCannotTakeAFile() {
     QFETCH(QString, name);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(name);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    QVERIFY_THROWS_EXCEPTION(PrintFailure, PdfCopyFile{printer});
-    QCOMPARE(printer.outputFileName(), name);
-    QVERIFY(!QFileInfo::exists(name + ".part"));
+    QTemporaryDir dir;
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.pdf")).constData(), 0600), 0);
+    QVERIFY(QFile::link(dir.filePath("loop.pdf"), dir.filePath("loop2.pdf")));
+    QVERIFY(QFile::link(dir.filePath("loop2.pdf"), dir.filePath("loop.pdf")));
+    const QString path = name.isEmpty() ? name : QDir(dir.path()).filePath(name);
+    QVERIFY_THROWS_EXCEPTION(PrintFailure, PdfCopyFile{path});
+    QVERIFY(!QFileInfo::exists(path + ".part"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList({"loop.pdf", "loop2.pdf", "pipe.pdf"}));
   }
 };
 
