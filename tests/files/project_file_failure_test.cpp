@@ -114,6 +114,20 @@ int SaveFailsCleanly(DesignState& ds, const RecordingWindow& window, const std::
   }
 }
 
+// A copy of the project saved to path: the save succeeds and names the
+// project and the caption after the path.
+bool SaveSucceeds(const DesignState& ds, const std::string& path) {
+  DesignState saving = ds;
+  RecordingWindow savingWindow;
+  saving.mainfrm = &savingWindow;
+  try {
+    WriteProjectFile(saving, path);
+  } catch (const ProjectFileError&) {
+    return false;
+  }
+  return saving.filename == path && savingWindow.captions.size() == 1;
+}
+
 // The open project before each failing read: a file of its own, read in.
 DesignState OpenProject(RecordingWindow& window) {
   DesignState ds;
@@ -328,11 +342,7 @@ TEST(ProjectFileFailure, SaveIntoAReadOnlyFolderWritesTheFileInPlace) {
                                     fs::perms::others_read | fs::perms::others_exec);
     const int outcome = RunWithoutRoot([&] {
       if (!CanOpenForWriting(path) || CanCreateFileIn(dir)) return int{kCannotTest};
-      DesignState saving = ds;
-      RecordingWindow savingWindow;
-      saving.mainfrm = &savingWindow;
-      WriteProjectFile(saving, path);
-      if (saving.filename != path || savingWindow.captions.size() != 1) return int{kUnexpected};
+      if (!SaveSucceeds(ds, path)) return int{kUnexpected};
       return SaveFailsCleanly(ds, window, dir.File("new.tmr"));
     });
     fs::permissions(dir.path(), fs::perms::owner_all);
@@ -605,17 +615,7 @@ TEST(ProjectFileFailure, SavesInSharedFoldersKeepOwnerGroupAndMode) {
     ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
     ASSERT_EQ(::chmod(dir.path().c_str(), c.folderMode), 0);
     const FileIdentity before = IdentityOf(path);
-    const auto save = [&] {
-      DesignState saving = ds;
-      RecordingWindow savingWindow;
-      saving.mainfrm = &savingWindow;
-      try {
-        WriteProjectFile(saving, path);
-      } catch (const ProjectFileError&) {
-        return int{kUnexpected};
-      }
-      return saving.filename == path ? int{kAsExpected} : int{kUnexpected};
-    };
+    const auto save = [&] { return SaveSucceeds(ds, path) ? int{kAsExpected} : int{kUnexpected}; };
     const int outcome = c.asRoot ? save() : RunWithoutRoot(save);
     ASSERT_NE(outcome, kCannotTest);
     EXPECT_EQ(outcome, kAsExpected);
