@@ -1,6 +1,7 @@
 #include "platform/desktop.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -35,6 +36,58 @@ QString DocumentsFolder() {
 
 int TwipsToPixels(double twips, double dpi) {
   return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+namespace {
+
+// Watches its window for the first event after which the window system's
+// frame stands round it, runs its handler once and goes.
+class FrameWatcher : public QObject {
+ public:
+  FrameWatcher(QWidget* window, std::function<void()> run)
+      : QObject(window), window_(window), run_(std::move(run)) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != window_ || !run_) return false;
+    switch (event->type()) {
+      case QEvent::Show:
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::WindowActivate:
+        // The window system reports its frame with one of these.
+        if (window_->frameGeometry() != window_->geometry()) {
+          const std::function<void()> run = std::move(run_);
+          run_ = nullptr;
+          window_->removeEventFilter(this);
+          deleteLater();
+          run();
+        }
+        break;
+      default: break;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  std::function<void()> run_;
+};
+
+}  // namespace
+
+void WhenFramed(QWidget* window, std::function<void()> run) {
+  if (window == nullptr) return;
+  new FrameWatcher(window, std::move(run));
+}
+
+void CentreOnScreen(QWidget* window) {
+  const QRect s = QueryScreen(window).geometry;
+  const QSize outer = window->frameGeometry().size();
+  // move() places a window's frame.
+  window->move(s.x() + (s.width() - outer.width()) / 2, s.y() + (s.height() - outer.height()) / 2);
 }
 
 }  // namespace tamrel

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -28,5 +29,14 @@ QString DocumentsFolder();
 
 // Twips to pixels at a number of dots per inch, rounded to whole pixels.
 int TwipsToPixels(double twips, double dpi);
+
+// Runs run once, as soon as the window system has put its frame (border
+// and title bar) round the shown top-level window: its outer size is known
+// only then. Where the window system frames no window, it never runs.
+void WhenFramed(QWidget* window, std::function<void()> run);
+
+// Moves a top-level window so that its outer rectangle (the frame as far as
+// the window system has put one round it yet) is centred on its screen.
+void CentreOnScreen(QWidget* window);
 
 }  // namespace tamrel
