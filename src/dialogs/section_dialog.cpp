@@ -268,7 +268,7 @@ void SectionDialog::Place() {
   window_->onFramed = [this] {
     if (!Loaded()) return;
     const QWidget* o = host_.DialogOwner();
-    if (o != nullptr && o->frameGeometry() != o->geometry()) {
+    if (o != nullptr && HasWindowFrame(o)) {
       placedBeside_ = host_.OwnerFrameGeometry();
     }
     MoveToPlace();

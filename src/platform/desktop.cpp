@@ -58,7 +58,7 @@ class FrameWatcher : public QObject {
       case QEvent::Resize:
       case QEvent::WindowActivate:
         // The window system reports its frame with one of these.
-        if (window_->frameGeometry() != window_->geometry()) {
+        if (HasWindowFrame(window_)) {
           const std::function<void()> run = std::move(run_);
           run_ = nullptr;
           window_->removeEventFilter(this);
@@ -77,6 +77,12 @@ class FrameWatcher : public QObject {
 };
 
 }  // namespace
+
+bool HasWindowFrame(const QWidget* window) {
+  const QRect frame = window->frameGeometry();
+  const QRect inner = window->geometry();
+  return frame != inner && frame.contains(inner);
+}
 
 void WhenFramed(QWidget* window, std::function<void()> run) {
   if (window == nullptr) return;

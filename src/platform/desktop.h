@@ -30,6 +30,12 @@ QString DocumentsFolder();
 // Twips to pixels at a number of dots per inch, rounded to whole pixels.
 int TwipsToPixels(double twips, double dpi);
 
+// True once the window system has put its frame (border and title bar)
+// round the top-level window: the outer rectangle holds the window and is
+// larger. While a window manager is still framing the window, the frame it
+// reports for a moment may be smaller than the window: that is no frame yet.
+bool HasWindowFrame(const QWidget* window);
+
 // Runs run once, as soon as the window system has put its frame (border
 // and title bar) round the shown top-level window: its outer size is known
 // only then. Where the window system frames no window, it never runs.

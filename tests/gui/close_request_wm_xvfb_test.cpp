@@ -115,7 +115,7 @@ QPoint OffCentre(const QWidget* w) {
 }
 
 bool Framed(const QWidget* w) {
-  return w != nullptr && w->isVisible() && w->frameGeometry() != w->geometry();
+  return w != nullptr && w->isVisible() && HasWindowFrame(w);
 }
 
 }  // namespace
