@@ -289,7 +289,8 @@ void SectionDialog::MoveToPlace() {
   const TwipsPosition at = PlaceSectionDialog(mainTwips, PixelsToTwips(outer.width(), screen.dpiX),
                                               PixelsToTwips(outer.height(), screen.dpiY), entry_.f);
   // The position of a window is that of its frame.
-  window_->move(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY));
+  MoveFrameTo(window_,
+              QPoint(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY)));
 }
 
 void SectionDialog::OnWindowActivated() {
