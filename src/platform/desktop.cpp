@@ -63,7 +63,7 @@ class FramePlacer : public QObject {
         // The window system reports its frame, and where the frame now
         // stands, with one of these.
         if (!HasWindowFrame(window_)) break;
-        if (tries_ > 0 && OuterRectangle(window_) == asked_) {
+        if (tries_ > 0 && Stands()) {
           Settle();
         } else if (tries_ < kTries) {
           ++tries_;
@@ -81,6 +81,12 @@ class FramePlacer : public QObject {
   static constexpr int kTries = 4;
   static constexpr int kSettleMs = 300;
 
+  // Both records of the frame, the window system's and the widget's, show
+  // the outer rectangle asked for.
+  bool Stands() const {
+    return OuterRectangle(window_) == asked_ && window_->frameGeometry() == asked_;
+  }
+
   // The manager may still correct the frame it reported, without a move
   // of the window: looked at once more a moment later.
   void Settle() {
@@ -89,7 +95,7 @@ class FramePlacer : public QObject {
     QTimer::singleShot(kSettleMs, this, [this] {
       settling_ = false;
       if (done_) return;
-      if (OuterRectangle(window_) == asked_ || tries_ >= kTries) {
+      if (Stands() || tries_ >= kTries) {
         Done();
         return;
       }
