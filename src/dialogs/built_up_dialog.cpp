@@ -142,9 +142,11 @@ void BuiltUpDialog::OnLeave(std::size_t i) {
   if (!box) return;
   const BoxEntry& entry = builtUp_.boxes[i];
   const bool isA = entry.quantity == Quantity::a;
+  leaveFailed_ = false;
   try {
     const std::optional<float> value = ParseNumber(ds_.decflag, box->text().toStdString());
     if (!value) {
+      leaveFailed_ = true;
       ShowMessage(kMismatch);
       if (box) box->setFocus();
       if (box && !isA) SetBoxColour(box, kLeftBoxColour);
@@ -153,6 +155,7 @@ void BuiltUpDialog::OnLeave(std::size_t i) {
     entry.set.Set(ds_, Variant(*value));
     box->setText(QString::fromStdString(entry.set.Format(ds_, entry.pattern)));
     if (static_cast<double>(*value) < entry.limit) {
+      leaveFailed_ = true;
       ShowMessage(entry.message);
       if (!entry.setBack.empty()) entry.set.Set(ds_, entry.setBack);
       if (box) box->setFocus();
@@ -164,6 +167,14 @@ void BuiltUpDialog::OnLeave(std::size_t i) {
     // Any other failure ends the steps without a message.
   }
   if (box && !isA) SetBoxColour(box, kLeftBoxColour);
+}
+
+bool BuiltUpDialog::CommitEnteredBox() {
+  if (!Loaded()) return true;
+  auto* box = qobject_cast<QLineEdit*>(host_.Binder().Entered(Window()));
+  if (box == nullptr || !box->isModified()) return true;
+  if (!host_.Binder().CommitEntered(Window())) return true;
+  return !leaveFailed_;
 }
 
 bool BuiltUpDialog::ReadBack(Quantity q) {

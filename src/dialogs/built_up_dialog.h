@@ -27,6 +27,7 @@ class BuiltUpDialog : public SectionDialog {
   // The box of a quantity, nullptr when the dialog has none or is unloaded.
   QLineEdit* Box(Quantity q) const;
   void Confirm() override;
+  bool CommitEnteredBox() override;
 
  protected:
   void BuildProfileRows(QWidget* window, QGridLayout* grid) override;
@@ -44,6 +45,7 @@ class BuiltUpDialog : public SectionDialog {
 
   const BuiltUpEntry& builtUp_;
   std::vector<QPointer<QLineEdit>> boxes_;  // in the order of builtUp_.boxes
+  bool leaveFailed_ = false;                // the last leave showed a message
 };
 
 }  // namespace tamrel

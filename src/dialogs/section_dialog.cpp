@@ -259,18 +259,16 @@ void SectionDialog::ShowMessage(const std::string& text) {
 // Placed against the main window's outer rectangle at load time, with the
 // dialog's outer size: its client area and frame. Before the dialog is
 // shown its frame is taken to be the main window's; once the window system
-// has framed it, it is placed again with its own frame, against the same
-// rectangle (taken again if the main window had no frame yet either).
+// has framed it, moments later, it is placed again with its own frame,
+// against the main window's rectangle then: a main window just shown may
+// have had no frame yet at load time, or not yet its outer size and place.
 void SectionDialog::Place() {
   placedBeside_ = host_.OwnerFrameGeometry();
-  const QWidget* owner = host_.DialogOwner();
-  const bool ownerFramed = owner != nullptr && owner->frameGeometry() != owner->geometry();
   MoveToPlace();
-  window_->onFramed = [this, ownerFramed] {
+  window_->onFramed = [this] {
     if (!Loaded()) return;
-    // A main window just shown may have had no frame yet at load time either.
     const QWidget* o = host_.DialogOwner();
-    if (!ownerFramed && o != nullptr && o->frameGeometry() != o->geometry()) {
+    if (o != nullptr && HasWindowFrame(o)) {
       placedBeside_ = host_.OwnerFrameGeometry();
     }
     MoveToPlace();
@@ -291,7 +289,8 @@ void SectionDialog::MoveToPlace() {
   const TwipsPosition at = PlaceSectionDialog(mainTwips, PixelsToTwips(outer.width(), screen.dpiX),
                                               PixelsToTwips(outer.height(), screen.dpiY), entry_.f);
   // The position of a window is that of its frame.
-  window_->move(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY));
+  MoveFrameTo(window_,
+              QPoint(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY)));
 }
 
 void SectionDialog::OnWindowActivated() {

@@ -54,6 +54,11 @@ class SectionDialog {
   void Activate();
   // The OK button Command1.
   virtual void Confirm() = 0;
+  // A number typed into a box of the dialog and not yet left: its leave
+  // handler runs as leaving the box would (store, check, recalculation,
+  // refill), while the box keeps the focus. False when its check failed
+  // and showed its message. Dialogs without input boxes have nothing to do.
+  virtual bool CommitEnteredBox() { return true; }
 
  protected:
   // Subclass controls: under OK in the top column (the table list) and the

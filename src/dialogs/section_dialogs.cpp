@@ -52,6 +52,15 @@ void SectionDialogs::ShowRingDialog() {
       ProfileCaption(ds_.ringtype, ds_.hg, ds_.bg, ds_.twg, ds_.tfg, DecimalSign(ds_)));
 }
 
+bool SectionDialogs::CommitEnteredBoxes() {
+  for (const auto* set : {&stiff_, &ring_}) {
+    for (const auto& d : *set) {
+      if (d && d->Loaded() && !d->CommitEnteredBox()) return false;
+    }
+  }
+  return true;
+}
+
 std::vector<std::string> SectionDialogs::UnloadSectionDialogs() {
   std::vector<std::string> closed;
   for (const char* name : UnloadOrder()) {

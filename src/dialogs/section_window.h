@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/desktop.h"
 #include "platform/profile_sketches.h"
 
 namespace tamrel {
@@ -23,7 +24,7 @@ class SectionWindow : public QWidget {
   std::function<void()> onFramed;
 
   // True once the window has a frame of the window system's around it.
-  bool Framed() const { return frameGeometry() != geometry(); }
+  bool Framed() const { return HasWindowFrame(this); }
 
  protected:
   bool event(QEvent* event) override;

@@ -67,7 +67,10 @@ AboutBox::AboutBox(const DesignState& ds, DocumentOpener& opener, MessageService
   setWindowIcon(ProgramIcon());
 
   // The load handler, in its order: centred on the screen, caption, texts.
-  CentreOnScreen();
+  // The whole window is centred, border and title included: again once the
+  // window system has framed it, when its outer size is known.
+  CentreOnScreen(this);
+  PlaceWhenFramed(this, [this] { return CentreOnScreen(this); });
   setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kProgramTitle));
   const QColor title = ColourOf(ds.titlecolor);
   ab1 =
@@ -139,22 +142,6 @@ QLabel* AboutBox::NewLabel(const char* name, const QString& text, double left, d
   label->installEventFilter(this);
   Place(label, left, top, width, height);
   return label;
-}
-
-void AboutBox::CentreOnScreen() {
-  const QRect s = QueryScreen(parentWidget()).geometry;
-  // The whole window with its border; before it is shown its frame is not
-  // known yet. move() places a window's frame.
-  const QSize outer = isVisible() ? frameGeometry().size() : size();
-  move(s.x() + (s.width() - outer.width()) / 2, s.y() + (s.height() - outer.height()) / 2);
-}
-
-void AboutBox::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  // Centre the whole window, border and title included, once they are known.
-  CentreOnScreen();
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {

@@ -50,20 +50,17 @@ class AboutBox : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   QLabel* NewLabel(const char* name, const QString& text, double left, double top, double width,
                    double height, double points, bool bold, const QColor& colour);
   void Place(QWidget* w, double left, double top, double width, double height) const;
   void OpenLink(const char* address);
-  void CentreOnScreen();
 
   DocumentOpener& opener_;
   MessageService& messages_;
   int dpiX_ = 96;
   int dpiY_ = 96;
-  bool centred_ = false;
 };
 
 // "&About Tamrel": loads the about box if it is not open (centred on the

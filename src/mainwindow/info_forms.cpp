@@ -1,9 +1,7 @@
 #include "mainwindow/info_forms.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "platform/desktop.h"
 #include "platform/pictures.h"
@@ -74,13 +72,11 @@ template <class Form>
 Form* ShowInfoForm(QPointer<Form>& current, QWidget* owner) {
   if (!current) {
     current = new Form(owner);
-    const QScreen* screen =
-        owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-      const QRect s = screen->geometry();
-      current->move(s.x() + (s.width() - current->width()) / 2,
-                    s.y() + (s.height() - current->height()) / 2);
-    }
+    // Centred on the screen by its outer rectangle: again once the window
+    // system has framed it, when its border and title are known.
+    CentreOnScreen(current);
+    Form* form = current;
+    PlaceWhenFramed(form, [form] { return CentreOnScreen(form); });
   }
   current->show();
   current->raise();

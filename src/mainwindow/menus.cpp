@@ -185,20 +185,40 @@ QAction* TamrelWindow::MenuItem(const char* name) const {
   return findChild<QAction*>(QString::fromLatin1(name));
 }
 
+// A number still being typed, in the main window or in an open section
+// dialog, is part of the project that New, Open, a recent entry and the end
+// of the program offer for saving: it is committed first.
+bool TamrelWindow::CommitBeforeDrop() {
+  CommitPendingInput();
+  return sectionDialogs_->CommitEnteredBoxes();
+}
+
+bool TamrelWindow::MayClose() const {
+  return !closing_ && fileCommands_ == 0;
+}
+
 void TamrelWindow::BindMenus() {
   // A number still being typed is part of the project the file commands
-  // save or drop: it is committed first.
-  const auto committed = [this](auto command) {
-    return [this, command] {
-      CommitPendingInput();
+  // save or drop: it is committed first. A command that drops the project
+  // stops where a section dialog's box fails its check. While a command
+  // runs (its question, dialog or message up), the window is not closed.
+  enum class Drops : bool { No, Yes };
+  const auto fileCommand = [this](auto command, Drops drops) {
+    return [this, command, drops] {
+      const FileCommandScope running(fileCommands_);
+      if (drops == Drops::Yes) {
+        if (!CommitBeforeDrop()) return;
+      } else {
+        CommitPendingInput();
+      }
       (Files().*command)();
     };
   };
   const std::map<std::string, std::function<void()>> commands = {
-      {"mnunew", committed(&FileCommands::New)},
-      {"mnuopen", committed(&FileCommands::Open)},
-      {"mnusave", committed(&FileCommands::Save)},
-      {"mnusaveas", committed(&FileCommands::SaveAs)},
+      {"mnunew", fileCommand(&FileCommands::New, Drops::Yes)},
+      {"mnuopen", fileCommand(&FileCommands::Open, Drops::Yes)},
+      {"mnusave", fileCommand(&FileCommands::Save, Drops::No)},
+      {"mnusaveas", fileCommand(&FileCommands::SaveAs, Drops::No)},
       {"mnuexit", [this] { close(); }},
       {"mnuprint",
        [this] {
@@ -228,8 +248,8 @@ void TamrelWindow::BindMenus() {
   for (int i = 1; i <= kRecentFileCount; ++i) {
     connect(mnurecentfile[static_cast<std::size_t>(i)], &QAction::triggered, this,
             guarded([this, i] {
-              CommitPendingInput();
-              Files().OpenRecent(i);
+              const FileCommandScope running(fileCommands_);
+              if (CommitBeforeDrop()) Files().OpenRecent(i);
             }));
   }
   for (int code = 0; code < kProfileTypeCount; ++code) {
@@ -283,8 +303,9 @@ void TamrelWindow::EndProgram() {
 }
 
 void TamrelWindow::closeEvent(QCloseEvent* event) {
-  // A second close while the question is up is no answer to it.
-  if (closing_) {
+  // A second close while the question is up is no answer to it, nor is a
+  // close while a file command asks or shows its dialog or a message.
+  if (!MayClose()) {
     event->ignore();
     return;
   }
@@ -296,8 +317,7 @@ void TamrelWindow::closeEvent(QCloseEvent* event) {
       ~Reset() { flag = false; }
     } reset{closing_};
     try {
-      CommitPendingInput();
-      mayEnd = Files().MayDropProject();
+      mayEnd = CommitBeforeDrop() && Files().MayDropProject();
     } catch (const std::exception& e) {
       // The project stays: nothing is lost by a failure while saving it.
       messages_.ShowExclamation(this, QString::fromStdString(e.what()));

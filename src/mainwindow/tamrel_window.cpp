@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QToolButton>
+#include <QWindow>
 #include <cmath>
 
 #include "calc/checks.h"
@@ -476,28 +477,38 @@ void TamrelWindow::SizeAndCentre() {
   dpiY_ = screen.dpiY;
   placement_ =
       PlaceMainWindow(screen.dpiX, screen.dpiY, screen.geometry.width(), screen.geometry.height());
-  // The outer size includes the window's border and title bar; the client
-  // area holds the menu bar and the laid-out frames, which need at least
-  // the height of the result band's bottom edge.
+  // Before the window is shown its frame is not known: a border of 4 and a
+  // title bar of 23 pixels at 96 dots per inch stand in for it.
   const int border = static_cast<int>(std::lround(4 * dpiX_ / 96.0));
   const int title = static_cast<int>(std::lround(23 * dpiY_ / 96.0));
+  FitOuterRectangle(QSize(2 * border, title + 2 * border));
+}
+
+// The outer rectangle, border and title bar included, takes the placement's
+// size and place; the client area holds the menu bar and the laid-out
+// frames, which need at least the height of the result band's bottom edge.
+QRect TamrelWindow::FitOuterRectangle(QSize frame) {
+  const ScreenInfo screen = QueryScreen(this);
   const int menu = menuBar()->sizeHint().height();
   const int content = Py(layout_.fr30.bottom()) + Py(60);
-  const int clientW = placement_.width - 2 * border;
-  const int clientH = std::max(placement_.height - title - 2 * border, menu + content);
-  resize(clientW, clientH);
-  move(screen.geometry.x() + placement_.left, screen.geometry.y() + placement_.top);
+  const QSize client(placement_.width - frame.width(),
+                     std::max(placement_.height - frame.height(), menu + content));
+  const QPoint at(screen.geometry.x() + placement_.left, screen.geometry.y() + placement_.top);
+  resize(client);
+  MoveFrameTo(this, at);
+  return QRect(at, client + frame);
 }
 
 void TamrelWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
   if (placedOnShow_) return;
   placedOnShow_ = true;
-  // Centre the whole window, border and title included, once they are known.
-  const ScreenInfo screen = QueryScreen(this);
-  const QRect frame = frameGeometry();
-  move(screen.geometry.x() + (screen.geometry.width() - frame.width()) / 2,
-       screen.geometry.y() + (screen.geometry.height() - frame.height()) / 2);
+  // The window system's own frame, once it stands round the window, gives
+  // the outer rectangle its size and place; until then the whole window as
+  // far as it is known is centred.
+  CentreOnScreen(this);
+  PlaceWhenFramed(this, [this] { return FitOuterRectangle(OuterRectangle(this).size() - size()); });
 }
 
 void TamrelWindow::RefillRecentFiles() {
@@ -531,6 +542,15 @@ QWidget* TamrelWindow::InfoUfWindow() const {
 // ---- Events of the controls: the pop-up menu and the Enter key ----
 
 bool TamrelWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The window system's close request (the close box, the system menu)
+  // reaches the window itself, before the widget's own close handling:
+  // while a file command or the closing asks its question, shows its file
+  // dialog or a message, the request is refused there. Past this point a
+  // close already under way would take it as its own and end the program.
+  if (event->type() == QEvent::Close && watched == windowHandle() && !MayClose()) {
+    event->ignore();
+    return true;
+  }
   auto* w = qobject_cast<QWidget*>(watched);
   if (w == nullptr) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::MouseButtonRelease && popupCarriers_.count(w) != 0) {

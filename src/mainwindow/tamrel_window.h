@@ -148,10 +148,29 @@ class TamrelWindow : public QMainWindow, public MainControls {
   // Start-up.
   void DetectDecimalSeparator();
   void SizeAndCentre();
+  // Sizes and places the window so that its outer rectangle, with a frame
+  // of the given size round the client area, is the placement's; returns
+  // the outer rectangle asked for.
+  QRect FitOuterRectangle(QSize frame);
 
   // Handlers.
   // Commits the edited input box that has the focus (Save, Save As, Print).
   void CommitPendingInput();
+  // Commits the numbers still being typed in the main window and in the
+  // open section dialogs before the project may be dropped; false when a
+  // dialog's box failed its check and the command stops.
+  bool CommitBeforeDrop();
+  // No file command is running and the close event is not asking: a close
+  // request of the window may be answered.
+  bool MayClose() const;
+  // Marks a file command as running for as long as it lives.
+  struct FileCommandScope {
+    explicit FileCommandScope(int& depth) : depth_(depth) { ++depth_; }
+    ~FileCommandScope() { --depth_; }
+    FileCommandScope(const FileCommandScope&) = delete;
+    FileCommandScope& operator=(const FileCommandScope&) = delete;
+    int& depth_;
+  };
   // The Enter key in a box or list of the main window (its key handler).
   void OnEnterKey(const char* control);
   void Recalc();
@@ -212,6 +231,7 @@ class TamrelWindow : public QMainWindow, public MainControls {
   RecentFileMenu recentMenu_;
   SavedProject saved_;    // the project at the last New, Open or Save
   bool closing_ = false;  // the close event is asking its question
+  int fileCommands_ = 0;  // file commands running (nested in their messages)
   std::array<PickList*, 3> materialLists_{};
   ProfileCombo* stiffCombo_ = nullptr;
   ProfileCombo* ringCombo_ = nullptr;

@@ -156,6 +156,9 @@ void ProfileCombo::Fill(const QStringList& items) {
 
 void ProfileCombo::SetText(const QString& text) {
   const QSignalBlocker block(combo_);
+  // The list's current entry is the one shown, so that the arrow keys and
+  // the open list move on from it; a text that is no entry leaves none.
+  combo_->setCurrentIndex(combo_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
   combo_->setEditText(text);
 }
 

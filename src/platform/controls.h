@@ -84,7 +84,8 @@ class ProfileCombo : public QObject {
 
   QComboBox* combo() const { return combo_; }
   void Fill(const QStringList& items);
-  // Shows a text without choosing an item; runs nothing.
+  // Shows a text without choosing an item; runs nothing. The entry with
+  // that text becomes the current one, which the arrow keys move on from.
   void SetText(const QString& text);
   // Enter in the box: swallowed, so that typed text never chooses an item.
   void OnEnter(std::function<void()> handler) { enter_ = std::move(handler); }

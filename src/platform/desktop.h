@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -28,5 +29,35 @@ QString DocumentsFolder();
 
 // Twips to pixels at a number of dots per inch, rounded to whole pixels.
 int TwipsToPixels(double twips, double dpi);
+
+// True once the window system has put its frame (border and title bar)
+// round the top-level window: the outer rectangle holds the window and is
+// larger. While a window manager is still framing the window, the frame it
+// reports for a moment may be smaller than the window: that is no frame yet.
+bool HasWindowFrame(const QWidget* window);
+
+// The outer rectangle of a top-level window: the client area and the frame
+// that the window system has put round it (none yet: the client area).
+QRect OuterRectangle(const QWidget* window);
+
+// Runs place as soon as the window system has put its frame (border and
+// title bar) round the shown top-level window: its outer size is known only
+// then. place sizes and moves the window and returns the outer rectangle
+// it asked for. While the manager is still settling a new frame, a request
+// may land off its mark: place runs again at the window's next moves and
+// resizes, and a moment after it seemed to stand, a few times at most,
+// until the outer rectangle is the one asked for; then the window is left
+// alone. Where the window system frames no
+// window, place never runs.
+void PlaceWhenFramed(QWidget* window, std::function<QRect()> place);
+
+// Moves a top-level window's outer rectangle (its frame, where it has one)
+// to a point of the screen.
+void MoveFrameTo(QWidget* window, QPoint topLeft);
+
+// Moves a top-level window so that its outer rectangle (the frame as far as
+// the window system has put one round it yet) is centred on its screen;
+// returns that rectangle.
+QRect CentreOnScreen(QWidget* window);
 
 }  // namespace tamrel

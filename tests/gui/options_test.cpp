@@ -194,6 +194,68 @@ class OptionsTest : public QObject {
     QVERIFY(w.ringprof->text().startsWith("I200x90x9.0x12.0"));
   }
 
+  // The arrow keys in a profile list move on from the type it shows,
+  // whoever set it: a dialog's activation, a project read from a file or
+  // New. The key chooses that neighbour and opens its dialog.
+  void arrowKeysMoveOnFromTheShownProfileType() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("rhs_ring.tmr");
+    struct Case {
+      const char* how;
+      std::function<void(StartedWindow&)> set;
+      Member member;
+      Qt::Key key;
+      std::int16_t chosen;
+    };
+    const Case cases[] = {
+        {"T-table dialog, Down",
+         [](StartedWindow& s) {
+           s.w().MenuItem("mnustifft")->trigger();
+           QVERIFY(s.DialogFilled(Member::Stiffener, kTTable));
+         },
+         Member::Stiffener, Qt::Key_Down, kTBuiltUp},
+        {"T-table dialog, Up",
+         [](StartedWindow& s) {
+           s.w().MenuItem("mnustifft")->trigger();
+           QVERIFY(s.DialogFilled(Member::Stiffener, kTTable));
+         },
+         Member::Stiffener, Qt::Key_Up, kLBuiltUp},
+        {"ring-frame RHS from a file, Down",
+         [&file](StartedWindow& s) {
+           DesignState o = s.ds;
+           o.mainfrm = nullptr;
+           o.ringtype = kRHS;
+           WriteProjectFile(o, file.toStdString());
+           s.fileDialogs.answers = {file};
+           s.w().MenuItem("mnuopen")->trigger();
+           QCOMPARE(s.w().cboring->currentText(), QString("RHS"));
+         },
+         Member::RingFrame, Qt::Key_Down, kTrapezProfile},
+        {"New after the T-table dialog, Down",
+         [](StartedWindow& s) {
+           s.w().MenuItem("mnustifft")->trigger();
+           QVERIFY(s.DialogFilled(Member::Stiffener, kTTable));
+           s.w().MenuItem("mnunew")->trigger();
+           QCOMPARE(s.w().cbostiff->currentText(), QString("L-table"));
+         },
+         Member::Stiffener, Qt::Key_Down, kLBuiltUp},
+    };
+    for (const Case& c : cases) {
+      StartedWindow s;
+      QVERIFY(s.active);
+      TamrelWindow& w = s.w();
+      c.set(s);
+      w.SectionDialogSet().UnloadSectionDialogs();
+      QComboBox* list = c.member == Member::Stiffener ? w.cbostiff : w.cboring;
+      list->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(list, c.key);
+      const std::int16_t type = c.member == Member::Stiffener ? s.ds.stifftype : s.ds.ringtype;
+      QVERIFY2(type == c.chosen, qPrintable(QString("%1: type %2").arg(c.how).arg(type)));
+      QVERIFY2(s.DialogFilled(c.member, c.chosen), c.how);
+      QCOMPARE(list->currentText(), list->itemText(c.chosen));
+    }
+  }
+
   void informationFormsOpenOnceAndCloseOnTheRightPicture() {
     StartedWindow s;
     TamrelWindow& w = s.w();

@@ -306,6 +306,64 @@ class UnsavedChangesTest : public QObject {
       QVERIFY2(t.WentOn(Command::New), k.name);
     }
   }
+
+  // A number typed into a section dialog's box and not yet left is a
+  // change: before New, Exit or the close box ask, it goes through the
+  // box's leave check. Passed, it counts and Yes saves it; failed, its
+  // message stops the command with the number stored and the focus back in
+  // its box.
+  void aNumberTypedInASectionDialogCounts() {
+    struct Case {
+      Command command;
+      const char* typed;
+      bool passes;
+    };
+    const Case cases[] = {
+        {Command::New, "260", true}, {Command::Exit, "260", true}, {Command::CloseBox, "260", true},
+        {Command::New, "3", false},  {Command::Exit, "3", false},  {Command::CloseBox, "3", false},
+    };
+    for (const Case& c : cases) {
+      const QString name = QString("%1 after H = %2").arg(NameOf(c.command)).arg(c.typed);
+      Session t(/*saved=*/true);
+      t.w.MenuItem("mnustiffrhs")->trigger();
+      QVERIFY(t.s.DialogFilled(Member::Stiffener, kRHS));
+      t.w.MenuItem("mnusave")->trigger();  // the box-profile stiffener is the saved project
+      const QByteArray before = Bytes(t.mine);
+      auto* d =
+          static_cast<BuiltUpDialog*>(t.w.SectionDialogSet().Existing(Member::Stiffener, kRHS));
+      QWidget* dialog = d->Window();
+      QLineEdit* isth = d->Box(Quantity::H);
+      const double shown = t.s.ds.stiffrhs_h.value();
+      // The user clicks into H and types, then goes to the main window's menu.
+      dialog->activateWindow();
+      QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+      isth->setFocus(Qt::MouseFocusReason);
+      isth->selectAll();
+      QTest::keyClicks(isth, c.typed);
+      t.w.activateWindow();
+      QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &t.w; }));
+      QCOMPARE(t.s.ds.stiffrhs_h.value(), shown);  // not yet stored
+      t.s.messages.answers = {Answer::Yes};
+      t.Run(c.command);
+      if (c.passes) {
+        QVERIFY2(t.s.messages.shown.isEmpty(), qPrintable(name));
+        QVERIFY2(t.s.messages.asked == QStringList({Question(t.mine)}), qPrintable(name));
+        QVERIFY2(t.WentOn(c.command), qPrintable(name));
+        DesignState back;
+        SetDefaults(back);
+        ReadProjectFile(back, t.mine.toStdString());
+        QVERIFY2(back.stifftype == kRHS && back.stiffrhs_h.value() == 260.0, qPrintable(name));
+      } else {
+        QVERIFY2(t.s.messages.shown == QStringList({" H >= 5 "}), qPrintable(name));
+        QVERIFY2(t.s.messages.asked.isEmpty(), qPrintable(name));
+        QVERIFY2(t.s.programEnded == 0 && t.w.isVisible(), qPrintable(name));
+        QVERIFY2(t.Current() == t.mine && t.s.ds.stifftype == kRHS, qPrintable(name));
+        QCOMPARE(t.s.ds.stiffrhs_h.value(), 3.0);  // stored, as leaving the box stores it
+        QCOMPARE(t.w.binder().Entered(dialog), isth);
+        QCOMPARE(Bytes(t.mine), before);
+      }
+    }
+  }
 };
 
 TAMREL_GUI_TEST(UnsavedChangesTest);
