@@ -43,34 +43,36 @@ int TwipsToPixels(double twips, double dpi) {
 namespace {
 
 // Watches its window for the first event after which the window system's
-// frame stands round it, places the window, and watches on until the outer
-// rectangle is the one asked for (or it has tried often enough); then goes.
+// frame stands round it and places the window then. A window manager that
+// is still settling the frame may put the request off its mark (under load
+// it can take the point asked for the frame as the client area's): the
+// window is then looked at every kPollMs and placed again whenever it has
+// stood off the mark for a while, until it has stood where it was put for
+// kStoodPolls looks in a row, or kPolls looks have passed; then it is left
+// alone.
 class FramePlacer : public QObject {
  public:
   FramePlacer(QWidget* window, std::function<QRect()> place)
       : QObject(window), window_(window), place_(std::move(place)) {
     window->installEventFilter(this);
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] { Look(); });
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != window_ || done_) return false;
+    if (watched != window_ || placed_) return false;
     switch (event->type()) {
       case QEvent::Show:
       case QEvent::Move:
       case QEvent::Resize:
       case QEvent::WindowActivate:
-        // The window system reports its frame, and where the frame now
-        // stands, with one of these.
+        // The window system reports its frame with one of these.
         if (!HasWindowFrame(window_)) break;
-        if (tries_ > 0 && Stands()) {
-          Settle();
-        } else if (tries_ < kTries) {
-          ++tries_;
-          asked_ = place_();
-        } else {
-          Done();
-        }
+        placed_ = true;
+        window_->removeEventFilter(this);
+        Place();
+        poll_.start();
         break;
       default: break;
     }
@@ -78,44 +80,51 @@ class FramePlacer : public QObject {
   }
 
  private:
-  static constexpr int kTries = 4;
-  static constexpr int kSettleMs = 300;
+  static constexpr int kPollMs = 50;
+  static constexpr int kPolls = 200;        // ten seconds at the most
+  static constexpr int kStoodPolls = 4;     // where it was put for 200 ms
+  static constexpr int kPatiencePolls = 4;  // a request is given 200 ms
 
   // Both records of the frame, the window system's and the widget's, show
   // the outer rectangle asked for.
   bool Stands() const {
-    return OuterRectangle(window_) == asked_ && window_->frameGeometry() == asked_;
+    return HasWindowFrame(window_) && OuterRectangle(window_) == asked_ &&
+           window_->frameGeometry() == asked_;
   }
 
-  // The manager may still correct the frame it reported, without a move
-  // of the window: looked at once more a moment later.
-  void Settle() {
-    if (settling_) return;
-    settling_ = true;
-    QTimer::singleShot(kSettleMs, this, [this] {
-      settling_ = false;
-      if (done_) return;
-      if (Stands() || tries_ >= kTries) {
-        Done();
-        return;
-      }
-      ++tries_;
-      asked_ = place_();
-    });
+  void Place() {
+    asked_ = place_();
+    sinceAsked_ = 0;
+  }
+
+  void Look() {
+    ++polls_;
+    ++sinceAsked_;
+    if (Stands()) {
+      if (++stood_ >= kStoodPolls) Done();
+      return;
+    }
+    stood_ = 0;
+    if (polls_ >= kPolls) {
+      Done();
+    } else if (sinceAsked_ >= kPatiencePolls && HasWindowFrame(window_)) {
+      Place();
+    }
   }
 
   void Done() {
-    done_ = true;
-    window_->removeEventFilter(this);
+    poll_.stop();
     deleteLater();
   }
 
   QWidget* window_;
   std::function<QRect()> place_;
+  QTimer poll_;
   QRect asked_;
-  int tries_ = 0;
-  bool done_ = false;
-  bool settling_ = false;
+  bool placed_ = false;
+  int polls_ = 0;
+  int sinceAsked_ = 0;
+  int stood_ = 0;
 };
 
 }  // namespace

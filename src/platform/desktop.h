@@ -44,11 +44,10 @@ QRect OuterRectangle(const QWidget* window);
 // title bar) round the shown top-level window: its outer size is known only
 // then. place sizes and moves the window and returns the outer rectangle
 // it asked for. While the manager is still settling a new frame, a request
-// may land off its mark: place runs again at the window's next moves and
-// resizes, and a moment after it seemed to stand, a few times at most,
-// until the outer rectangle is the one asked for; then the window is left
-// alone. Where the window system frames no
-// window, place never runs.
+// may land off its mark: the window is looked at for a few seconds at the
+// most and placed again while it stands elsewhere, until it has stood where
+// it was put for a moment; then it is left alone. Where the window system
+// frames no window, place never runs.
 void PlaceWhenFramed(QWidget* window, std::function<QRect()> place);
 
 // Moves a top-level window's outer rectangle (its frame, where it has one)
