@@ -274,20 +274,13 @@ void SaveInPlace(const std::string& path, const fs::path& target, const fs::path
   FailSave(path, "writing failed; the old content was written back");
 }
 
-// Follows a chain of symbolic links to the path it ends in, a file that
-// need not exist yet: a save through a link writes the file it names, and
-// the link stays a link. A chain that does not end (a loop) is refused.
+// A save through a link writes the file it names, also one that does not
+// exist yet, and the link stays a link; a chain of links that does not end
+// (a loop) is refused.
 fs::path LinkTarget(const std::string& path) {
-  constexpr int kMaxLinks = 40;  // the system's own limit on a path's links
-  fs::path p = PathOf(path);
-  for (int hops = 0;; ++hops) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
-    if (hops == kMaxLinks) FailSave(path, "its links do not end in a file (a loop of links)");
-    const fs::path to = fs::read_symlink(p, ec);
-    if (ec) FailSave(path, "its link cannot be read");
-    p = to.is_absolute() ? to : p.parent_path() / to;
-  }
+  const std::optional<fs::path> target = FollowLinks(PathOf(path));
+  if (!target) FailSave(path, "its links do not end in a file (a loop of links)");
+  return *target;
 }
 
 // Gives the new file the owner, group and mode of the file it is to

@@ -67,6 +67,20 @@ FileReadFault ReadRegularFile(const std::filesystem::path& path, std::size_t max
   return FileReadFault::None;
 }
 
+std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  constexpr int kMaxLinks = 40;  // the system's own limit on a path's links
+  fs::path p = path;
+  for (int hops = 0; hops <= kMaxLinks; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) return std::nullopt;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return std::nullopt;
+}
+
 std::string QuotedForMessage(std::string_view text, std::size_t maxChars) {
   std::size_t cut = text.size() < maxChars ? text.size() : maxChars;
   // The text read is UTF-8: cut before a whole character, so that the

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,12 @@ enum class FileReadFault {
 // content is left empty on a fault.
 FileReadFault ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
                               std::string& content);
+
+// Follows a chain of symbolic links from path to the path it ends in, which
+// need not exist yet (a file written through a link to a missing file is
+// made where the link points). Nothing when the chain does not end (a loop,
+// more links than the system itself follows) or a link cannot be read.
+std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& path);
 
 // A text read from a file, quoted for a message: at most maxChars bytes
 // (cut before a whole UTF-8 character, "..." marks the cut), each control

@@ -7,14 +7,15 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "files/regular_file.h"
 
 namespace tamrel {
 
 namespace {
 
-// Links followed at most from the chosen name to a file, as the system
-// itself does (SYMLOOP_MAX is at least 8; Linux follows 40).
-constexpr int kMaxLinks = 40;
 // Names tried beside the destination for the file being written.
 constexpr int kPartNames = 1000;
 
@@ -29,14 +30,10 @@ PrintFailure Failure(const char* step, const std::string& path, int error) {
 
 // The file that symbolic links from `chosen` lead to, as an absolute path.
 QString LinkedFile(const QString& chosen) {
-  QString path = QFileInfo(chosen).absoluteFilePath();
-  for (int links = 0; links <= kMaxLinks; ++links) {
-    const QFileInfo info(path);
-    if (!info.isSymLink()) return path;
-    path = info.symLinkTarget();
-    if (path.isEmpty()) break;
-  }
-  throw PrintFailure("the links from the PDF file lead to no file");
+  const std::optional<std::filesystem::path> file =
+      FollowLinks(QFile::encodeName(QFileInfo(chosen).absoluteFilePath()).toStdString());
+  if (!file) throw PrintFailure("the links from the PDF file lead to no file");
+  return QFile::decodeName(QByteArray::fromStdString(file->string()));
 }
 
 // The name of the file written beside `destination`, n-th choice.
