@@ -385,7 +385,8 @@ TEST(LoadAllTables, FillsEveryTableFromTheProgramDirectory) {
   EXPECT_EQ(Cells(ds.lprof)[1], (std::vector<float>{150, 90, 12, 12}));
   EXPECT_EQ(ds.tprof.last, 1);
   EXPECT_EQ(ds.tprof.cell[0][3], 6.5f);
-  EXPECT_EQ(ds.fprof.last, -1);  // empty file
+  EXPECT_EQ(ds.fprof.last, 0);  // one row, split over two lines
+  EXPECT_EQ(Cells(ds.fprof)[0], (std::vector<float>{60, 6}));
 }
 
 TEST(LoadAllTables, ApppathWithOrWithoutTrailingSeparator) {
@@ -435,6 +436,45 @@ TEST(LoadAllTables, AMissingFileIsNamedInStartUpOrder) {
       EXPECT_EQ(e.file(), (dir.path() / order[k]).string());
       EXPECT_NE(std::string(e.what()).find(order[k]), std::string::npos) << e.what();
       EXPECT_NE(e.problem().find("missing"), std::string::npos) << e.what();
+    }
+  }
+}
+
+// A table file that holds no row, whatever its blanks, line ends or
+// byte-order mark, is refused as damaged, for each of the five tables;
+// the table loaded before stays as it was.
+TEST(LoadAllTables, ATableFileOfNoRowsIsRefused) {
+  const char* const files[] = {kMaterialFile, kBulbFlatFile, kLProfileFile, kTProfileFile,
+                               kFlatbarFile};
+  const std::string noRows[] = {"", "\n", "\r\n  \r\n\t\n\n", "\xEF\xBB\xBF",
+                                "\xEF\xBB\xBF\r\n \r\n"};
+  for (const char* file : files) {
+    for (const std::string& text : noRows) {
+      SCOPED_TRACE(std::string(file) + ", " + std::to_string(text.size()) + " bytes");
+      TempDir dir;
+      for (const char* f : files) fs::copy_file(fs::path(TAMREL_DATA_DIR) / f, dir.path() / f);
+      DesignState ds;
+      ds.apppath = dir.path().string();
+      LoadAllTables(ds);
+      const DesignState before = ds;
+      dir.Write(file, text);
+      const std::string path = (dir.path() / file).string();
+      try {
+        LoadAllTables(ds);
+        ADD_FAILURE() << "no error";
+      } catch (const TableLoadError& e) {
+        EXPECT_STREQ(e.what(), ("Data table \"" + path + "\": the file holds no rows").c_str());
+        EXPECT_EQ(e.file(), path);
+        EXPECT_EQ(e.line(), 0);
+      }
+      EXPECT_EQ(ds.mat.matlast, before.mat.matlast);
+      EXPECT_EQ(ds.mat.matname, before.mat.matname);
+      EXPECT_EQ(ds.mat.mattab, before.mat.mattab);
+      for (auto table :
+           {&DesignState::bfprof, &DesignState::lprof, &DesignState::tprof, &DesignState::fprof}) {
+        EXPECT_EQ((ds.*table).last, (before.*table).last);
+        EXPECT_EQ((ds.*table).cell, (before.*table).cell);
+      }
     }
   }
 }
