@@ -5,6 +5,8 @@
 #include <unistd.h>
 #include <cerrno>
 
+#include "files/text_encoding.h"
+
 namespace tamrel {
 
 namespace {
@@ -81,28 +83,69 @@ std::optional<std::filesystem::path> FollowLinks(const std::filesystem::path& pa
   return std::nullopt;
 }
 
+namespace {
+
+// Characters that show nothing of themselves and change how the text
+// around them reads: the C1 controls, the line and paragraph separators,
+// and the bidirectional controls (the Arabic letter mark, the left-to-right
+// and right-to-left marks, embeddings, overrides and isolates), which can
+// turn the rest of a message around.
+bool ShownAsCodePoint(char32_t cp) {
+  return (cp >= 0x80 && cp <= 0x9F) || cp == 0x061C || cp == 0x200E || cp == 0x200F ||
+         (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+void AppendByteEscape(std::string& out, unsigned char b) {
+  out += "\\x";
+  out += kHexDigits[b >> 4];
+  out += kHexDigits[b & 0xF];
+}
+
+void AppendCodePointEscape(std::string& out, char32_t cp) {
+  char digits[8];
+  int n = 0;
+  do {
+    digits[n++] = kHexDigits[cp & 0xF];
+    cp >>= 4;
+  } while (cp != 0);
+  out += "\\u{";
+  while (n > 0) out += digits[--n];
+  out += '}';
+}
+
+}  // namespace
+
 std::string QuotedForMessage(std::string_view text, std::size_t maxChars) {
-  std::size_t cut = text.size() < maxChars ? text.size() : maxChars;
-  // The text read is UTF-8: cut before a whole character, so that the
-  // message stays valid UTF-8.
-  while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-    --cut;
-  }
-  static const char kHex[] = "0123456789ABCDEF";
   std::string out = "\"";
-  for (std::size_t i = 0; i < cut; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c == 0) {
-      out += "\\0";
-    } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
-      out += "\\x";
-      out += kHex[c >> 4];
-      out += kHex[c & 0xF];
-    } else {
-      out += static_cast<char>(c);
+  std::size_t i = 0;
+  while (i < text.size()) {
+    char32_t cp = 0;
+    const std::size_t length = Utf8CharAt(text, i, cp);
+    // A byte that starts no character stands for itself alone.
+    if (i + (length > 0 ? length : 1) > maxChars) break;  // cut before a whole character
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (length == 0) {
+      AppendByteEscape(out, b);
+      ++i;
+      continue;
     }
+    if (cp == 0) {
+      out += "\\0";
+    } else if (cp == '\\' || cp == '"') {
+      out += '\\';
+      out += static_cast<char>(cp);
+    } else if ((cp < 0x20 && cp != '\t') || cp == 0x7F) {
+      AppendByteEscape(out, b);
+    } else if (ShownAsCodePoint(cp)) {
+      AppendCodePointEscape(out, cp);
+    } else {
+      out.append(text.substr(i, length));
+    }
+    i += length;
   }
-  if (text.size() > cut) out += "...";
+  if (i < text.size()) out += "...";
   return out + "\"";
 }
 

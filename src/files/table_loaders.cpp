@@ -175,6 +175,12 @@ std::string RowCapacityProblem(int capacity) {
   return "more than " + IntText(capacity) + " rows; the table holds " + IntText(capacity);
 }
 
+// A table file of no rows (nothing, or nothing but a byte-order mark,
+// blanks and line ends) is as damaged as one cut inside a row: every
+// profile the program would look up in it is missing, every grade list
+// empty, and a result worked out without them would be shown as if it held.
+constexpr const char* kNoRowsProblem = "the file holds no rows";
+
 std::filesystem::path TablePath(const DesignState& ds, const char* file) {
   return std::filesystem::path(ds.apppath) / file;
 }
@@ -227,11 +233,17 @@ void ParseMaterialTable(std::string_view text, const std::string& name, Material
 }
 
 void LoadProfileTable(const std::filesystem::path& path, ProfileTable& table) {
-  ParseProfileTable(ReadWholeFile(path), path.string(), table);
+  ProfileTable loaded = table;
+  ParseProfileTable(ReadWholeFile(path), path.string(), loaded);
+  if (loaded.last < 0) throw TableLoadError(path.string(), kNoRowsProblem);
+  table = loaded;
 }
 
 void LoadMaterialTable(const std::filesystem::path& path, MaterialTable& table) {
-  ParseMaterialTable(ReadWholeFile(path), path.string(), table);
+  MaterialTable loaded;
+  ParseMaterialTable(ReadWholeFile(path), path.string(), loaded);
+  if (loaded.matlast < 0) throw TableLoadError(path.string(), kNoRowsProblem);
+  table = std::move(loaded);
 }
 
 void LoadMaterials(DesignState& ds) {

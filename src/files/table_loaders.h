@@ -13,9 +13,10 @@
 // as the bytes read (UTF-8 passes through). Numbers are read with
 // std::from_chars, never through the C locale.
 //
-// A file that cannot be read, a row past the table's capacity, a file that
-// ends inside a row, or a number field that is not a finite number throws
-// TableLoadError; the table in the design state is then left as it was.
+// A file that cannot be read, a file that holds no rows, a row past the
+// table's capacity, a file that ends inside a row, or a number field that
+// is not a finite number throws TableLoadError; the table in the design
+// state is then left as it was.
 
 #include <filesystem>
 #include <stdexcept>
@@ -62,12 +63,14 @@ void LoadAllTables(DesignState& ds);
 
 // Lower level: a profile table from a file or from text. The table's
 // capacity and columns (set by DesignState) give its shape; name is the file
-// name used in messages.
+// name used in messages. A text of no rows gives a table of no rows (last
+// -1); a file of no rows is refused.
 void LoadProfileTable(const std::filesystem::path& path, ProfileTable& table);
 void ParseProfileTable(std::string_view text, const std::string& name, ProfileTable& table);
 
 // Lower level: the material table from a file or from text; each row is a
-// grade name followed by its thirteen numbers.
+// grade name followed by its thirteen numbers. As for the profiles, a text
+// of no rows gives matlast -1 and a file of no rows is refused.
 void LoadMaterialTable(const std::filesystem::path& path, MaterialTable& table);
 void ParseMaterialTable(std::string_view text, const std::string& name, MaterialTable& table);
 

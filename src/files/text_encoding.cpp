@@ -28,35 +28,42 @@ constexpr char16_t kCp1252High[32] = {
 
 }  // namespace
 
+std::size_t Utf8CharAt(std::string_view text, std::size_t i, char32_t& cp) {
+  if (i >= text.size()) return 0;
+  const auto b = static_cast<unsigned char>(text[i]);
+  if (b < 0x80) {
+    cp = b;
+    return 1;
+  }
+  std::size_t extra = 0;
+  char32_t v = 0;
+  char32_t min = 0;
+  if (b >= 0xC2 && b <= 0xDF) {
+    extra = 1, v = b & 0x1F, min = 0x80;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    extra = 2, v = b & 0x0F, min = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    extra = 3, v = b & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (text.size() - i <= extra) return 0;  // cut inside a character
+  for (std::size_t k = 1; k <= extra; ++k) {
+    const auto c = static_cast<unsigned char>(text[i + k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    v = (v << 6) | (c & 0x3F);
+  }
+  if (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) return 0;
+  cp = v;
+  return extra + 1;
+}
+
 bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  while (i < n) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-      extra = 1, cp = b & 0x1F, min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      extra = 2, cp = b & 0x0F, min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      extra = 3, cp = b & 0x07, min = 0x10000;
-    } else {
-      return false;
-    }
-    if (n - i <= static_cast<std::size_t>(extra)) return false;  // cut inside a character
-    for (int k = 1; k <= extra; ++k) {
-      const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += static_cast<std::size_t>(extra) + 1;
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = Utf8CharAt(text, i, cp);
+    if (n == 0) return false;
+    i += n;
   }
   return true;
 }

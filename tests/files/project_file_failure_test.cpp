@@ -28,6 +28,7 @@ namespace tamrel {
 namespace {
 
 using namespace tamrel::testing;
+using namespace std::string_literals;
 using ErrKind = ProjectFileError::Kind;
 
 bool RunningAsRoot() {
@@ -140,16 +141,17 @@ DesignState OpenProject(RecordingWindow& window) {
 
 struct BadFile {
   const char* name;
-  int keepLines;          // lines of new_project_170.tmr kept (0: all)
-  int line;               // line replaced (0: none)
-  std::string_view text;  // its new text
-  const char* message;    // part of the message, after the file's name
+  int keepLines;        // lines of new_project_170.tmr kept (0: all)
+  int line;             // line replaced (0: none)
+  std::string text;     // its new text
+  std::string message;  // the whole message, the file's name as <file>
 };
 
 // The lines written as a file and read over the open project: the read
-// must fail as bad content naming the file, and leave the project, its
-// format, its report switch and the caption as they were. Returns the
-// message ("" when the read succeeded).
+// must fail as bad content whose message begins with the file's name, and
+// leave the project, its format, its report switch and the caption as
+// they were. Returns the message with the file's name written as <file>
+// ("" when the read succeeded).
 std::string RefusedRead(const std::vector<std::string>& lines) {
   TempDir dir;
   const std::string path = dir.File("bad.tmr");
@@ -165,7 +167,9 @@ std::string RefusedRead(const std::vector<std::string>& lines) {
     msg = e.what();
     EXPECT_EQ(e.kind(), ErrKind::BadContent);
     EXPECT_EQ(e.path(), path);
-    EXPECT_NE(msg.find("\"" + path + "\""), std::string::npos) << msg;
+    const std::string named = "\"" + path + "\"";
+    EXPECT_EQ(msg.substr(0, named.size()), named) << msg;
+    if (msg.substr(0, named.size()) == named) msg = "\"<file>\"" + msg.substr(named.size());
   }
   ExpectSameProject(before, ds);
   EXPECT_EQ(ds.fileverin, before.fileverin);
@@ -175,35 +179,71 @@ std::string RefusedRead(const std::vector<std::string>& lines) {
 }
 
 TEST(ProjectFileFailure, ABadFileChangesNothing) {
+  const std::string d37(37, '7');
+  const std::string d39(39, '7');
   const BadFile cases[] = {
-      {"empty file", -1, 0, "", "ends before line 1"},
-      {"cut inside the lines", 30, 0, "", "ends before line 31 (format 170 has 59 lines)"},
-      {"cut before its last line", 58, 0, "", "ends before line 59"},
-      {"format 130 cut before line 50", 49, 1, "130", "ends before line 50"},
-      {"format 105 cut before line 49", 48, 1, "105", "ends before line 49"},
-      {"text in a number line", 0, 7, "abc", "line 7 (fyp): \"abc\" is not a number"},
-      {"text after a number", 0, 34, "3333 mm", "line 34 (cylr): \"3333 mm\" is not a number"},
-      {"empty number line", 0, 36, "", "line 36 (Sigx): no number"},
-      {"text in an integer line", 0, 12, "two", "line 12 (cyltype): \"two\" is not a number"},
-      {"version that is not a number", 0, 1, "v170", "line 1 (filever)"},
+      {"empty file", -1, 0, "", R"("<file>" ends before line 1)"},
+      {"cut inside the lines", 30, 0, "",
+       R"("<file>" ends before line 31 (format 170 has 59 lines))"},
+      {"cut before its last line", 58, 0, "",
+       R"("<file>" ends before line 59 (format 170 has 59 lines))"},
+      {"format 130 cut before line 50", 49, 1, "130",
+       R"("<file>" ends before line 50 (format 130 has 50 lines))"},
+      {"format 105 cut before line 49", 48, 1, "105",
+       R"("<file>" ends before line 49 (format 105 has 49 lines))"},
+      {"text in a number line", 0, 7, "abc", R"("<file>", line 7 (fyp): "abc" is not a number)"},
+      {"text after a number", 0, 34, "3333 mm",
+       R"("<file>", line 34 (cylr): "3333 mm" is not a number)"},
+      {"empty number line", 0, 36, "", R"("<file>", line 36 (Sigx): no number)"},
+      {"text in an integer line", 0, 12, "two",
+       R"("<file>", line 12 (cyltype): "two" is not a number)"},
+      {"version that is not a number", 0, 1, "v170",
+       R"("<file>", line 1 (filever): "v170" is not a number)"},
       {"integer above the range", 0, 4, "40000",
-       "line 4 (matp): \"40000\" is outside -32768..32767"},
-      {"integer below the range", 0, 59, "-32769", "line 59 (odmom): \"-32769\" is outside"},
-      {"version out of range", 0, 1, "70000", "line 1 (filever): \"70000\" is outside"},
-      {"single beyond its range", 0, 28, "1E+39", "line 28 (emod): \"1E+39\" is beyond the range"},
-      {"double beyond its range", 0, 52, "1E+999", "line 52 (naxial): \"1E+999\" is beyond"},
-      // The text shown is cut before a whole letter, never inside one.
-      {"long text with a letter across the cut", 0, 7,
-       "777777777777777777777777777777777777777\xC3\xA9 and more",
-       "line 7 (fyp): \"777777777777777777777777777777777777777...\" is not a number"},
+       R"("<file>", line 4 (matp): "40000" is outside -32768..32767)"},
+      {"integer below the range", 0, 59, "-32769",
+       R"("<file>", line 59 (odmom): "-32769" is outside -32768..32767)"},
+      {"version out of range", 0, 1, "70000",
+       R"("<file>", line 1 (filever): "70000" is outside -32768..32767)"},
+      {"single beyond its range", 0, 28, "1E+39",
+       R"("<file>", line 28 (emod): "1E+39" is beyond the range of the number)"},
+      {"double beyond its range", 0, 52, "1E+999",
+       R"("<file>", line 52 (naxial): "1E+999" is beyond the range of the number)"},
+      // The text shown is cut before a whole letter, never inside one, nor
+      // inside the escape of a character.
+      {"long text with a letter across the cut", 0, 7, d39 + "\xC3\xA9 and more",
+       R"("<file>", line 7 (fyp): ")" + d39 + R"(..." is not a number)"},
+      {"an override ending at the cut", 0, 7,
+       d37 + "\xE2\x80\xAE"
+             "7",
+       R"("<file>", line 7 (fyp): ")" + d37 + R"(\u{202E}..." is not a number)"},
       // A NUL or another control character is shown, and the message goes on after it.
-      {"NUL in the version line", 0, 1, std::string_view("170\0", 4),
-       "line 1 (filever): \"170\\0\" is not a number"},
+      {"NUL in the version line", 0, 1, "170\0"s,
+       R"("<file>", line 1 (filever): "170\0" is not a number)"},
       {"NUL inside a number", 0, 34,
-       std::string_view("33\0\x01"
-                        "33",
-                        6),
-       "line 34 (cylr): \"33\\0\\x0133\" is not a number"},
+       "33\0\x01"
+       "33"s,
+       R"("<file>", line 34 (cylr): "33\0\x0133" is not a number)"},
+      // Text that looks like an escape is not one: its backslash is doubled.
+      {"a backslash and a zero", 0, 34, R"(33\0)",
+       R"("<file>", line 34 (cylr): "33\\0" is not a number)"},
+      {"a backslash and an x escape", 0, 34, R"(33\x0133)",
+       R"("<file>", line 34 (cylr): "33\\x0133" is not a number)"},
+      {"a double quote", 0, 7, R"(1" is fine; "x)",
+       R"("<file>", line 7 (fyp): "1\" is fine; \"x" is not a number)"},
+      // Characters that would hide themselves or turn the message around.
+      {"a C1 control", 0, 7, "235\xC2\x85",
+       R"("<file>", line 7 (fyp): "235\u{85}" is not a number)"},
+      {"a right-to-left override", 0, 7, "235\xE2\x80\xAE mm",
+       R"("<file>", line 7 (fyp): "235\u{202E} mm" is not a number)"},
+      {"isolates", 0, 34,
+       "\xE2\x81\xA7"
+       "3333\xE2\x81\xA9",
+       R"("<file>", line 34 (cylr): "\u{2067}3333\u{2069}" is not a number)"},
+      // A file that is no UTF-8 is read as Windows-1252: the five bytes that
+      // code page leaves undefined are C1 controls then.
+      {"undefined bytes of Windows-1252", 0, 7, "235\x81\x8D\x8F\x90\x9D",
+       R"("<file>", line 7 (fyp): "235\u{81}\u{8D}\u{8F}\u{90}\u{9D}" is not a number)"},
   };
   const auto good = SplitCrLf(ReadBytes(FixturePath("new_project_170.tmr")));
   for (const auto& c : cases) {
@@ -213,7 +253,7 @@ TEST(ProjectFileFailure, ABadFileChangesNothing) {
     if (c.keepLines < 0) lines.clear();
     if (c.keepLines > 0) lines.resize(static_cast<std::size_t>(c.keepLines));
     const std::string msg = RefusedRead(lines);
-    EXPECT_NE(msg.find(c.message), std::string::npos) << msg;
+    EXPECT_EQ(msg, c.message);
     EXPECT_EQ(msg.find('\0'), std::string::npos) << msg;
   }
 }

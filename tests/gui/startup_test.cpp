@@ -106,7 +106,7 @@ class StartupTest : public QObject {
   // A table that cannot be loaded stops the start with one message naming
   // it and the reason, whole: also a pipe or an endless device in its place
   // (which must neither block nor read without end), a file larger than any
-  // table, and a line with a NUL in it.
+  // table, a line with a NUL in it, and a table that holds no rows.
   void tableLoadFailureStopsStartUp() {
     using Put = TableFolder::Put;
     struct Case {
@@ -124,6 +124,17 @@ class StartupTest : public QObject {
         {"lprof.dat", QByteArray(3 << 20, ' '), Put::Content, "larger than any data table"},
         {"fprof.dat", QByteArray("60,6\n70,7\0008\n", 12), Put::Content,
          "value 2 of row 2 is not a number: \"7\\08\""},
+        // A table of no rows: a file of no bytes, or of line ends and blanks only.
+        {"DNVmat.dat", {}, Put::Content, "the file holds no rows"},
+        {"bfprof.dat", {}, Put::Content, "the file holds no rows"},
+        {"lprof.dat", {}, Put::Content, "the file holds no rows"},
+        {"tprof.dat", {}, Put::Content, "the file holds no rows"},
+        {"fprof.dat", {}, Put::Content, "the file holds no rows"},
+        {"DNVmat.dat", "\r\n\r\n", Put::Content, "the file holds no rows"},
+        {"bfprof.dat", "\n \n", Put::Content, "the file holds no rows"},
+        {"lprof.dat", "\r\n\t\r\n", Put::Content, "the file holds no rows"},
+        {"tprof.dat", "\n", Put::Content, "the file holds no rows"},
+        {"fprof.dat", "  \n\n", Put::Content, "the file holds no rows"},
     };
     for (const Case& c : cases) {
       TableFolder folder(c.file, c.content, c.put);
@@ -138,6 +149,7 @@ class StartupTest : public QObject {
                qPrintable(messages.shown[0]));
       QVERIFY2(!messages.shown[0].contains(QChar(0)), c.file);
       QVERIFY(w.pic30->Items().empty());
+      QVERIFY(!w.isVisible());
     }
   }
 
