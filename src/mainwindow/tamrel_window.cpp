@@ -55,6 +55,7 @@ TamrelWindow::TamrelWindow(DesignState& ds, WindowServices services, std::string
       ds_(ds),
       messages_(services.messages),
       settings_(services.settings),
+      qtPrinterDialog_(messages_),
       opener_(services.opener),
       endProgram_(std::move(services.endProgram)),
       programDir_(std::move(programDir)),

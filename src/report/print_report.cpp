@@ -179,7 +179,7 @@ void PrintReport(DesignState& ds, ReportHost& host) {
     // already ended stay printed. The report layout goes back to where the
     // command found it, so a failed print changes nothing in the project.
     Layout(ds) = layout;
-    host.ShowExclamation("can't print - " + PrintTarget(printer));
+    host.ShowExclamation(kCantPrint + PrintTarget(printer));
   }
 }
 
