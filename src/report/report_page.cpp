@@ -1,14 +1,13 @@
 #include "report/report_page.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
-#include <cmath>
 
 #include "platform/palette_colour.h"
+#include "report/grey_painting.h"
 
 namespace tamrel {
 
@@ -19,32 +18,6 @@ constexpr double kLinePoints = 0.5;
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The grey of the same lightness, as a grayscale printer prints a colour.
-QColor Grey(const QColor& colour) {
-  const int grey = qGray(colour.rgb());
-  return QColor(grey, grey, grey, colour.alpha());
-}
-
-// A picture drawn in shades of grey into its rectangle: drawn on a white
-// image of the device's resolution, which is then put on the painter.
-void PaintGreyPicture(QPainter& painter, const ReportPage::Item& item) {
-  const QRect area = item.deviceRect.toAlignedRect();
-  if (area.isEmpty()) return;
-  QImage image(area.size(), QImage::Format_RGB32);
-  const QPaintDevice& device = *painter.device();
-  image.setDotsPerMeterX(static_cast<int>(std::lround(device.logicalDpiX() / 0.0254)));
-  image.setDotsPerMeterY(static_cast<int>(std::lround(device.logicalDpiY() / 0.0254)));
-  image.fill(Qt::white);
-  {
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(-area.topLeft());
-    p.setClipRect(item.deviceRect);
-    item.draw(p, item.deviceRect);
-  }
-  painter.drawImage(area, image.convertToFormat(QImage::Format_Grayscale8));
 }
 
 }  // namespace
@@ -159,13 +132,23 @@ void ReportPage::PrintLine(std::string_view text) {
 }
 
 void ReportPage::Replay(QPainter& painter, Colours colours) const {
-  const bool grey = colours == Colours::Grey;
+  if (colours == Colours::Grey) {
+    // Drawn as in colour, each colour turned grey on its way to the device.
+    GreyPaintDevice grey(painter);
+    QPainter greyPainter(&grey);
+    ReplayItems(greyPainter);
+    return;
+  }
+  ReplayItems(painter);
+}
+
+void ReportPage::ReplayItems(QPainter& painter) const {
   QPen pen(Qt::black, lineWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
   for (const Item& item : items_) {
     switch (item.kind) {
       case Item::Kind::Text: {
         painter.setFont(item.font);
-        painter.setPen(grey ? Grey(item.colour) : item.colour);
+        painter.setPen(item.colour);
         // The item's position is the top of its text line.
         const double ascent = QFontMetricsF(item.font, painter.device()).ascent();
         painter.drawText(item.devicePos + QPointF(0, ascent), item.text);
@@ -181,9 +164,7 @@ void ReportPage::Replay(QPainter& painter, Colours colours) const {
         painter.drawRect(item.deviceRect);
         break;
       case Item::Kind::Picture:
-        if (item.draw && grey) {
-          PaintGreyPicture(painter, item);
-        } else if (item.draw) {
+        if (item.draw) {
           painter.save();
           painter.setClipRect(item.deviceRect);
           item.draw(painter, item.deviceRect);

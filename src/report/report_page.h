@@ -102,8 +102,8 @@ class ReportPage : public TextSurfaceState {
 
   const std::vector<Item>& Items() const { return items_; }
   // Draws every item on a painter of the page's device: in colour, or in
-  // shades of grey (a printer set to grayscale), the pictures then as
-  // images at the device's resolution.
+  // shades of grey (a printer set to grayscale), drawn the same way with
+  // each colour turned to its grey, so texts stay texts.
   enum class Colours { Colour, Grey };
   void Replay(QPainter& painter, Colours colours = Colours::Colour) const;
 
@@ -116,6 +116,8 @@ class ReportPage : public TextSurfaceState {
  private:
   // A new item of the kind, at (x, y) with the extent (width, height).
   Item& Add(Item::Kind kind, double x, double y, double width, double height);
+  // Draws every item on the painter as it was drawn.
+  void ReplayItems(QPainter& painter) const;
 
   QPaintDevice& device_;
   int areaWidth_ = 1;

@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -182,6 +184,28 @@ inline bool RenderPng(const QString& pdf, const QString& name, int dpi = 110) {
   return RunTool("pdftoppm",
                  {"-r", QString::number(dpi), "-png", "-singlefile", pdf, OutputPath(name)})
       .has_value();
+}
+
+// The pixels of `grey` that are not grey, or whose grey is more than
+// `tolerance` off the grey of the pixel of `colour` at the same place (both
+// of the same size); -1 when the sizes differ.
+inline int PixelsNotTheirGrey(const QImage& colour, const QImage& grey, int tolerance = 3) {
+  if (colour.size() != grey.size()) return -1;
+  const QImage c = colour.convertToFormat(QImage::Format_RGB32);
+  const QImage g = grey.convertToFormat(QImage::Format_RGB32);
+  int wrong = 0;
+  for (int y = 0; y < c.height(); ++y) {
+    const auto* cs = reinterpret_cast<const QRgb*>(c.constScanLine(y));
+    const auto* gs = reinterpret_cast<const QRgb*>(g.constScanLine(y));
+    for (int x = 0; x < c.width(); ++x) {
+      const int level = qRed(gs[x]);
+      if (qGreen(gs[x]) != level || qBlue(gs[x]) != level ||
+          std::abs(level - qGray(cs[x])) > tolerance) {
+        ++wrong;
+      }
+    }
+  }
+  return wrong;
 }
 
 }  // namespace tamrel::testing

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -583,6 +584,50 @@ class ReportCommandTest : public QObject {
         QCOMPARE(coloured, 0);
       }
     }
+  }
+
+  // The grey print is the colour print in grey: the same texts, the
+  // sketches' labels among them, a file of about the same size, and every
+  // pixel of its page the grey of the colour page's pixel.
+  void grayscalePrintIsTheColourPrintInGrey() {
+    DesignState ds = testing::ShippedProject();
+    QString pdf[2];
+    QImage page[2];
+    for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
+      const int k = mode == QPrinter::Color ? 0 : 1;
+      const QString name = k == 0 ? "report_colour_page" : "report_grey_page";
+      FakeReportHost host;
+      host.keepPdf = true;
+      host.dialog.path = OutputPath(name + ".pdf");
+      host.dialog.colorMode = mode;
+      PrintReport(ds, host);
+      QCOMPARE(host.ended, QStringList({host.dialog.path}));
+      pdf[k] = host.dialog.path;
+      QVERIFY(testing::RenderPng(pdf[k], name, 100));
+      page[k] = QImage(OutputPath(name + ".png"));
+      QVERIFY(!page[k].isNull());
+    }
+    QCOMPARE(testing::PdfLines(pdf[1]), testing::PdfLines(pdf[0]));
+    // The sketches' labels, as often in the grey text as in the colour
+    // one; the letters t, r, l, L and s stand as words of their own there
+    // and beside the values.
+    static const QRegularExpression blanks("\\s+");
+    const QString texts[2] = {PdfText(pdf[0]), PdfText(pdf[1])};
+    const QStringList words[2] = {texts[0].split(blanks), texts[1].split(blanks)};
+    for (const char* label : {"Stringer stiffened cylinder", "stiffening inside", "shell plating",
+                              "stiffener", "ring frame", "outside", "inside"}) {
+      const QString l = QLatin1String(label);
+      QVERIFY2(texts[0].count(l) > 0 && texts[1].count(l) == texts[0].count(l), label);
+    }
+    for (const char* letter : {"t", "r", "l", "L", "s"}) {
+      const QString l = QLatin1String(letter);
+      QVERIFY2(words[0].count(l) > 1 && words[1].count(l) == words[0].count(l), letter);
+    }
+    const qint64 colourSize = QFileInfo(pdf[0]).size();
+    const qint64 greySize = QFileInfo(pdf[1]).size();
+    QVERIFY2(colourSize > 0 && greySize * 2 < colourSize * 3,
+             qPrintable(QString("grey %1 bytes, colour %2").arg(greySize).arg(colourSize)));
+    QCOMPARE(testing::PixelsNotTheirGrey(page[0], page[1]), 0);
   }
 
   // Printing recalculates nothing and changes no input; the ring-frame
