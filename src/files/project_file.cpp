@@ -14,6 +14,7 @@
 #include "calc/state_vars.h"
 #include "calc/window.h"
 #include "files/file_numbers.h"
+#include "files/file_size_signal.h"
 #include "files/regular_file.h"
 #include "files/text_encoding.h"
 
@@ -302,6 +303,9 @@ bool KeepOwnerAndMode(std::FILE* file, const struct stat& old) {
 
 void SaveProject(const std::string& path, const std::string& content,
                  const ProjectSaveSteps& steps) {
+  // A project larger than the file-size limit allows fails to save instead
+  // of ending the program with the project unsaved.
+  MakeFileSizeLimitAWriteError();
   const fs::path target = LinkTarget(path);
   struct stat st {};
   const bool exists = ::lstat(target.c_str(), &st) == 0;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/file_size_signal.h"
 #include "files/regular_file.h"
 
 namespace tamrel {
@@ -105,6 +106,9 @@ PdfCopyFile::PdfCopyFile(const QString& chosen) {
 }
 
 void PdfCopyFile::Write(const QByteArray& pdf, PdfFileCalls& calls) const {
+  // A copy larger than the file-size limit allows is a failed print, not
+  // the end of the program.
+  MakeFileSizeLimitAWriteError();
   const std::string destination = Local(destination_);
   std::string part;
   int fd = -1;

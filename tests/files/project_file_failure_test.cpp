@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -13,14 +12,12 @@
 #include <vector>
 
 #include "calc/defaults.h"
+#include "files/child_process.h"
 #include "files/project_file.h"
 #include "files/project_test_support.h"
 
 #if defined(__unix__)
-#include <grp.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -29,62 +26,6 @@ namespace {
 
 using namespace tamrel::testing;
 using ErrKind = ProjectFileError::Kind;
-
-bool RunningAsRoot() {
-#if defined(__unix__)
-  return ::geteuid() == 0;
-#else
-  return false;
-#endif
-}
-
-// What a body run without root reports.
-enum Outcome : int {
-  kAsExpected = 0,
-  kUnexpected = 1,
-  kCannotTest = 2,  // the scratch folder is out of reach of an ordinary user
-};
-
-#if defined(__unix__)
-// Runs body in a child process of its own and returns what it returned:
-// kUnexpected when body throws or the child does not end normally,
-// kCannotTest when no child can be started.
-int RunInChild(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  if (pid < 0) return kCannotTest;
-  if (pid == 0) {
-    int code = kUnexpected;
-    try {
-      code = body();
-    } catch (...) {
-    }
-    std::_Exit(code);
-  }
-  int status = 0;
-  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return kUnexpected;
-  return WEXITSTATUS(status);
-}
-#endif
-
-// Runs body where file permissions hold: in the test process, or, when the
-// tests run as root (who may write anything), in a child process that has
-// given up root for the user and group "nobody" (65534). Returns kCannotTest
-// when that cannot be arranged.
-int RunWithoutRoot(const std::function<int()>& body) {
-  if (!RunningAsRoot()) return body();
-#if defined(__unix__)
-  return RunInChild([&] {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0 ||
-        ::geteuid() == 0) {
-      return int{kCannotTest};
-    }
-    return body();
-  });
-#else
-  return kCannotTest;
-#endif
-}
 
 bool CanOpenForWriting(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "r+b");
@@ -497,11 +438,7 @@ TEST(ProjectFileFailure, AWriteInPlaceStoppedByTheFileSizeLimit) {
   DesignState ds = OpenProject(window);
   const std::string fits = ProjectFileText(ds);
   ASSERT_LT(fits.size(), 1024u);
-  const int outcome = RunInChild([&] {
-    const rlimit limit{1024, 1024};
-    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-      return int{kUnexpected};
-    }
+  const int outcome = RunUnderFileSizeLimit(1024, false, [&] {
     try {
       WriteProjectFile(ds, at.path);
       ds.proj = std::string(3000, 'p');  // past the limit
@@ -530,11 +467,7 @@ TEST(ProjectFileFailure, ASaveInPlaceWhoseWriteBackFailsTooSaysSo) {
   RecordingWindow window;
   DesignState ds = OpenProject(window);
   ds.proj = std::string(3000, 'p');
-  const int outcome = RunInChild([&] {
-    const rlimit limit{1024, 1024};
-    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-      return int{kUnexpected};
-    }
+  const int outcome = RunUnderFileSizeLimit(1024, false, [&] {
     try {
       WriteProjectFile(ds, at.path);
     } catch (const ProjectFileError& e) {
@@ -627,6 +560,50 @@ TEST(ProjectFileFailure, SavesInSharedFoldersKeepOwnerGroupAndMode) {
     if (c.sameFile) {
       EXPECT_EQ(after.inode, before.inode);
     }
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+  }
+}
+
+// A project larger than the file-size limit allows, saved by a program
+// that finds SIGXFSZ at its default action: the save fails as on a full
+// disk, and the program goes on. The old file stays byte for byte, owner,
+// group and mode included, with nothing beside it: in its own folder the
+// temporary file cut at the limit is removed; in place (another user's
+// file in a sticky folder, saved by nobody) the old content is written back.
+TEST(ProjectFileFailure, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheFile) {
+  struct Case {
+    const char* name;
+    bool sticky;  // another user's file in a sticky folder (needs root to make)
+  };
+  const Case cases[] = {{"own folder", false}, {"in place, sticky folder", true}};
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  ds.proj = std::string(3000, 'p');
+  const std::string old = "the old project";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.sticky && !RunningAsRoot()) {
+      std::printf("skipped \"%s\": needs root to make a file of another user\n", c.name);
+      continue;
+    }
+    TempDir dir;
+    const std::string path = dir.File("p.tmr");
+    WriteBytes(path, old);
+    if (c.sticky) {
+      ASSERT_EQ(::chown(path.c_str(), kOtherUser, kNobodyGroup), 0);
+      ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+      ASSERT_EQ(::chmod(dir.path().c_str(), 01777), 0);
+    }
+    const FileIdentity before = IdentityOf(path);
+    const int outcome =
+        RunUnderFileSizeLimit(1024, c.sticky, [&] { return SaveFailsCleanly(ds, window, path); });
+    EXPECT_EQ(outcome, kAsExpected);
+    EXPECT_EQ(ReadBytes(path), old);
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.inode, before.inode);
+    EXPECT_EQ(after.owner, before.owner);
+    EXPECT_EQ(after.group, before.group);
+    EXPECT_EQ(after.mode, before.mode);
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
   }
 }
