@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -229,12 +230,12 @@ TEST(ProjectFileFailure, AMissingFileIsToldApart) {
 // A save that fails: CannotSave, filename and caption unchanged. Returns
 // the message.
 std::string ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path,
-                            const ProjectSaveSteps& steps = DiskSaveSteps(),
+                            FileReplaceCalls& calls = SystemFileReplaceCalls(),
                             bool* damaged = nullptr) {
   const std::string filename = ds.filename;
   std::string message;
   try {
-    WriteProjectFile(ds, path, steps);
+    WriteProjectFile(ds, path, calls);
     ADD_FAILURE() << "the save succeeded";
   } catch (const ProjectFileError& e) {
     EXPECT_EQ(e.kind(), ErrKind::CannotSave);
@@ -374,6 +375,30 @@ TEST(ProjectFileFailure, SaveAtThePathLengthLimit) {
   EXPECT_EQ(dir.Entries().size(), 1u);
 }
 
+// The system's calls, on a disk that fills: the first write of the new
+// content takes half of it, the next fails (ENOSPC); the writes after that
+// (the old content written back) succeed, or fail too with restoreFails.
+struct FillingDisk : FileReplaceCalls {
+  bool restoreFails = false;
+  int newWrites = 0;  // writes of the new content
+  int oldWrites = 0;  // writes after the disk filled
+  bool full = false;
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    if (!full) {
+      if (newWrites++ == 0) return FileReplaceCalls::Write(fd, data, size / 2);
+      full = true;
+      errno = ENOSPC;
+      return -1;
+    }
+    ++oldWrites;
+    if (restoreFails) {
+      errno = ENOSPC;
+      return -1;
+    }
+    return FileReplaceCalls::Write(fd, data, size);
+  }
+};
+
 // A write in place that fails: the old content is written back (also over
 // the part of a longer new content already written, and cut to its own
 // length again), the save is reported as failed, filename and caption stay.
@@ -381,7 +406,6 @@ TEST(ProjectFileFailure, SaveAtThePathLengthLimit) {
 TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
   RecordingWindow window;
   DesignState ds = OpenProject(window);
-  const std::string text = ProjectFileText(ds);
   struct Case {
     const char* name;
     std::optional<std::string> old;  // none: no file before the save
@@ -397,30 +421,20 @@ TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
     SCOPED_TRACE(c.name);
     PathAtTheLimit at;
     if (c.old) WriteBytes(at.path, *c.old);
-    int newWrites = 0, oldWrites = 0;
-    ProjectSaveSteps steps = DiskSaveSteps();
-    steps.writeAll = [&](std::FILE* f, std::string_view bytes) {
-      if (bytes == text) {
-        ++newWrites;  // half of it reaches the file, then the disk is full
-        std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
-        std::fflush(f);
-        return false;
-      }
-      ++oldWrites;
-      return !c.restoreFails && WriteWholeFile(f, bytes);
-    };
+    FillingDisk calls;
+    calls.restoreFails = c.restoreFails;
     bool damaged = false;
-    const std::string message = ExpectSaveFails(ds, window, at.path, steps, &damaged);
+    const std::string message = ExpectSaveFails(ds, window, at.path, calls, &damaged);
     if (c.restoreFails) {
       EXPECT_NE(message.find("could not be written back"), std::string::npos) << message;
     }
     EXPECT_EQ(damaged, c.restoreFails);
-    EXPECT_EQ(newWrites, 1);
+    EXPECT_EQ(calls.newWrites, 2);  // half of it, then the disk is full
     if (!c.old) {
-      EXPECT_EQ(oldWrites, 0);
+      EXPECT_EQ(calls.oldWrites, 0);
       EXPECT_TRUE(at.Entries().empty());
     } else if (!c.restoreFails) {
-      EXPECT_EQ(oldWrites, 1);
+      EXPECT_EQ(calls.oldWrites, 1);
       EXPECT_EQ(ReadBytes(at.path), *c.old);
       EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
     }
@@ -688,6 +702,22 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.tmr", "b.tmr"}));
 }
 
+// The system's calls; at the flush of a folder, what the folder and the
+// project hold.
+struct WatchedFolderSync : FileReplaceCalls {
+  const TempDir* dir = nullptr;
+  std::string path;
+  std::vector<fs::path> synced;
+  std::string contentAtSync;
+  std::vector<std::string> entriesAtSync;
+  int SyncFolder(const std::string& folder) override {
+    synced.push_back(folder);
+    contentAtSync = ReadBytes(path);
+    entriesAtSync = dir->Entries();
+    return FileReplaceCalls::SyncFolder(folder);
+  }
+};
+
 // The temporary file is renamed over the project, then the folder is synced
 // so that the rename itself is on the disk; a temporary file that cannot be
 // written whole replaces nothing, is removed, and nothing is synced.
@@ -697,31 +727,29 @@ TEST(ProjectFileFailure, TheFolderIsSyncedAfterTheRename) {
   TempDir dir;
   const std::string path = dir.File("p.tmr");
   WriteBytes(path, "the old project");
-  std::vector<fs::path> synced;
-  std::string contentAtSync;
-  std::vector<std::string> entriesAtSync;
-  ProjectSaveSteps steps = DiskSaveSteps();
-  steps.syncFolder = [&](const fs::path& folder) {
-    synced.push_back(folder);
-    contentAtSync = ReadBytes(path);
-    entriesAtSync = dir.Entries();
-  };
-  WriteProjectFile(ds, path, steps);
-  ASSERT_EQ(synced.size(), 1u);
-  EXPECT_TRUE(fs::equivalent(synced[0], dir.path()));
-  EXPECT_EQ(contentAtSync, ProjectFileText(ds));
-  EXPECT_EQ(entriesAtSync, std::vector<std::string>{"p.tmr"});
+  WatchedFolderSync calls;
+  calls.dir = &dir;
+  calls.path = path;
+  WriteProjectFile(ds, path, calls);
+  ASSERT_EQ(calls.synced.size(), 1u);
+  EXPECT_TRUE(fs::equivalent(calls.synced[0], dir.path()));
+  EXPECT_EQ(calls.contentAtSync, ProjectFileText(ds));
+  EXPECT_EQ(calls.entriesAtSync, std::vector<std::string>{"p.tmr"});
 
   WriteBytes(path, "the old project");
-  synced.clear();
   window.captions.clear();
   ds.filename = "New File";
-  steps.writeAll = [](std::FILE* f, std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
-    return false;
-  };
-  ExpectSaveFails(ds, window, path, steps);
-  EXPECT_TRUE(synced.empty());
+  struct FailingWrites : WatchedFolderSync {
+    ssize_t Write(int fd, const char* data, std::size_t size) override {
+      FileReplaceCalls::Write(fd, data, size / 2);
+      errno = EIO;
+      return -1;
+    }
+  } failing;
+  failing.dir = &dir;
+  failing.path = path;
+  ExpectSaveFails(ds, window, path, failing);
+  EXPECT_TRUE(failing.synced.empty());
   EXPECT_EQ(ReadBytes(path), "the old project");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
 }

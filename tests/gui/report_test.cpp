@@ -2,6 +2,7 @@
 // document per copy, silence on cancel and on failure, and the page's
 // contents read back from the PDF it prints.
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -88,6 +89,18 @@ class FailingWindow : public testing::FakeWindow {
   }
 };
 
+// Everything in a folder, hidden names included (a temporary file's name
+// begins with a dot).
+QStringList Entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                QDir::NoDotAndDotDot);
+}
+
+ino_t InodeOf(const QString& path) {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 QByteArray FileBytes(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
@@ -106,8 +119,9 @@ QByteArray ProjectFileBytes(DesignState& ds, const QString& path) {
 
 // The system's file calls, of which one step fails at its n-th call:
 // with `error` as errno, or (error 0) a write that takes nothing; writes
-// take at most writeLimit bytes each where that is not 0.
-class FaultyFileCalls : public PdfFileCalls {
+// take at most writeLimit bytes each where that is not 0. Create is an
+// open that makes a new file.
+class FaultyFileCalls : public FileReplaceCalls {
  public:
   enum class Step { None, Create, Write, Sync, Close, Rename, SyncFolder };
   Step failing = Step::None;
@@ -116,24 +130,25 @@ class FaultyFileCalls : public PdfFileCalls {
   std::size_t writeLimit = 0;
   int writes = 0;
 
-  int Create(const std::string& path) override {
-    return Fails(Step::Create) ? -1 : PdfFileCalls::Create(path);
+  int Open(const std::string& path, int flags, mode_t mode) override {
+    if ((flags & O_CREAT) != 0 && Fails(Step::Create)) return -1;
+    return FileReplaceCalls::Open(path, flags, mode);
   }
   ssize_t Write(int fd, const char* data, std::size_t size) override {
     ++writes;
     if (Fails(Step::Write)) return error == 0 ? 0 : -1;
-    return PdfFileCalls::Write(fd, data, writeLimit == 0 ? size : std::min(size, writeLimit));
+    return FileReplaceCalls::Write(fd, data, writeLimit == 0 ? size : std::min(size, writeLimit));
   }
-  int Sync(int fd) override { return Fails(Step::Sync) ? -1 : PdfFileCalls::Sync(fd); }
+  int Sync(int fd) override { return Fails(Step::Sync) ? -1 : FileReplaceCalls::Sync(fd); }
   int Close(int fd) override {
-    const int closed = PdfFileCalls::Close(fd);  // as NFS: closed, yet a late write error
+    const int closed = FileReplaceCalls::Close(fd);  // as NFS: closed, yet a late write error
     return Fails(Step::Close) ? -1 : closed;
   }
   int Rename(const std::string& from, const std::string& to) override {
-    return Fails(Step::Rename) ? -1 : PdfFileCalls::Rename(from, to);
+    return Fails(Step::Rename) ? -1 : FileReplaceCalls::Rename(from, to);
   }
   int SyncFolder(const std::string& folder) override {
-    return Fails(Step::SyncFolder) ? -1 : PdfFileCalls::SyncFolder(folder);
+    return Fails(Step::SyncFolder) ? -1 : FileReplaceCalls::SyncFolder(folder);
   }
 
  private:
@@ -218,7 +233,7 @@ class ReportCommandTest : public QObject {
                                          "UF = SigjSd/fksd = 155.3/111.1 = 1.40 <= 1.00",
                                          "UF = Areq/A = 3.607E+3/2.553E+3 = 1.41 <= 1.00",
                                          "UF = IR/I = 1.091E+8/1.691E+7 = 6.45 <= 1.00"}));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Tank A.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"Tank A.pdf"}));
   }
 
   // One printer for the run: a second Print offers the printer (PDF
@@ -371,7 +386,7 @@ class ReportCommandTest : public QObject {
              QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
     QCOMPARE(testing::PdfPages(host.dialog.path), 1);
     QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"failing.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"failing.pdf"}));
     QCOMPARE(window.calls, 2);
     QCOMPARE(ds.ypos, 0.3);
     QCOMPARE(ds.ytop, 1.0f);
@@ -397,7 +412,7 @@ class ReportCommandTest : public QObject {
     QCOMPARE(host.messages.size(), qsizetype(1));
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("the report of yesterday"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
   }
 
   // Every step of writing the PDF file is checked. A step that fails
@@ -405,7 +420,9 @@ class ReportCommandTest : public QObject {
   // name as it was and nothing beside it; the next print works as if the
   // failure had never been. Short and interrupted writes are carried on,
   // and a folder that does not take the flush of the rename leaves the
-  // copy printed.
+  // copy printed. Where no file may be made beside the earlier one, or the
+  // folder refuses the rename, the copy is written over it in place (the
+  // same file); otherwise a new file takes its name.
   void eachStepOfWritingThePdfIsChecked_data() {
     using Step = FaultyFileCalls::Step;
     QTest::addColumn<Step>("step");
@@ -413,16 +430,20 @@ class ReportCommandTest : public QObject {
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("writeLimit");
     QTest::addColumn<bool>("printed");
-    QTest::newRow("creating the file") << Step::Create << 1 << EACCES << 0 << false;
-    QTest::newRow("the first write") << Step::Write << 1 << ENOSPC << 0 << false;
-    QTest::newRow("a later write") << Step::Write << 3 << EFBIG << 4096 << false;
-    QTest::newRow("a write that takes nothing") << Step::Write << 2 << 0 << 4096 << false;
-    QTest::newRow("the flush to disk") << Step::Sync << 1 << EIO << 0 << false;
-    QTest::newRow("closing the file") << Step::Close << 1 << EIO << 0 << false;
-    QTest::newRow("the rename") << Step::Rename << 1 << EXDEV << 0 << false;
-    QTest::newRow("short writes") << Step::None << 1 << 0 << 1000 << true;
-    QTest::newRow("an interrupted write") << Step::Write << 2 << EINTR << 4096 << true;
-    QTest::newRow("the folder's flush") << Step::SyncFolder << 1 << EIO << 0 << true;
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("creating the file") << Step::Create << 1 << ENOSPC << 0 << false << false;
+    QTest::newRow("the first write") << Step::Write << 1 << ENOSPC << 0 << false << false;
+    QTest::newRow("a later write") << Step::Write << 3 << EFBIG << 4096 << false << false;
+    QTest::newRow("a write that takes nothing") << Step::Write << 2 << 0 << 4096 << false << false;
+    QTest::newRow("the flush to disk") << Step::Sync << 1 << EIO << 0 << false << false;
+    QTest::newRow("closing the file") << Step::Close << 1 << EIO << 0 << false << false;
+    QTest::newRow("the rename") << Step::Rename << 1 << EXDEV << 0 << false << false;
+    QTest::newRow("short writes") << Step::None << 1 << 0 << 1000 << true << false;
+    QTest::newRow("an interrupted write") << Step::Write << 2 << EINTR << 4096 << true << false;
+    QTest::newRow("the folder's flush") << Step::SyncFolder << 1 << EIO << 0 << true << false;
+    QTest::newRow("no file may be made beside it")
+        << Step::Create << 1 << EACCES << 0 << true << true;
+    QTest::newRow("the rename refused") << Step::Rename << 1 << EPERM << 0 << true << true;
   }
 
   void eachStepOfWritingThePdfIsChecked() {
@@ -431,6 +452,7 @@ class ReportCommandTest : public QObject {
     QFETCH(int, error);
     QFETCH(int, writeLimit);
     QFETCH(bool, printed);
+    QFETCH(bool, inPlace);
     DesignState ds = testing::ShippedProject();
     QTemporaryDir dir;
     FakeReportHost host;
@@ -440,16 +462,17 @@ class ReportCommandTest : public QObject {
     QFile earlier(host.dialog.path);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(yesterday) == yesterday.size());
     earlier.close();
+    const ino_t inode = InodeOf(host.dialog.path);
     FaultyFileCalls calls;
     calls.failing = step;
     calls.failAt = failAt;
     calls.error = error;
     calls.writeLimit = static_cast<std::size_t>(writeLimit);
-    host.pdfFileCalls = &calls;
+    host.fileCalls = &calls;
 
     PrintReport(ds, host);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
+    QCOMPARE(InodeOf(host.dialog.path) == inode, inPlace || !printed);
     if (printed && writeLimit > 0) QVERIFY(calls.writes > 2);  // a copy in many writes
     if (printed) {
       QVERIFY(host.messages.isEmpty());
@@ -468,8 +491,7 @@ class ReportCommandTest : public QObject {
     QCOMPARE(host.ended, QStringList({host.dialog.path}));
     QCOMPARE(testing::PdfPages(host.dialog.path), 1);
     QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
   }
 
   // A file-size limit that the PDF exceeds, as a disk that fills while the
@@ -501,8 +523,7 @@ class ReportCommandTest : public QObject {
         "PASS\\s+: \\S*ReportCommandTest::aPrintUnderAFileSizeLimit\\(\\)");
     QVERIFY2(output.contains(passed), qPrintable(output));
     QCOMPARE(testing::PdfPages(dir.filePath("report.pdf")), 1);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
   }
 
   // A PDF file that cannot be written: one message naming it, nothing
@@ -546,8 +567,7 @@ class ReportCommandTest : public QObject {
     QVERIFY(shell.val == ds.shellTable.val);
     QCOMPARE(ds.ypos, 0.3);
     QCOMPARE(ds.rfont, 0.0f);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList({"folder", "project.tmr"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"folder", "project.tmr"}));
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
   }
 
@@ -635,8 +655,7 @@ class ReportCommandTest : public QObject {
              QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
     QVERIFY(host.ended.isEmpty());
     QCOMPARE(FileBytes(host.dialog.path), earlier);
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(folder), QStringList({"report.pdf"}));
 
     PrintReport(ds, host);
     QCOMPARE(host.messages.size(), qsizetype(1));
@@ -667,21 +686,35 @@ class PdfCopyFileTest : public QObject {
     return buffer.data();
   }
 
-  // The system's calls; at the rename, what the chosen name and the new
-  // file hold.
-  struct WatchedCalls : PdfFileCalls {
-    QStringList created;
+  // The system's calls. Each new file made: its name, the flags and mode it
+  // was asked for with, and the mode it has once made; the first name tried
+  // is taken by a file of someone else just before. At the rename, what the
+  // chosen name and the new file hold.
+  struct WatchedCalls : FileReplaceCalls {
+    struct Made {
+      QString path;
+      int flags;
+      mode_t asked;
+      mode_t has;  // 0: not made
+    };
+    std::vector<Made> made;
     QByteArray chosenAtRename;
     QByteArray newAtRename;
     QString chosen;
-    int Create(const std::string& path) override {
-      created.push_back(QFile::decodeName(path.c_str()));
-      return PdfFileCalls::Create(path);
+    int Open(const std::string& path, int flags, mode_t mode) override {
+      if ((flags & O_CREAT) == 0) return FileReplaceCalls::Open(path, flags, mode);
+      const QString name = QFile::decodeName(path.c_str());
+      if (made.empty()) WriteBytes(name, "not ours");
+      const int fd = FileReplaceCalls::Open(path, flags, mode);
+      struct stat st {};
+      made.push_back(
+          {name, flags, mode, fd >= 0 && ::fstat(fd, &st) == 0 ? st.st_mode & 07777 : 0});
+      return fd;
     }
     int Rename(const std::string& from, const std::string& to) override {
       chosenAtRename = FileBytes(chosen);
       newAtRename = FileBytes(QFile::decodeName(from.c_str()));
-      return PdfFileCalls::Rename(from, to);
+      return FileReplaceCalls::Rename(from, to);
     }
   };
 
@@ -697,6 +730,10 @@ class PdfCopyFileTest : public QObject {
     QTest::newRow("written, through a link to no file yet") << true << true << false;
   }
 
+  // The copy goes into a new file of a short name of its own beside the
+  // destination, never over a file that is there, never through a link,
+  // made readable by its owner alone where it is to replace a file (a new
+  // file is made as any other); it takes the destination's name once whole.
   void aWrittenCopyTakesTheName() {
     QFETCH(bool, written);
     QFETCH(bool, viaLink);
@@ -706,8 +743,6 @@ class PdfCopyFileTest : public QObject {
     const QString chosen = viaLink ? dir.filePath("link.pdf") : real;
     if (earlier) QVERIFY(WriteBytes(real, "the report of yesterday"));
     if (viaLink) QVERIFY(QFile::link(real, chosen));
-    // A file of the name the copy would take first is left alone.
-    QVERIFY(WriteBytes(real + ".part", "not ours"));
     const QByteArray pdf = OnePage();
     WatchedCalls calls;
     calls.chosen = chosen;
@@ -716,18 +751,35 @@ class PdfCopyFileTest : public QObject {
       QCOMPARE(file.Destination(), real);
       if (written) file.Write(pdf, calls);
     }
+    QStringList files = {"report.pdf"};
+    if (!earlier && !written) files.clear();
+    if (viaLink) files.push_back("link.pdf");
     if (written) {
-      QCOMPARE(calls.created, QStringList({real + ".part", real + ".1.part"}));
+      // The first name was taken: a second one is made, and the file of the
+      // first is left alone.
+      QCOMPARE(calls.made.size(), std::size_t{2});
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      for (const auto& m : calls.made) {
+        const QFileInfo info(m.path);
+        QCOMPARE(info.absolutePath(), dir.path());
+        QVERIFY2(info.fileName().size() <= 24, qPrintable(info.fileName()));
+        QCOMPARE(m.flags & (O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC),
+                 O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC);
+        QCOMPARE(m.asked, mode_t{earlier ? 0600u : 0666u});
+      }
+      QCOMPARE(calls.made[0].has, mode_t{0});
+      QCOMPARE(calls.made[1].has, mode_t{earlier ? 0600u : 0666u & ~mask});
+      QVERIFY(calls.made[0].path != calls.made[1].path);
+      QCOMPARE(FileBytes(calls.made[0].path), QByteArray("not ours"));
+      files.push_front(QFileInfo(calls.made[0].path).fileName());
       // Until the new file is whole, the name keeps what it had.
       QCOMPARE(calls.chosenAtRename, earlier ? QByteArray("the report of yesterday") : "");
       QCOMPARE(calls.newAtRename, pdf);
     }
-    QStringList files = {"report.pdf", "report.pdf.part"};
-    if (!earlier && !written) files = {"report.pdf.part"};
-    if (viaLink) files.push_front("link.pdf");
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
+    files.sort();
+    QCOMPARE(Entries(dir.path()), files);
     QCOMPARE(QFileInfo(chosen).isSymLink(), viaLink);
-    QCOMPARE(FileBytes(real + ".part"), QByteArray("not ours"));
     if (written) {
       QCOMPARE(FileBytes(real), pdf);
       QCOMPARE(testing::PdfPages(real), 1);
@@ -755,9 +807,7 @@ class PdfCopyFileTest : public QObject {
     QVERIFY(QFile::link(dir.filePath("loop2.pdf"), dir.filePath("loop.pdf")));
     const QString path = name.isEmpty() ? name : QDir(dir.path()).filePath(name);
     QVERIFY_THROWS_EXCEPTION(PrintFailure, PdfCopyFile{path});
-    QVERIFY(!QFileInfo::exists(path + ".part"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"loop.pdf", "loop2.pdf", "pipe.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"loop.pdf", "loop2.pdf", "pipe.pdf"}));
   }
 };
 
