@@ -14,13 +14,17 @@
 
 #include "calc/defaults.h"
 #include "files/child_process.h"
+#include "files/file_attributes.h"
 #include "files/project_file.h"
 #include "files/project_test_support.h"
 
-#if defined(__unix__)
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
-#endif
 
 namespace tamrel {
 namespace {
@@ -669,11 +673,14 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
        "p.tmr",
        "sub/real.tmr",
        false},
+      // ".." after a link to a folder is that folder's parent, as the system
+      // resolves it, not the folder that holds the link.
+      {"\"..\" after a link to a folder", {{"ld", "sub/inner"}}, "ld/../p.tmr", "sub/p.tmr", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir dir;
-    fs::create_directory(dir.path() / "sub");
+    fs::create_directories(dir.path() / "sub" / "inner");
     for (const auto& [link, to] : c.links) {
       const std::string target = to[0] == '@' ? dir.path().string() + to.substr(1) : to;
       fs::create_symlink(target, dir.path() / link);
@@ -687,6 +694,14 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
       EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / link))) << link;
     }
     EXPECT_EQ(ReadBytes(dir.File(c.saved)), text);
+    // Nothing else is written: no new name beside the links or in "sub".
+    std::vector<std::string> expected = {"sub"};
+    for (const auto& [link, to] : c.links) {
+      if (link.find('/') == std::string::npos) expected.push_back(link);
+    }
+    if (std::string(c.written).find('/') == std::string::npos) expected.push_back(c.written);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(dir.Entries(), expected);
   }
 
   // A loop: a names b, b names a.
@@ -700,6 +715,173 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
   EXPECT_EQ(fs::read_symlink(dir.path() / "a.tmr"), fs::path("b.tmr"));
   EXPECT_EQ(fs::read_symlink(dir.path() / "b.tmr"), fs::path("a.tmr"));
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.tmr", "b.tmr"}));
+}
+
+// A chain of links is followed as far as the system itself follows one in
+// a path (40 links): a chain of 40 saves the file it ends in, one of 41 is
+// refused as a loop, the file and the links as they were.
+TEST(ProjectFileFailure, AChainOfLinksIsFollowedAsFarAsTheSystemFollowsIt) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  for (const int links : {40, 41}) {
+    SCOPED_TRACE(links);
+    TempDir dir;
+    const auto name = [&](int k) { return "l" + std::to_string(k); };
+    for (int k = 0; k < links; ++k) {
+      fs::create_symlink(k + 1 == links ? std::string("p.tmr") : name(k + 1), dir.path() / name(k));
+    }
+    WriteBytes(dir.File("p.tmr"), "the old project");
+    // What the system does with the chain.
+    const int fd = ::open(dir.File(name(0)).c_str(), O_RDONLY | O_CLOEXEC);
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    EXPECT_EQ(fd >= 0, links == 40);
+    if (fd < 0) {
+      EXPECT_EQ(error, ELOOP);
+    }
+
+    window.captions.clear();
+    if (links == 40) {
+      WriteProjectFile(ds, dir.File(name(0)));
+      EXPECT_EQ(ReadBytes(dir.File("p.tmr")), ProjectFileText(ds));
+    } else {
+      ds.filename = "New File";
+      const std::string message = ExpectSaveFails(ds, window, dir.File(name(0)));
+      EXPECT_NE(message.find("loop"), std::string::npos) << message;
+      EXPECT_EQ(ReadBytes(dir.File("p.tmr")), "the old project");
+    }
+    for (int k = 0; k < links; ++k) EXPECT_TRUE(fs::is_symlink(dir.path() / name(k))) << k;
+    EXPECT_EQ(dir.Entries().size(), static_cast<std::size_t>(links) + 1);
+  }
+}
+
+// The system's calls, of which SetAttribute refuses one attribute (as for
+// an attribute that only some users may set).
+struct RefusedAttribute : FileReplaceCalls {
+  std::string refused;
+  int SetAttribute(int fd, const std::string& name, const char* value, std::size_t size) override {
+    if (name == refused) {
+      errno = EPERM;
+      return -1;
+    }
+    return FileReplaceCalls::SetAttribute(fd, name, value, size);
+  }
+};
+
+// A file shared with one more user through its access list, with an
+// attribute of its own: after a save it is still shared as it was (the
+// same access list and mode, so that the mask still keeps the group to
+// reading), and keeps its attribute. Where the new file cannot take an
+// attribute, the file is written in place instead, keeping them all.
+TEST(ProjectFileFailure, ASaveKeepsTheAccessListAndTheAttributes) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "an attribute the new file cannot take" : "copied to the new file");
+    TempDir dir;
+    const std::string path = dir.File("p.tmr");
+    WriteBytes(path, "the old project");
+    if (!SetAttribute(path, kAccessListAttribute, SharedWithOneUser(kOtherUser)) ||
+        !SetAttribute(path, "user.origin", "drawing office")) {
+      GTEST_SKIP() << "the scratch folder's file system keeps no access lists or attributes";
+    }
+    const std::optional<std::string> acl = Attribute(path, kAccessListAttribute);
+    ASSERT_TRUE(acl);
+    const FileIdentity before = IdentityOf(path);
+    EXPECT_EQ(before.mode, mode_t{0640});
+    RefusedAttribute calls;
+    calls.refused = refused ? "user.origin" : "";
+    window.captions.clear();
+    WriteProjectFile(ds, path, calls);
+    EXPECT_EQ(ReadBytes(path), ProjectFileText(ds));
+    EXPECT_EQ(Attribute(path, kAccessListAttribute), acl);
+    EXPECT_EQ(Attribute(path, "user.origin"), std::optional<std::string>("drawing office"));
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.mode, before.mode);
+    EXPECT_EQ(after.inode == before.inode, refused);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+    if (RunningAsRoot()) {
+      // The user the list names may read the file, and the mask keeps them
+      // from writing it.
+      const int outcome = RunInChild([&] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 ||
+            ::setuid(kOtherUser) != 0) {
+          return int{kCannotTest};
+        }
+        const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        const int out = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        return in >= 0 && out < 0 && errno == EACCES ? int{kAsExpected} : int{kUnexpected};
+      });
+      EXPECT_EQ(outcome, kAsExpected);
+    }
+  }
+}
+
+// Drops one capability of the process (a child's); false when it cannot.
+bool DropCapability(int capability) {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2]{};
+  if (::syscall(SYS_capget, &header, data) != 0) return false;
+  const auto bit = 1u << (capability % 32);
+  data[capability / 32].effective &= ~bit;
+  data[capability / 32].permitted &= ~bit;
+  return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+// Folders that let a file be written but not be replaced, saved by root:
+// an append-only folder (no name made there could be removed again), and a
+// sticky folder of another user, by a saver who may give a file away
+// (CAP_CHOWN) but not replace another user's file in a sticky folder
+// (without CAP_FOWNER): the rename is refused there. The file is written
+// in place and keeps what it was; nothing is left beside it.
+TEST(ProjectFileFailure, WhereTheFolderRefusesTheRenameTheFileIsWrittenInPlace) {
+  if (!RunningAsRoot()) GTEST_SKIP() << "needs root to make such folders";
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  for (const bool appendOnly : {true, false}) {
+    SCOPED_TRACE(appendOnly ? "append-only folder" : "sticky folder, no right to replace");
+    TempDir dir;
+    const fs::path folder = dir.path() / "shared";
+    fs::create_directory(folder);
+    const std::string path = (folder / "p.tmr").string();
+    WriteBytes(path, "the old project");
+    int flags = 0;
+    if (appendOnly) {
+      const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      ASSERT_GE(fd, 0);
+      const bool set = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                       (flags |= FS_APPEND_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+      ::close(fd);
+      if (!set) GTEST_SKIP() << "the scratch folder cannot be made append-only here";
+    } else {
+      ASSERT_EQ(::chown(folder.c_str(), kOtherUser, kOtherGroup), 0);
+      ASSERT_EQ(::chmod(folder.c_str(), 01777), 0);
+      ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherGroup), 0);
+      ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    }
+    const FileIdentity before = IdentityOf(path);
+    const int outcome = RunInChild([&] {
+      if (!appendOnly && !DropCapability(CAP_FOWNER)) return int{kCannotTest};
+      return SaveSucceeds(ds, path) ? int{kAsExpected} : int{kUnexpected};
+    });
+    std::vector<std::string> entries;
+    for (const auto& e : fs::directory_iterator(folder)) entries.push_back(e.path().filename());
+    if (appendOnly) {
+      const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      flags &= ~FS_APPEND_FL;
+      ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+      ::close(fd);
+    }
+    ASSERT_NE(outcome, kCannotTest);
+    EXPECT_EQ(outcome, kAsExpected);
+    EXPECT_EQ(ReadBytes(path), ProjectFileText(ds));
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.inode, before.inode);
+    EXPECT_EQ(after.owner, before.owner);
+    EXPECT_EQ(after.group, before.group);
+    EXPECT_EQ(after.mode, before.mode);
+    EXPECT_EQ(entries, std::vector<std::string>{"p.tmr"});
+  }
 }
 
 // The system's calls; at the flush of a folder, what the folder and the
