@@ -21,12 +21,16 @@
 #include <QTest>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "calc/fake_window.h"
 #include "calc/format.h"
+#include "files/child_process.h"
+#include "files/file_attributes.h"
 #include "files/project_file.h"
 #include "gui_support.h"
 #include "report/pdf_copy_file.h"
@@ -499,31 +503,127 @@ class ReportCommandTest : public QObject {
   // was; once the limit is raised, a print of the same run writes the whole
   // page. The limit is set in a child run of this test program, so that
   // nothing else of this run meets it, with SIGXFSZ at its default action:
-  // a print that let the signal end the child fails here.
+  // a print that let the signal end the child fails here. In its own folder
+  // the earlier report is larger than the limit, so that a copy cut at the
+  // limit could not pass for it; in place (another user's report in a
+  // sticky folder, printed by nobody) it is written back, so it fits.
+  void aPrintUnderAFileSizeLimit_data() {
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("own folder") << false;
+    QTest::newRow("in place") << true;
+  }
+
   void aPrintUnderAFileSizeLimit() {
+    QFETCH(bool, inPlace);
     const QByteArray childFolder = qgetenv(kUnderLimitFolder);
     if (!childFolder.isEmpty()) {
-      PrintUnderFileSizeLimit(QFile::decodeName(childFolder));
+      PrintUnderFileSizeLimit(QFile::decodeName(childFolder), inPlace);
       return;
     }
+    if (inPlace && !testing::RunningAsRoot()) QSKIP("needs root to make another user's file");
     QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther));
+    const QString folder = dir.filePath("out");
+    QVERIFY(QDir(dir.path()).mkdir("out"));
+    const QString report = QDir(folder).filePath("report.pdf");
+    const QByteArray earlier =
+        QByteArray("%PDF-1.4 the report of yesterday\n").repeated(inPlace ? 100 : 1000);
+    QCOMPARE(earlier.size() < qsizetype(kFileSizeLimit), inPlace);
+    QFile file(report);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+    file.close();
+    const QByteArray local = QFile::encodeName(report);
+    if (inPlace) {
+      QCOMPARE(::chown(local.constData(), 4321, 65534), 0);
+      QCOMPARE(::chmod(local.constData(), 0664), 0);
+      QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
+    }
+    struct stat before {};
+    QCOMPARE(::stat(local.constData(), &before), 0);
+
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kUnderLimitFolder, dir.path());
+    env.insert(kUnderLimitFolder, folder);
     env.insert("TAMREL_TEST_CLASS", "ReportCommandTest");
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"aPrintUnderAFileSizeLimit"});
+    const QString tag = QTest::currentDataTag();
+    child.start(QCoreApplication::applicationFilePath(), {"aPrintUnderAFileSizeLimit:" + tag});
     const bool finished = child.waitForFinished(90000);
     if (!finished) child.kill(), child.waitForFinished();
     const QString output = QString::fromLocal8Bit(child.readAll());
     QVERIFY2(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
              qPrintable(output));
-    static const QRegularExpression passed(
-        "PASS\\s+: \\S*ReportCommandTest::aPrintUnderAFileSizeLimit\\(\\)");
+    const QRegularExpression passed(
+        "PASS\\s+: \\S*ReportCommandTest::aPrintUnderAFileSizeLimit\\(" +
+        QRegularExpression::escape(tag) + "\\)");
     QVERIFY2(output.contains(passed), qPrintable(output));
-    QCOMPARE(testing::PdfPages(dir.filePath("report.pdf")), 1);
-    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
+    QCOMPARE(testing::PdfPages(report), 1);
+    QCOMPARE(Entries(folder), QStringList({"report.pdf"}));
+    struct stat after {};
+    QCOMPARE(::stat(local.constData(), &after), 0);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
+    if (inPlace) QCOMPARE(after.st_ino, before.st_ino);
+  }
+
+  // A name as long as a file name may be prints: the file written beside it
+  // has a short name of its own.
+  void aLongPdfNamePrints() {
+    DesignState ds = testing::ShippedProject();
+    for (const int length : {251, NAME_MAX}) {
+      QTemporaryDir dir;
+      FakeReportHost host;
+      host.keepPdf = true;
+      const QString name = QString(length - 4, QChar('n')) + ".pdf";
+      host.dialog.path = dir.filePath(name);
+      PrintReport(ds, host);
+      QVERIFY2(host.messages.isEmpty(), qPrintable(host.messages.join(" | ")));
+      QCOMPARE(host.ended, QStringList({host.dialog.path}));
+      QCOMPARE(testing::PdfPages(host.dialog.path), 1);
+      QCOMPARE(Entries(dir.path()), QStringList({name}));
+    }
+  }
+
+  // A path with ".." after a link to a folder names the link's parent, as
+  // the system resolves it: the PDF is written there, not beside the link,
+  // and that folder is flushed after the rename, once, holding the PDF.
+  void dotDotAfterAFolderLinkIsResolvedByTheSystem() {
+    struct WatchedFlush : FileReplaceCalls {
+      QStringList flushed;
+      QStringList entriesAtFlush;
+      QByteArray pdfAtFlush;
+      QString pdf;
+      int SyncFolder(const std::string& folder) override {
+        flushed.push_back(QFile::decodeName(folder.c_str()));
+        entriesAtFlush = Entries(flushed.back());
+        pdfAtFlush = FileBytes(pdf);
+        return FileReplaceCalls::SyncFolder(folder);
+      }
+    };
+    DesignState ds = testing::ShippedProject();
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("real/sub") && QDir(dir.path()).mkdir("out"));
+    QVERIFY(QFile::link(dir.filePath("real/sub"), dir.filePath("out/ld")));
+    FakeReportHost host;
+    host.keepPdf = true;
+    host.dialog.path = dir.filePath("out") + "/ld/../x.pdf";
+    WatchedFlush calls;
+    calls.pdf = dir.filePath("real/x.pdf");
+    host.fileCalls = &calls;
+    PrintReport(ds, host);
+    QVERIFY2(host.messages.isEmpty(), qPrintable(host.messages.join(" | ")));
+    QCOMPARE(testing::PdfPages(dir.filePath("real/x.pdf")), 1);
+    QCOMPARE(Entries(dir.filePath("out")), QStringList({"ld"}));
+    QCOMPARE(Entries(dir.filePath("real")), QStringList({"sub", "x.pdf"}));
+    QCOMPARE(calls.flushed.size(), qsizetype(1));
+    QCOMPARE(QFileInfo(calls.flushed[0]).canonicalFilePath(),
+             QFileInfo(dir.filePath("real")).canonicalFilePath());
+    QCOMPARE(calls.entriesAtFlush, QStringList({"sub", "x.pdf"}));
+    QCOMPARE(calls.pdfAtFlush, FileBytes(dir.filePath("real/x.pdf")));
   }
 
   // A PDF file that cannot be written: one message naming it, nothing
@@ -625,18 +725,15 @@ class ReportCommandTest : public QObject {
   }
 
  private:
-  // The child run: a print under the limit, then one with the limit raised.
-  static void PrintUnderFileSizeLimit(const QString& folder) {
+  // The child run: a print under the limit, then one with the limit raised;
+  // in place as nobody.
+  static void PrintUnderFileSizeLimit(const QString& folder, bool inPlace) {
     DesignState ds = testing::ShippedProject();
     FakeReportHost host;
     host.dialog.path = QDir(folder).filePath("report.pdf");
     host.keepPdf = true;
-    // An earlier report larger than the limit, so that a copy cut at the
-    // limit could not pass for it.
-    const QByteArray earlier = QByteArray("%PDF-1.4 the report of yesterday\n").repeated(1000);
-    QFile file(host.dialog.path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
-    file.close();
+    const QByteArray earlier = FileBytes(host.dialog.path);
+    QVERIFY(!earlier.isEmpty());
 
     // The fonts are found before the limit is set, so that no font cache
     // of the system is written under it.
@@ -646,6 +743,7 @@ class ReportCommandTest : public QObject {
     const rlimit unlimited = limit;
     QVERIFY(unlimited.rlim_cur == RLIM_INFINITY || unlimited.rlim_cur > 10 * kFileSizeLimit);
     limit.rlim_cur = kFileSizeLimit;
+    if (inPlace) QVERIFY(testing::BecomeNobody());
     // SIGXFSZ at its default action, as the program finds it when it starts.
     QVERIFY(std::signal(SIGXFSZ, SIG_DFL) != SIG_ERR);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
@@ -787,6 +885,99 @@ class PdfCopyFileTest : public QObject {
     } else {
       QCOMPARE(FileBytes(real), QByteArray("the report of yesterday"));
     }
+  }
+
+  // An earlier file under the chosen name stays what it was to its users:
+  // its owner, group and mode, its access list and attributes, its other
+  // names (hard links). Where a new file could not be all that, or the
+  // folder takes no new file, the copy is written over it in place.
+  // Owners other than the test's own need root to make, and are written by
+  // root, or by nobody in a child process.
+  void anEarlierFileStaysWhatItWas_data() {
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("otherOwner");  // the file is 4321's, of group 4322 or nobody's
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("hardLink");
+    QTest::addColumn<bool>("attributes");  // an access list and a user attribute
+    QTest::addColumn<bool>("byNobody");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("another user's file, printed by root")
+        << 0755 << true << 0640 << false << false << false << false;
+    QTest::newRow("a file of two names") << 0755 << false << 0644 << true << false << false << true;
+    QTest::newRow("an access list and an attribute")
+        << 0755 << false << 0640 << false << true << false << false;
+    QTest::newRow("another user's file in a sticky folder, printed by nobody")
+        << 01777 << true << 0664 << false << false << true << true;
+    QTest::newRow("a folder nobody may write, printed by nobody")
+        << 0755 << false << 0666 << false << false << true << true;
+  }
+
+  void anEarlierFileStaysWhatItWas() {
+    QFETCH(int, folderMode);
+    QFETCH(bool, otherOwner);
+    QFETCH(int, mode);
+    QFETCH(bool, hardLink);
+    QFETCH(bool, attributes);
+    QFETCH(bool, byNobody);
+    QFETCH(bool, inPlace);
+    if ((otherOwner || byNobody) && !testing::RunningAsRoot()) {
+      QSKIP("needs root to make files of other users");
+    }
+    QTemporaryDir dir;
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QString folder = dir.filePath("out");
+    QVERIFY(QDir(dir.path()).mkdir("out"));
+    const QString path = QDir(folder).filePath("report.pdf");
+    const std::string local = QFile::encodeName(path).toStdString();
+    QVERIFY(WriteBytes(path, "the report of yesterday"));
+    QStringList names = {"report.pdf"};
+    if (hardLink) {
+      QCOMPARE(::link(local.c_str(), (local + ".2").c_str()), 0);
+      names.push_back("report.pdf.2");
+    }
+    if (otherOwner) QCOMPARE(::chown(local.c_str(), 4321, byNobody ? 65534 : 4322), 0);
+    QCOMPARE(::chmod(local.c_str(), static_cast<mode_t>(mode)), 0);
+    if (attributes) {
+      if (!testing::SetAttribute(local, testing::kAccessListAttribute,
+                                 testing::SharedWithOneUser(4321)) ||
+          !testing::SetAttribute(local, "user.origin", "drawing office")) {
+        QSKIP("the scratch folder's file system keeps no access lists or attributes");
+      }
+    }
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), static_cast<mode_t>(folderMode)), 0);
+    struct stat before {};
+    QCOMPARE(::stat(local.c_str(), &before), 0);
+    const auto acl = testing::Attribute(local, testing::kAccessListAttribute);
+
+    const QByteArray pdf = OnePage();
+    const auto write = [&] {
+      try {
+        PdfCopyFile(path).Write(pdf);
+        return int{testing::kAsExpected};
+      } catch (const PrintFailure&) {
+        return int{testing::kUnexpected};
+      }
+    };
+    const int outcome = byNobody ? testing::RunInChild([&] {
+      return testing::BecomeNobody() ? write() : int{testing::kCannotTest};
+    })
+                                 : write();
+    QCOMPARE(outcome, int{testing::kAsExpected});
+    QCOMPARE(FileBytes(path), pdf);
+    if (hardLink) QCOMPARE(FileBytes(path + ".2"), pdf);
+    struct stat after {};
+    QCOMPARE(::stat(local.c_str(), &after), 0);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_nlink, before.st_nlink);
+    QCOMPARE(after.st_ino == before.st_ino, inPlace);
+    QCOMPARE(testing::Attribute(local, testing::kAccessListAttribute), acl);
+    if (attributes) {
+      QCOMPARE(testing::Attribute(local, "user.origin"),
+               std::optional<std::string>("drawing office"));
+    }
+    QCOMPARE(Entries(folder), names);
   }
 
   // A name that cannot take a file: nothing is written.
