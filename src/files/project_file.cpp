@@ -2,26 +2,18 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <random>
 #include <vector>
 
 #include "calc/numeric.h"
 #include "calc/state_vars.h"
 #include "calc/window.h"
 #include "files/file_numbers.h"
+#include "files/file_replace.h"
 #include "files/regular_file.h"
 #include "files/text_encoding.h"
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace tamrel {
 
@@ -181,181 +173,9 @@ std::string ReadWholeFile(const std::string& path) {
   throw ProjectFileError(Kind::ReadFailed, path, "can't open \"" + path + "\"");
 }
 
-struct FileCloser {
-  std::FILE* f = nullptr;
-  ~FileCloser() {
-    if (f != nullptr) std::fclose(f);
-  }
-  // Closes the file; false when the close reports a failure.
-  bool Close() {
-    std::FILE* g = f;
-    f = nullptr;
-    return g == nullptr || std::fclose(g) == 0;
-  }
-};
-
-// Opens a file for writing without a buffer of its own, so that a failed
-// write leaves nothing behind to be written later.
-std::FILE* OpenForWriting(const fs::path& p, const char* mode) {
-  std::FILE* f = std::fopen(p.string().c_str(), mode);
-  if (f != nullptr) std::setvbuf(f, nullptr, _IONBF, 0);
-  return f;
-}
-
-std::string TempName(std::mt19937_64& rng) {
-  static const char kHex[] = "0123456789abcdef";
-  std::string name = ".tamrel-";
-  std::uint64_t v = rng();
-  for (int i = 0; i < 12; ++i, v >>= 4) name += kHex[v & 0xF];
-  return name + ".tmp";
-}
-
-[[noreturn]] void FailSave(const std::string& path, const std::string& why) {
-  throw ProjectFileError(Kind::CannotSave, path, "can't save \"" + path + "\": " + why);
-}
-
-// A new file beside the target under a name of its own; null when none can
-// be made there (a folder the user may not write, a path too long for the
-// system, ...).
-std::FILE* CreateTemporary(const fs::path& dir, fs::path& temp) {
-  std::random_device seed;
-  std::mt19937_64 rng((static_cast<std::uint64_t>(seed()) << 32) ^ seed());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = dir / TempName(rng);
-    std::FILE* f = OpenForWriting(temp, "wbx");
-    if (f != nullptr) return f;
-    if (errno != EEXIST) break;
-  }
-  return nullptr;
-}
-
-[[noreturn]] void FailSaveDamaged(const std::string& path) {
-  throw ProjectFileError(
-      Kind::CannotSave, path,
-      "can't save \"" + path + "\": writing failed, and the old content could not be written back",
-      true);
-}
-
-// The project file written over itself, for where a new file cannot take
-// its place: no file can be made beside it, or the new file could not keep
-// the old one's owner, group and mode, or the folder refuses the rename
-// (a sticky folder and a file of another user), or the file has other
-// names (hard links) that must go on naming it. The old content is kept in
-// memory and written back when the new one cannot be written whole; a file
-// that did not exist is removed again.
-void SaveInPlace(const std::string& path, const fs::path& target, const fs::path& dir, bool exists,
-                 const std::string& content, const ProjectSaveSteps& steps) {
-  std::string old;
-  if (exists) {
-    try {
-      old = ReadWholeFile(target.string());
-    } catch (const ProjectFileError&) {
-      FailSave(path, "its old content cannot be read to keep it");
-    }
-  }
-  FileCloser out;
-  out.f = OpenForWriting(target, exists ? "r+b" : "wbx");
-  if (out.f == nullptr) FailSave(path, "can't write the file");
-  bool ok = steps.writeAll(out.f, content);
-  ok = out.Close() && ok;
-  if (ok) {
-    if (!exists) steps.syncFolder(dir);
-    return;
-  }
-  if (!exists) {
-    std::error_code ec;
-    fs::remove(target, ec);
-    FailSave(path, "writing failed");
-  }
-  FileCloser back;
-  back.f = OpenForWriting(target, "r+b");
-  const bool restored = back.f != nullptr && steps.writeAll(back.f, old) && back.Close();
-  if (!restored) FailSaveDamaged(path);
-  FailSave(path, "writing failed; the old content was written back");
-}
-
-// A save through a link writes the file it names, also one that does not
-// exist yet, and the link stays a link; a chain of links that does not end
-// (a loop) is refused.
-fs::path LinkTarget(const std::string& path) {
-  const std::optional<fs::path> target = FollowLinks(PathOf(path));
-  if (!target) FailSave(path, "its links do not end in a file (a loop of links)");
-  return *target;
-}
-
-// Gives the new file the owner, group and mode of the file it is to
-// replace; false when it cannot have them (a file of another user or
-// group, which only its owner's rights could give away).
-bool KeepOwnerAndMode(std::FILE* file, const struct stat& old) {
-  const int fd = ::fileno(file);
-  struct stat now {};
-  if (::fstat(fd, &now) != 0) return false;
-  if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
-      ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-    return false;
-  }
-  // After the owner: a change of owner clears the set-id bits.
-  if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fstat(fd, &now) != 0) return false;
-  return now.st_uid == old.st_uid && now.st_gid == old.st_gid &&
-         (now.st_mode & 07777) == (old.st_mode & 07777);
-}
-
-void SaveProject(const std::string& path, const std::string& content,
-                 const ProjectSaveSteps& steps) {
-  const fs::path target = LinkTarget(path);
-  struct stat st {};
-  const bool exists = ::lstat(target.c_str(), &st) == 0;
-  if (exists && !S_ISREG(st.st_mode)) FailSave(path, "it is not a file");
-  if (exists) {
-    // A file the user may not change is not replaced behind their back.
-    std::FILE* probe = std::fopen(target.c_str(), "r+b");
-    if (probe == nullptr) FailSave(path, "the file is read-only");
-    std::fclose(probe);
-  }
-  fs::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  // A file of several names stays one file under all of them.
-  if (exists && st.st_nlink > 1) {
-    SaveInPlace(path, target, dir, exists, content, steps);
-    return;
-  }
-
-  // The new content goes into a file of its own beside the project, which
-  // replaces the project only once it is complete: a failure at any point
-  // leaves the old file as it was.
-  fs::path temp;
-  FileCloser out;
-  out.f = CreateTemporary(dir, temp);
-  const auto dropTemp = [&] {
-    out.Close();
-    std::error_code ec;
-    fs::remove(temp, ec);
-  };
-  if (out.f != nullptr && exists && !KeepOwnerAndMode(out.f, st)) {
-    dropTemp();
-    out.f = nullptr;
-  }
-  if (out.f == nullptr) {
-    SaveInPlace(path, target, dir, exists, content, steps);
-    return;
-  }
-  bool ok = steps.writeAll(out.f, content);
-  ok = out.Close() && ok;
-  if (!ok) {
-    dropTemp();
-    FailSave(path, "writing failed");
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int why = errno;
-    dropTemp();
-    // A folder that lets the user write the file but not replace it.
-    if (exists && (why == EPERM || why == EACCES)) {
-      SaveInPlace(path, target, dir, exists, content, steps);
-      return;
-    }
-    FailSave(path, "writing failed");
-  }
-  steps.syncFolder(dir);  // the rename itself reaches the disk
+[[noreturn]] void FailSave(const std::string& path, const FileReplaceError& e) {
+  throw ProjectFileError(Kind::CannotSave, path, "can't save \"" + path + "\": " + e.what(),
+                         e.fileMayBeDamaged());
 }
 
 // Exact comparison at the table's single precision: a dimension taken from a
@@ -476,41 +296,16 @@ void RefillBuiltUpSets(DesignState& ds) {
   }
 }
 
-bool WriteWholeFile(std::FILE* file, std::string_view bytes) {
-  if (std::fseek(file, 0, SEEK_SET) != 0) return false;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) return false;
-  if (std::fflush(file) != 0) return false;
-#if defined(__unix__) || defined(__APPLE__)
-  // An old content longer than the new one is cut off.
-  if (::ftruncate(::fileno(file), static_cast<off_t>(bytes.size())) != 0) return false;
-  if (::fsync(::fileno(file)) != 0) return false;
-#endif
-  return true;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-#if defined(__unix__) || defined(__APPLE__)
-  // The file is in place already: a folder that cannot be synced (a file
-  // system without it) does not make the save a failure.
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-#else
-  (void)folder;
-#endif
-}
-
-ProjectSaveSteps DiskSaveSteps() {
-  return {WriteWholeFile, SyncFolder};
-}
-
 void WriteProjectFile(DesignState& ds, const std::string& path) {
-  WriteProjectFile(ds, path, DiskSaveSteps());
+  WriteProjectFile(ds, path, SystemFileReplaceCalls());
 }
 
-void WriteProjectFile(DesignState& ds, const std::string& path, const ProjectSaveSteps& steps) {
-  SaveProject(path, ProjectFileText(ds), steps);
+void WriteProjectFile(DesignState& ds, const std::string& path, FileReplaceCalls& calls) {
+  try {
+    ReplaceFile(PathOf(path), ProjectFileText(ds), calls);
+  } catch (const FileReplaceError& e) {
+    FailSave(path, e);
+  }
   SetCaption(ds, path);
 }
 

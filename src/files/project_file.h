@@ -11,15 +11,13 @@
 // content back; only when that fails too can the file be left part written).
 
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "calc/design_state.h"
 #include "calc/state_vars.h"  // kProjectFileLines
+#include "files/file_replace.h"
 
 namespace tamrel {
 
@@ -52,32 +50,18 @@ class ProjectFileError : public std::runtime_error {
 };
 
 // Writes the 59 lines of the project to path, then filename := path and the
-// main window's caption := "Tamrel DNV: " + path. Through a symbolic link
-// (or a chain of them) the file it names is written, also one that does not
-// exist yet; a loop of links is refused. The file is written beside the
-// target under a temporary name with the old file's owner, group and mode,
-// and renamed over it only when complete (the folder is synced after the
-// rename). Where that cannot be (no file can be made beside it: a folder the
-// user may not write, a path at the system's length limit; the new file
-// cannot keep the old one's owner or group; the folder refuses the rename;
-// the file has hard links) but the project file itself can be written, it
-// is written in place; should that fail, its old content is written back.
-// A failure throws ProjectFileError (CannotSave) and leaves filename and the
-// caption alone.
+// main window's caption := "Tamrel DNV: " + path. The file is replaced as
+// ReplaceFile replaces a file (files/file_replace.h): through a chain of
+// links the file it names is written, also one that does not exist yet; the
+// old file keeps its owner, group, mode, access list and attributes, its
+// hard links, or it is written in place with its old content written back
+// should the new one fail. A failure throws ProjectFileError (CannotSave;
+// fileMayBeDamaged() where the write-back failed too) and leaves filename
+// and the caption alone.
 void WriteProjectFile(DesignState& ds, const std::string& path);
 
-// The two steps of a save that reach the disk, replaceable in tests to make
-// them fail. writeAll: bytes as the whole content of an open file (from its
-// start, cut to their length), flushed to the disk; false on any failure.
-// syncFolder: makes a new or renamed entry of a folder durable.
-struct ProjectSaveSteps {
-  std::function<bool(std::FILE* file, std::string_view bytes)> writeAll;
-  std::function<void(const std::filesystem::path& folder)> syncFolder;
-};
-ProjectSaveSteps DiskSaveSteps();
-bool WriteWholeFile(std::FILE* file, std::string_view bytes);
-void SyncFolder(const std::filesystem::path& folder);
-void WriteProjectFile(DesignState& ds, const std::string& path, const ProjectSaveSteps& steps);
+// The same through calls of the system that a test can make fail.
+void WriteProjectFile(DesignState& ds, const std::string& path, FileReplaceCalls& calls);
 
 // Reads the project file at path into the design state, by its format number
 // on line 1 (fileverin), then filename := path, the caption as the writer

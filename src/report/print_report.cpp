@@ -81,7 +81,7 @@ void PrintPdfCopy(DesignState& ds, ReportHost& host, const QPrinter& printer) {
             printer.colorMode() == QPrinter::GrayScale ? ReportPage::Colours::Grey
                                                        : ReportPage::Colours::Colour);
   }
-  file.Write(pdf.data(), host.ReportPdfFileCalls());
+  file.Write(pdf.data(), host.ReportFileCalls());
 }
 
 // One copy, a print document of its own. Throws PrintFailure when the

@@ -40,7 +40,7 @@ class ReportHost {
   // A copy's print document has been ended (handed to the printer).
   virtual void ReportCopyEnded(int /*copy*/) {}
   // The calls through which a copy printed as PDF is written to its file.
-  virtual PdfFileCalls& ReportPdfFileCalls() { return SystemPdfFileCalls(); }
+  virtual FileReplaceCalls& ReportFileCalls() { return SystemFileReplaceCalls(); }
 };
 
 // The menu-bar command "Print" (mnuprint): runs PrintReport and nothing else.

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -13,16 +13,18 @@
 #include <vector>
 
 #include "calc/defaults.h"
+#include "files/child_process.h"
+#include "files/file_attributes.h"
 #include "files/project_file.h"
 #include "files/project_test_support.h"
 
-#if defined(__unix__)
-#include <grp.h>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/syscall.h>
 #include <unistd.h>
-#endif
 
 namespace tamrel {
 namespace {
@@ -30,62 +32,6 @@ namespace {
 using namespace tamrel::testing;
 using namespace std::string_literals;
 using ErrKind = ProjectFileError::Kind;
-
-bool RunningAsRoot() {
-#if defined(__unix__)
-  return ::geteuid() == 0;
-#else
-  return false;
-#endif
-}
-
-// What a body run without root reports.
-enum Outcome : int {
-  kAsExpected = 0,
-  kUnexpected = 1,
-  kCannotTest = 2,  // the scratch folder is out of reach of an ordinary user
-};
-
-#if defined(__unix__)
-// Runs body in a child process of its own and returns what it returned:
-// kUnexpected when body throws or the child does not end normally,
-// kCannotTest when no child can be started.
-int RunInChild(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t pid = ::fork();
-  if (pid < 0) return kCannotTest;
-  if (pid == 0) {
-    int code = kUnexpected;
-    try {
-      code = body();
-    } catch (...) {
-    }
-    std::_Exit(code);
-  }
-  int status = 0;
-  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return kUnexpected;
-  return WEXITSTATUS(status);
-}
-#endif
-
-// Runs body where file permissions hold: in the test process, or, when the
-// tests run as root (who may write anything), in a child process that has
-// given up root for the user and group "nobody" (65534). Returns kCannotTest
-// when that cannot be arranged.
-int RunWithoutRoot(const std::function<int()>& body) {
-  if (!RunningAsRoot()) return body();
-#if defined(__unix__)
-  return RunInChild([&] {
-    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0 ||
-        ::geteuid() == 0) {
-      return int{kCannotTest};
-    }
-    return body();
-  });
-#else
-  return kCannotTest;
-#endif
-}
 
 bool CanOpenForWriting(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "r+b");
@@ -328,12 +274,12 @@ TEST(ProjectFileFailure, AMissingFileIsToldApart) {
 // A save that fails: CannotSave, filename and caption unchanged. Returns
 // the message.
 std::string ExpectSaveFails(DesignState& ds, const RecordingWindow& window, const std::string& path,
-                            const ProjectSaveSteps& steps = DiskSaveSteps(),
+                            FileReplaceCalls& calls = SystemFileReplaceCalls(),
                             bool* damaged = nullptr) {
   const std::string filename = ds.filename;
   std::string message;
   try {
-    WriteProjectFile(ds, path, steps);
+    WriteProjectFile(ds, path, calls);
     ADD_FAILURE() << "the save succeeded";
   } catch (const ProjectFileError& e) {
     EXPECT_EQ(e.kind(), ErrKind::CannotSave);
@@ -473,6 +419,30 @@ TEST(ProjectFileFailure, SaveAtThePathLengthLimit) {
   EXPECT_EQ(dir.Entries().size(), 1u);
 }
 
+// The system's calls, on a disk that fills: the first write of the new
+// content takes half of it, the next fails (ENOSPC); the writes after that
+// (the old content written back) succeed, or fail too with restoreFails.
+struct FillingDisk : FileReplaceCalls {
+  bool restoreFails = false;
+  int newWrites = 0;  // writes of the new content
+  int oldWrites = 0;  // writes after the disk filled
+  bool full = false;
+  ssize_t Write(int fd, const char* data, std::size_t size) override {
+    if (!full) {
+      if (newWrites++ == 0) return FileReplaceCalls::Write(fd, data, size / 2);
+      full = true;
+      errno = ENOSPC;
+      return -1;
+    }
+    ++oldWrites;
+    if (restoreFails) {
+      errno = ENOSPC;
+      return -1;
+    }
+    return FileReplaceCalls::Write(fd, data, size);
+  }
+};
+
 // A write in place that fails: the old content is written back (also over
 // the part of a longer new content already written, and cut to its own
 // length again), the save is reported as failed, filename and caption stay.
@@ -480,7 +450,6 @@ TEST(ProjectFileFailure, SaveAtThePathLengthLimit) {
 TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
   RecordingWindow window;
   DesignState ds = OpenProject(window);
-  const std::string text = ProjectFileText(ds);
   struct Case {
     const char* name;
     std::optional<std::string> old;  // none: no file before the save
@@ -496,30 +465,20 @@ TEST(ProjectFileFailure, AFailedWriteInPlaceWritesTheOldContentBack) {
     SCOPED_TRACE(c.name);
     PathAtTheLimit at;
     if (c.old) WriteBytes(at.path, *c.old);
-    int newWrites = 0, oldWrites = 0;
-    ProjectSaveSteps steps = DiskSaveSteps();
-    steps.writeAll = [&](std::FILE* f, std::string_view bytes) {
-      if (bytes == text) {
-        ++newWrites;  // half of it reaches the file, then the disk is full
-        std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
-        std::fflush(f);
-        return false;
-      }
-      ++oldWrites;
-      return !c.restoreFails && WriteWholeFile(f, bytes);
-    };
+    FillingDisk calls;
+    calls.restoreFails = c.restoreFails;
     bool damaged = false;
-    const std::string message = ExpectSaveFails(ds, window, at.path, steps, &damaged);
+    const std::string message = ExpectSaveFails(ds, window, at.path, calls, &damaged);
     if (c.restoreFails) {
       EXPECT_NE(message.find("could not be written back"), std::string::npos) << message;
     }
     EXPECT_EQ(damaged, c.restoreFails);
-    EXPECT_EQ(newWrites, 1);
+    EXPECT_EQ(calls.newWrites, 2);  // half of it, then the disk is full
     if (!c.old) {
-      EXPECT_EQ(oldWrites, 0);
+      EXPECT_EQ(calls.oldWrites, 0);
       EXPECT_TRUE(at.Entries().empty());
     } else if (!c.restoreFails) {
-      EXPECT_EQ(oldWrites, 1);
+      EXPECT_EQ(calls.oldWrites, 1);
       EXPECT_EQ(ReadBytes(at.path), *c.old);
       EXPECT_EQ(at.Entries(), std::vector<std::string>{"p.tmr"});
     }
@@ -537,11 +496,7 @@ TEST(ProjectFileFailure, AWriteInPlaceStoppedByTheFileSizeLimit) {
   DesignState ds = OpenProject(window);
   const std::string fits = ProjectFileText(ds);
   ASSERT_LT(fits.size(), 1024u);
-  const int outcome = RunInChild([&] {
-    const rlimit limit{1024, 1024};
-    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-      return int{kUnexpected};
-    }
+  const int outcome = RunUnderFileSizeLimit(1024, false, [&] {
     try {
       WriteProjectFile(ds, at.path);
       ds.proj = std::string(3000, 'p');  // past the limit
@@ -570,11 +525,7 @@ TEST(ProjectFileFailure, ASaveInPlaceWhoseWriteBackFailsTooSaysSo) {
   RecordingWindow window;
   DesignState ds = OpenProject(window);
   ds.proj = std::string(3000, 'p');
-  const int outcome = RunInChild([&] {
-    const rlimit limit{1024, 1024};
-    if (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-      return int{kUnexpected};
-    }
+  const int outcome = RunUnderFileSizeLimit(1024, false, [&] {
     try {
       WriteProjectFile(ds, at.path);
     } catch (const ProjectFileError& e) {
@@ -671,6 +622,50 @@ TEST(ProjectFileFailure, SavesInSharedFoldersKeepOwnerGroupAndMode) {
   }
 }
 
+// A project larger than the file-size limit allows, saved by a program
+// that finds SIGXFSZ at its default action: the save fails as on a full
+// disk, and the program goes on. The old file stays byte for byte, owner,
+// group and mode included, with nothing beside it: in its own folder the
+// temporary file cut at the limit is removed; in place (another user's
+// file in a sticky folder, saved by nobody) the old content is written back.
+TEST(ProjectFileFailure, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheFile) {
+  struct Case {
+    const char* name;
+    bool sticky;  // another user's file in a sticky folder (needs root to make)
+  };
+  const Case cases[] = {{"own folder", false}, {"in place, sticky folder", true}};
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  ds.proj = std::string(3000, 'p');
+  const std::string old = "the old project";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.sticky && !RunningAsRoot()) {
+      std::printf("skipped \"%s\": needs root to make a file of another user\n", c.name);
+      continue;
+    }
+    TempDir dir;
+    const std::string path = dir.File("p.tmr");
+    WriteBytes(path, old);
+    if (c.sticky) {
+      ASSERT_EQ(::chown(path.c_str(), kOtherUser, kNobodyGroup), 0);
+      ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+      ASSERT_EQ(::chmod(dir.path().c_str(), 01777), 0);
+    }
+    const FileIdentity before = IdentityOf(path);
+    const int outcome =
+        RunUnderFileSizeLimit(1024, c.sticky, [&] { return SaveFailsCleanly(ds, window, path); });
+    EXPECT_EQ(outcome, kAsExpected);
+    EXPECT_EQ(ReadBytes(path), old);
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.inode, before.inode);
+    EXPECT_EQ(after.owner, before.owner);
+    EXPECT_EQ(after.group, before.group);
+    EXPECT_EQ(after.mode, before.mode);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+  }
+}
+
 // A file with several names (hard links) stays one file under all of them,
 // whoever saves it.
 TEST(ProjectFileFailure, AHardLinkedFileStaysOneFile) {
@@ -718,11 +713,14 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
        "p.tmr",
        "sub/real.tmr",
        false},
+      // ".." after a link to a folder is that folder's parent, as the system
+      // resolves it, not the folder that holds the link.
+      {"\"..\" after a link to a folder", {{"ld", "sub/inner"}}, "ld/../p.tmr", "sub/p.tmr", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir dir;
-    fs::create_directory(dir.path() / "sub");
+    fs::create_directories(dir.path() / "sub" / "inner");
     for (const auto& [link, to] : c.links) {
       const std::string target = to[0] == '@' ? dir.path().string() + to.substr(1) : to;
       fs::create_symlink(target, dir.path() / link);
@@ -736,6 +734,14 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
       EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / link))) << link;
     }
     EXPECT_EQ(ReadBytes(dir.File(c.saved)), text);
+    // Nothing else is written: no new name beside the links or in "sub".
+    std::vector<std::string> expected = {"sub"};
+    for (const auto& [link, to] : c.links) {
+      if (link.find('/') == std::string::npos) expected.push_back(link);
+    }
+    if (std::string(c.written).find('/') == std::string::npos) expected.push_back(c.written);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(dir.Entries(), expected);
   }
 
   // A loop: a names b, b names a.
@@ -751,6 +757,189 @@ TEST(ProjectFileFailure, SavesThroughLinksWriteTheFileTheyName) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.tmr", "b.tmr"}));
 }
 
+// A chain of links is followed as far as the system itself follows one in
+// a path (40 links): a chain of 40 saves the file it ends in, one of 41 is
+// refused as a loop, the file and the links as they were.
+TEST(ProjectFileFailure, AChainOfLinksIsFollowedAsFarAsTheSystemFollowsIt) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  for (const int links : {40, 41}) {
+    SCOPED_TRACE(links);
+    TempDir dir;
+    const auto name = [&](int k) { return "l" + std::to_string(k); };
+    for (int k = 0; k < links; ++k) {
+      fs::create_symlink(k + 1 == links ? std::string("p.tmr") : name(k + 1), dir.path() / name(k));
+    }
+    WriteBytes(dir.File("p.tmr"), "the old project");
+    // What the system does with the chain.
+    const int fd = ::open(dir.File(name(0)).c_str(), O_RDONLY | O_CLOEXEC);
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    EXPECT_EQ(fd >= 0, links == 40);
+    if (fd < 0) {
+      EXPECT_EQ(error, ELOOP);
+    }
+
+    window.captions.clear();
+    if (links == 40) {
+      WriteProjectFile(ds, dir.File(name(0)));
+      EXPECT_EQ(ReadBytes(dir.File("p.tmr")), ProjectFileText(ds));
+    } else {
+      ds.filename = "New File";
+      const std::string message = ExpectSaveFails(ds, window, dir.File(name(0)));
+      EXPECT_NE(message.find("loop"), std::string::npos) << message;
+      EXPECT_EQ(ReadBytes(dir.File("p.tmr")), "the old project");
+    }
+    for (int k = 0; k < links; ++k) EXPECT_TRUE(fs::is_symlink(dir.path() / name(k))) << k;
+    EXPECT_EQ(dir.Entries().size(), static_cast<std::size_t>(links) + 1);
+  }
+}
+
+// The system's calls, of which SetAttribute refuses one attribute (as for
+// an attribute that only some users may set).
+struct RefusedAttribute : FileReplaceCalls {
+  std::string refused;
+  int SetAttribute(int fd, const std::string& name, const char* value, std::size_t size) override {
+    if (name == refused) {
+      errno = EPERM;
+      return -1;
+    }
+    return FileReplaceCalls::SetAttribute(fd, name, value, size);
+  }
+};
+
+// A file shared with one more user through its access list, with an
+// attribute of its own: after a save it is still shared as it was (the
+// same access list and mode, so that the mask still keeps the group to
+// reading), and keeps its attribute. Where the new file cannot take an
+// attribute, the file is written in place instead, keeping them all.
+TEST(ProjectFileFailure, ASaveKeepsTheAccessListAndTheAttributes) {
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  for (const bool refused : {false, true}) {
+    SCOPED_TRACE(refused ? "an attribute the new file cannot take" : "copied to the new file");
+    TempDir dir;
+    const std::string path = dir.File("p.tmr");
+    WriteBytes(path, "the old project");
+    if (!SetAttribute(path, kAccessListAttribute, SharedWithOneUser(kOtherUser)) ||
+        !SetAttribute(path, "user.origin", "drawing office")) {
+      GTEST_SKIP() << "the scratch folder's file system keeps no access lists or attributes";
+    }
+    const std::optional<std::string> acl = Attribute(path, kAccessListAttribute);
+    ASSERT_TRUE(acl);
+    const FileIdentity before = IdentityOf(path);
+    EXPECT_EQ(before.mode, mode_t{0640});
+    RefusedAttribute calls;
+    calls.refused = refused ? "user.origin" : "";
+    window.captions.clear();
+    WriteProjectFile(ds, path, calls);
+    EXPECT_EQ(ReadBytes(path), ProjectFileText(ds));
+    EXPECT_EQ(Attribute(path, kAccessListAttribute), acl);
+    EXPECT_EQ(Attribute(path, "user.origin"), std::optional<std::string>("drawing office"));
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.mode, before.mode);
+    EXPECT_EQ(after.inode == before.inode, refused);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
+    if (RunningAsRoot()) {
+      // The user the list names may read the file, and the mask keeps them
+      // from writing it.
+      const int outcome = RunInChild([&] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kOtherGroup) != 0 ||
+            ::setuid(kOtherUser) != 0) {
+          return int{kCannotTest};
+        }
+        const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        const int out = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        return in >= 0 && out < 0 && errno == EACCES ? int{kAsExpected} : int{kUnexpected};
+      });
+      EXPECT_EQ(outcome, kAsExpected);
+    }
+  }
+}
+
+// Drops one capability of the process (a child's); false when it cannot.
+bool DropCapability(int capability) {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2]{};
+  if (::syscall(SYS_capget, &header, data) != 0) return false;
+  const auto bit = 1u << (capability % 32);
+  data[capability / 32].effective &= ~bit;
+  data[capability / 32].permitted &= ~bit;
+  return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+// Folders that let a file be written but not be replaced, saved by root:
+// an append-only folder (no name made there could be removed again), and a
+// sticky folder of another user, by a saver who may give a file away
+// (CAP_CHOWN) but not replace another user's file in a sticky folder
+// (without CAP_FOWNER): the rename is refused there. The file is written
+// in place and keeps what it was; nothing is left beside it.
+TEST(ProjectFileFailure, WhereTheFolderRefusesTheRenameTheFileIsWrittenInPlace) {
+  if (!RunningAsRoot()) GTEST_SKIP() << "needs root to make such folders";
+  RecordingWindow window;
+  DesignState ds = OpenProject(window);
+  for (const bool appendOnly : {true, false}) {
+    SCOPED_TRACE(appendOnly ? "append-only folder" : "sticky folder, no right to replace");
+    TempDir dir;
+    const fs::path folder = dir.path() / "shared";
+    fs::create_directory(folder);
+    const std::string path = (folder / "p.tmr").string();
+    WriteBytes(path, "the old project");
+    int flags = 0;
+    if (appendOnly) {
+      const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      ASSERT_GE(fd, 0);
+      const bool set = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+                       (flags |= FS_APPEND_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+      ::close(fd);
+      if (!set) GTEST_SKIP() << "the scratch folder cannot be made append-only here";
+    } else {
+      ASSERT_EQ(::chown(folder.c_str(), kOtherUser, kOtherGroup), 0);
+      ASSERT_EQ(::chmod(folder.c_str(), 01777), 0);
+      ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherGroup), 0);
+      ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    }
+    const FileIdentity before = IdentityOf(path);
+    const int outcome = RunInChild([&] {
+      if (!appendOnly && !DropCapability(CAP_FOWNER)) return int{kCannotTest};
+      return SaveSucceeds(ds, path) ? int{kAsExpected} : int{kUnexpected};
+    });
+    std::vector<std::string> entries;
+    for (const auto& e : fs::directory_iterator(folder)) entries.push_back(e.path().filename());
+    if (appendOnly) {
+      const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      flags &= ~FS_APPEND_FL;
+      ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+      ::close(fd);
+    }
+    ASSERT_NE(outcome, kCannotTest);
+    EXPECT_EQ(outcome, kAsExpected);
+    EXPECT_EQ(ReadBytes(path), ProjectFileText(ds));
+    const FileIdentity after = IdentityOf(path);
+    EXPECT_EQ(after.inode, before.inode);
+    EXPECT_EQ(after.owner, before.owner);
+    EXPECT_EQ(after.group, before.group);
+    EXPECT_EQ(after.mode, before.mode);
+    EXPECT_EQ(entries, std::vector<std::string>{"p.tmr"});
+  }
+}
+
+// The system's calls; at the flush of a folder, what the folder and the
+// project hold.
+struct WatchedFolderSync : FileReplaceCalls {
+  const TempDir* dir = nullptr;
+  std::string path;
+  std::vector<fs::path> synced;
+  std::string contentAtSync;
+  std::vector<std::string> entriesAtSync;
+  int SyncFolder(const std::string& folder) override {
+    synced.push_back(folder);
+    contentAtSync = ReadBytes(path);
+    entriesAtSync = dir->Entries();
+    return FileReplaceCalls::SyncFolder(folder);
+  }
+};
+
 // The temporary file is renamed over the project, then the folder is synced
 // so that the rename itself is on the disk; a temporary file that cannot be
 // written whole replaces nothing, is removed, and nothing is synced.
@@ -760,31 +949,29 @@ TEST(ProjectFileFailure, TheFolderIsSyncedAfterTheRename) {
   TempDir dir;
   const std::string path = dir.File("p.tmr");
   WriteBytes(path, "the old project");
-  std::vector<fs::path> synced;
-  std::string contentAtSync;
-  std::vector<std::string> entriesAtSync;
-  ProjectSaveSteps steps = DiskSaveSteps();
-  steps.syncFolder = [&](const fs::path& folder) {
-    synced.push_back(folder);
-    contentAtSync = ReadBytes(path);
-    entriesAtSync = dir.Entries();
-  };
-  WriteProjectFile(ds, path, steps);
-  ASSERT_EQ(synced.size(), 1u);
-  EXPECT_TRUE(fs::equivalent(synced[0], dir.path()));
-  EXPECT_EQ(contentAtSync, ProjectFileText(ds));
-  EXPECT_EQ(entriesAtSync, std::vector<std::string>{"p.tmr"});
+  WatchedFolderSync calls;
+  calls.dir = &dir;
+  calls.path = path;
+  WriteProjectFile(ds, path, calls);
+  ASSERT_EQ(calls.synced.size(), 1u);
+  EXPECT_TRUE(fs::equivalent(calls.synced[0], dir.path()));
+  EXPECT_EQ(calls.contentAtSync, ProjectFileText(ds));
+  EXPECT_EQ(calls.entriesAtSync, std::vector<std::string>{"p.tmr"});
 
   WriteBytes(path, "the old project");
-  synced.clear();
   window.captions.clear();
   ds.filename = "New File";
-  steps.writeAll = [](std::FILE* f, std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size() / 2, f);
-    return false;
-  };
-  ExpectSaveFails(ds, window, path, steps);
-  EXPECT_TRUE(synced.empty());
+  struct FailingWrites : WatchedFolderSync {
+    ssize_t Write(int fd, const char* data, std::size_t size) override {
+      FileReplaceCalls::Write(fd, data, size / 2);
+      errno = EIO;
+      return -1;
+    }
+  } failing;
+  failing.dir = &dir;
+  failing.path = path;
+  ExpectSaveFails(ds, window, path, failing);
+  EXPECT_TRUE(failing.synced.empty());
   EXPECT_EQ(ReadBytes(path), "the old project");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
 }

@@ -255,7 +255,7 @@ class PrinterDialogTest : public QObject {
     QCOMPARE(again.seen.file, pdf);
     QVERIFY(host.messages.isEmpty());
     QCOMPARE(host.ended.size(), qsizetype(1));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"tank.pdf"}));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"tank.pdf"}));
   }
 
   // The page range among the job options of the print system goes; every

@@ -89,7 +89,7 @@ class PdfPrinterDialog : public PrinterDialogService {
 // The main window as the report sees it: no owner widget, a fixed clock,
 // the messages it was asked to show, and each ended copy's PDF moved aside
 // as <path>.<copy>.pdf (kept where it is with keepPdf). A PDF file is
-// written through pdfFileCalls where set, else through the system's calls.
+// written through fileCalls where set, else through the system's calls.
 class FakeReportHost : public ReportHost {
  public:
   PdfPrinterDialog dialog;
@@ -99,7 +99,7 @@ class FakeReportHost : public ReportHost {
   QStringList messages;
   bool keepPdf = false;
   std::function<void(int)> onCopyEnded;
-  PdfFileCalls* pdfFileCalls = nullptr;
+  FileReplaceCalls* fileCalls = nullptr;
 
   QWidget* ReportOwner() override { return nullptr; }
   PrinterDialogService& PrinterDialog() override { return dialog; }
@@ -120,8 +120,8 @@ class FakeReportHost : public ReportHost {
     }
     if (onCopyEnded) onCopyEnded(copy);
   }
-  PdfFileCalls& ReportPdfFileCalls() override {
-    return pdfFileCalls != nullptr ? *pdfFileCalls : SystemPdfFileCalls();
+  FileReplaceCalls& ReportFileCalls() override {
+    return fileCalls != nullptr ? *fileCalls : SystemFileReplaceCalls();
   }
 };
 

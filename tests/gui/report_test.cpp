@@ -2,6 +2,7 @@
 // document per copy, silence on cancel and on failure, and the page's
 // contents read back from the PDF it prints.
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -21,12 +22,16 @@
 #include <QTest>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "calc/fake_window.h"
 #include "calc/format.h"
+#include "files/child_process.h"
+#include "files/file_attributes.h"
 #include "files/project_file.h"
 #include "gui_support.h"
 #include "report/pdf_copy_file.h"
@@ -89,6 +94,18 @@ class FailingWindow : public testing::FakeWindow {
   }
 };
 
+// Everything in a folder, hidden names included (a temporary file's name
+// begins with a dot).
+QStringList Entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                QDir::NoDotAndDotDot);
+}
+
+ino_t InodeOf(const QString& path) {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 QByteArray FileBytes(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
@@ -107,8 +124,9 @@ QByteArray ProjectFileBytes(DesignState& ds, const QString& path) {
 
 // The system's file calls, of which one step fails at its n-th call:
 // with `error` as errno, or (error 0) a write that takes nothing; writes
-// take at most writeLimit bytes each where that is not 0.
-class FaultyFileCalls : public PdfFileCalls {
+// take at most writeLimit bytes each where that is not 0. Create is an
+// open that makes a new file.
+class FaultyFileCalls : public FileReplaceCalls {
  public:
   enum class Step { None, Create, Write, Sync, Close, Rename, SyncFolder };
   Step failing = Step::None;
@@ -117,24 +135,25 @@ class FaultyFileCalls : public PdfFileCalls {
   std::size_t writeLimit = 0;
   int writes = 0;
 
-  int Create(const std::string& path) override {
-    return Fails(Step::Create) ? -1 : PdfFileCalls::Create(path);
+  int Open(const std::string& path, int flags, mode_t mode) override {
+    if ((flags & O_CREAT) != 0 && Fails(Step::Create)) return -1;
+    return FileReplaceCalls::Open(path, flags, mode);
   }
   ssize_t Write(int fd, const char* data, std::size_t size) override {
     ++writes;
     if (Fails(Step::Write)) return error == 0 ? 0 : -1;
-    return PdfFileCalls::Write(fd, data, writeLimit == 0 ? size : std::min(size, writeLimit));
+    return FileReplaceCalls::Write(fd, data, writeLimit == 0 ? size : std::min(size, writeLimit));
   }
-  int Sync(int fd) override { return Fails(Step::Sync) ? -1 : PdfFileCalls::Sync(fd); }
+  int Sync(int fd) override { return Fails(Step::Sync) ? -1 : FileReplaceCalls::Sync(fd); }
   int Close(int fd) override {
-    const int closed = PdfFileCalls::Close(fd);  // as NFS: closed, yet a late write error
+    const int closed = FileReplaceCalls::Close(fd);  // as NFS: closed, yet a late write error
     return Fails(Step::Close) ? -1 : closed;
   }
   int Rename(const std::string& from, const std::string& to) override {
-    return Fails(Step::Rename) ? -1 : PdfFileCalls::Rename(from, to);
+    return Fails(Step::Rename) ? -1 : FileReplaceCalls::Rename(from, to);
   }
   int SyncFolder(const std::string& folder) override {
-    return Fails(Step::SyncFolder) ? -1 : PdfFileCalls::SyncFolder(folder);
+    return Fails(Step::SyncFolder) ? -1 : FileReplaceCalls::SyncFolder(folder);
   }
 
  private:
@@ -219,7 +238,7 @@ class ReportCommandTest : public QObject {
                                          "UF = SigjSd/fksd = 155.3/111.1 = 1.40 <= 1.00",
                                          "UF = Areq/A = 3.607E+3/2.553E+3 = 1.41 <= 1.00",
                                          "UF = IR/I = 1.091E+8/1.691E+7 = 6.45 <= 1.00"}));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"Tank A.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"Tank A.pdf"}));
   }
 
   // One printer for the run: a second Print offers the printer (PDF
@@ -372,7 +391,7 @@ class ReportCommandTest : public QObject {
              QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
     QCOMPARE(testing::PdfPages(host.dialog.path), 1);
     QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"failing.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"failing.pdf"}));
     QCOMPARE(window.calls, 2);
     QCOMPARE(ds.ypos, 0.3);
     QCOMPARE(ds.ytop, 1.0f);
@@ -398,7 +417,7 @@ class ReportCommandTest : public QObject {
     QCOMPARE(host.messages.size(), qsizetype(1));
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("the report of yesterday"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
   }
 
   // Every step of writing the PDF file is checked. A step that fails
@@ -406,7 +425,9 @@ class ReportCommandTest : public QObject {
   // name as it was and nothing beside it; the next print works as if the
   // failure had never been. Short and interrupted writes are carried on,
   // and a folder that does not take the flush of the rename leaves the
-  // copy printed.
+  // copy printed. Where no file may be made beside the earlier one, or the
+  // folder refuses the rename, the copy is written over it in place (the
+  // same file); otherwise a new file takes its name.
   void eachStepOfWritingThePdfIsChecked_data() {
     using Step = FaultyFileCalls::Step;
     QTest::addColumn<Step>("step");
@@ -414,16 +435,20 @@ class ReportCommandTest : public QObject {
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("writeLimit");
     QTest::addColumn<bool>("printed");
-    QTest::newRow("creating the file") << Step::Create << 1 << EACCES << 0 << false;
-    QTest::newRow("the first write") << Step::Write << 1 << ENOSPC << 0 << false;
-    QTest::newRow("a later write") << Step::Write << 3 << EFBIG << 4096 << false;
-    QTest::newRow("a write that takes nothing") << Step::Write << 2 << 0 << 4096 << false;
-    QTest::newRow("the flush to disk") << Step::Sync << 1 << EIO << 0 << false;
-    QTest::newRow("closing the file") << Step::Close << 1 << EIO << 0 << false;
-    QTest::newRow("the rename") << Step::Rename << 1 << EXDEV << 0 << false;
-    QTest::newRow("short writes") << Step::None << 1 << 0 << 1000 << true;
-    QTest::newRow("an interrupted write") << Step::Write << 2 << EINTR << 4096 << true;
-    QTest::newRow("the folder's flush") << Step::SyncFolder << 1 << EIO << 0 << true;
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("creating the file") << Step::Create << 1 << ENOSPC << 0 << false << false;
+    QTest::newRow("the first write") << Step::Write << 1 << ENOSPC << 0 << false << false;
+    QTest::newRow("a later write") << Step::Write << 3 << EFBIG << 4096 << false << false;
+    QTest::newRow("a write that takes nothing") << Step::Write << 2 << 0 << 4096 << false << false;
+    QTest::newRow("the flush to disk") << Step::Sync << 1 << EIO << 0 << false << false;
+    QTest::newRow("closing the file") << Step::Close << 1 << EIO << 0 << false << false;
+    QTest::newRow("the rename") << Step::Rename << 1 << EXDEV << 0 << false << false;
+    QTest::newRow("short writes") << Step::None << 1 << 0 << 1000 << true << false;
+    QTest::newRow("an interrupted write") << Step::Write << 2 << EINTR << 4096 << true << false;
+    QTest::newRow("the folder's flush") << Step::SyncFolder << 1 << EIO << 0 << true << false;
+    QTest::newRow("no file may be made beside it")
+        << Step::Create << 1 << EACCES << 0 << true << true;
+    QTest::newRow("the rename refused") << Step::Rename << 1 << EPERM << 0 << true << true;
   }
 
   void eachStepOfWritingThePdfIsChecked() {
@@ -432,6 +457,7 @@ class ReportCommandTest : public QObject {
     QFETCH(int, error);
     QFETCH(int, writeLimit);
     QFETCH(bool, printed);
+    QFETCH(bool, inPlace);
     DesignState ds = testing::ShippedProject();
     QTemporaryDir dir;
     FakeReportHost host;
@@ -441,16 +467,17 @@ class ReportCommandTest : public QObject {
     QFile earlier(host.dialog.path);
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(yesterday) == yesterday.size());
     earlier.close();
+    const ino_t inode = InodeOf(host.dialog.path);
     FaultyFileCalls calls;
     calls.failing = step;
     calls.failAt = failAt;
     calls.error = error;
     calls.writeLimit = static_cast<std::size_t>(writeLimit);
-    host.pdfFileCalls = &calls;
+    host.fileCalls = &calls;
 
     PrintReport(ds, host);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
+    QCOMPARE(InodeOf(host.dialog.path) == inode, inPlace || !printed);
     if (printed && writeLimit > 0) QVERIFY(calls.writes > 2);  // a copy in many writes
     if (printed) {
       QVERIFY(host.messages.isEmpty());
@@ -469,40 +496,135 @@ class ReportCommandTest : public QObject {
     QCOMPARE(host.ended, QStringList({host.dialog.path}));
     QCOMPARE(testing::PdfPages(host.dialog.path), 1);
     QVERIFY(PdfText(host.dialog.path).contains("Shell Buckling"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"report.pdf"}));
   }
 
   // A file-size limit that the PDF exceeds, as a disk that fills while the
   // page is written: the print says so and leaves the earlier report as it
   // was; once the limit is raised, a print of the same run writes the whole
   // page. The limit is set in a child run of this test program, so that
-  // nothing else of this run meets it.
+  // nothing else of this run meets it, with SIGXFSZ at its default action:
+  // a print that let the signal end the child fails here. In its own folder
+  // the earlier report is larger than the limit, so that a copy cut at the
+  // limit could not pass for it; in place (another user's report in a
+  // sticky folder, printed by nobody) it is written back, so it fits.
+  void aPrintUnderAFileSizeLimit_data() {
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("own folder") << false;
+    QTest::newRow("in place") << true;
+  }
+
   void aPrintUnderAFileSizeLimit() {
+    QFETCH(bool, inPlace);
     const QByteArray childFolder = qgetenv(kUnderLimitFolder);
     if (!childFolder.isEmpty()) {
-      PrintUnderFileSizeLimit(QFile::decodeName(childFolder));
+      PrintUnderFileSizeLimit(QFile::decodeName(childFolder), inPlace);
       return;
     }
+    if (inPlace && !testing::RunningAsRoot()) QSKIP("needs root to make another user's file");
     QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther));
+    const QString folder = dir.filePath("out");
+    QVERIFY(QDir(dir.path()).mkdir("out"));
+    const QString report = QDir(folder).filePath("report.pdf");
+    const QByteArray earlier =
+        QByteArray("%PDF-1.4 the report of yesterday\n").repeated(inPlace ? 100 : 1000);
+    QCOMPARE(earlier.size() < qsizetype(kFileSizeLimit), inPlace);
+    QFile file(report);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+    file.close();
+    const QByteArray local = QFile::encodeName(report);
+    if (inPlace) {
+      QCOMPARE(::chown(local.constData(), 4321, 65534), 0);
+      QCOMPARE(::chmod(local.constData(), 0664), 0);
+      QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
+    }
+    struct stat before {};
+    QCOMPARE(::stat(local.constData(), &before), 0);
+
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kUnderLimitFolder, dir.path());
+    env.insert(kUnderLimitFolder, folder);
     env.insert("TAMREL_TEST_CLASS", "ReportCommandTest");
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {"aPrintUnderAFileSizeLimit"});
+    const QString tag = QTest::currentDataTag();
+    child.start(QCoreApplication::applicationFilePath(), {"aPrintUnderAFileSizeLimit:" + tag});
     const bool finished = child.waitForFinished(90000);
     if (!finished) child.kill(), child.waitForFinished();
     const QString output = QString::fromLocal8Bit(child.readAll());
     QVERIFY2(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
              qPrintable(output));
-    static const QRegularExpression passed(
-        "PASS\\s+: \\S*ReportCommandTest::aPrintUnderAFileSizeLimit\\(\\)");
+    const QRegularExpression passed(
+        "PASS\\s+: \\S*ReportCommandTest::aPrintUnderAFileSizeLimit\\(" +
+        QRegularExpression::escape(tag) + "\\)");
     QVERIFY2(output.contains(passed), qPrintable(output));
-    QCOMPARE(testing::PdfPages(dir.filePath("report.pdf")), 1);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(testing::PdfPages(report), 1);
+    QCOMPARE(Entries(folder), QStringList({"report.pdf"}));
+    struct stat after {};
+    QCOMPARE(::stat(local.constData(), &after), 0);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
+    if (inPlace) QCOMPARE(after.st_ino, before.st_ino);
+  }
+
+  // A name as long as a file name may be prints: the file written beside it
+  // has a short name of its own.
+  void aLongPdfNamePrints() {
+    DesignState ds = testing::ShippedProject();
+    for (const int length : {251, NAME_MAX}) {
+      QTemporaryDir dir;
+      FakeReportHost host;
+      host.keepPdf = true;
+      const QString name = QString(length - 4, QChar('n')) + ".pdf";
+      host.dialog.path = dir.filePath(name);
+      PrintReport(ds, host);
+      QVERIFY2(host.messages.isEmpty(), qPrintable(host.messages.join(" | ")));
+      QCOMPARE(host.ended, QStringList({host.dialog.path}));
+      QCOMPARE(testing::PdfPages(host.dialog.path), 1);
+      QCOMPARE(Entries(dir.path()), QStringList({name}));
+    }
+  }
+
+  // A path with ".." after a link to a folder names the link's parent, as
+  // the system resolves it: the PDF is written there, not beside the link,
+  // and that folder is flushed after the rename, once, holding the PDF.
+  void dotDotAfterAFolderLinkIsResolvedByTheSystem() {
+    struct WatchedFlush : FileReplaceCalls {
+      QStringList flushed;
+      QStringList entriesAtFlush;
+      QByteArray pdfAtFlush;
+      QString pdf;
+      int SyncFolder(const std::string& folder) override {
+        flushed.push_back(QFile::decodeName(folder.c_str()));
+        entriesAtFlush = Entries(flushed.back());
+        pdfAtFlush = FileBytes(pdf);
+        return FileReplaceCalls::SyncFolder(folder);
+      }
+    };
+    DesignState ds = testing::ShippedProject();
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("real/sub") && QDir(dir.path()).mkdir("out"));
+    QVERIFY(QFile::link(dir.filePath("real/sub"), dir.filePath("out/ld")));
+    FakeReportHost host;
+    host.keepPdf = true;
+    host.dialog.path = dir.filePath("out") + "/ld/../x.pdf";
+    WatchedFlush calls;
+    calls.pdf = dir.filePath("real/x.pdf");
+    host.fileCalls = &calls;
+    PrintReport(ds, host);
+    QVERIFY2(host.messages.isEmpty(), qPrintable(host.messages.join(" | ")));
+    QCOMPARE(testing::PdfPages(dir.filePath("real/x.pdf")), 1);
+    QCOMPARE(Entries(dir.filePath("out")), QStringList({"ld"}));
+    QCOMPARE(Entries(dir.filePath("real")), QStringList({"sub", "x.pdf"}));
+    QCOMPARE(calls.flushed.size(), qsizetype(1));
+    QCOMPARE(QFileInfo(calls.flushed[0]).canonicalFilePath(),
+             QFileInfo(dir.filePath("real")).canonicalFilePath());
+    QCOMPARE(calls.entriesAtFlush, QStringList({"sub", "x.pdf"}));
+    QCOMPARE(calls.pdfAtFlush, FileBytes(dir.filePath("real/x.pdf")));
   }
 
   // A PDF file that cannot be written: one message naming it, nothing
@@ -546,8 +668,7 @@ class ReportCommandTest : public QObject {
     QVERIFY(shell.val == ds.shellTable.val);
     QCOMPARE(ds.ypos, 0.3);
     QCOMPARE(ds.rfont, 0.0f);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList({"folder", "project.tmr"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"folder", "project.tmr"}));
     QVERIFY(QDir(dir.filePath("folder")).isEmpty());
   }
 
@@ -649,18 +770,15 @@ class ReportCommandTest : public QObject {
   }
 
  private:
-  // The child run: a print under the limit, then one with the limit raised.
-  static void PrintUnderFileSizeLimit(const QString& folder) {
+  // The child run: a print under the limit, then one with the limit raised;
+  // in place as nobody.
+  static void PrintUnderFileSizeLimit(const QString& folder, bool inPlace) {
     DesignState ds = testing::ShippedProject();
     FakeReportHost host;
     host.dialog.path = QDir(folder).filePath("report.pdf");
     host.keepPdf = true;
-    // An earlier report larger than the limit, so that a copy cut at the
-    // limit could not pass for it.
-    const QByteArray earlier = QByteArray("%PDF-1.4 the report of yesterday\n").repeated(1000);
-    QFile file(host.dialog.path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
-    file.close();
+    const QByteArray earlier = FileBytes(host.dialog.path);
+    QVERIFY(!earlier.isEmpty());
 
     // The fonts are found before the limit is set, so that no font cache
     // of the system is written under it.
@@ -670,7 +788,9 @@ class ReportCommandTest : public QObject {
     const rlimit unlimited = limit;
     QVERIFY(unlimited.rlim_cur == RLIM_INFINITY || unlimited.rlim_cur > 10 * kFileSizeLimit);
     limit.rlim_cur = kFileSizeLimit;
-    QVERIFY(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR);
+    if (inPlace) QVERIFY(testing::BecomeNobody());
+    // SIGXFSZ at its default action, as the program finds it when it starts.
+    QVERIFY(std::signal(SIGXFSZ, SIG_DFL) != SIG_ERR);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
     PrintReport(ds, host);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
@@ -678,8 +798,7 @@ class ReportCommandTest : public QObject {
              QStringList({"can't print - " + QDir::toNativeSeparators(host.dialog.path)}));
     QVERIFY(host.ended.isEmpty());
     QCOMPARE(FileBytes(host.dialog.path), earlier);
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"report.pdf"}));
+    QCOMPARE(Entries(folder), QStringList({"report.pdf"}));
 
     PrintReport(ds, host);
     QCOMPARE(host.messages.size(), qsizetype(1));
@@ -710,21 +829,35 @@ class PdfCopyFileTest : public QObject {
     return buffer.data();
   }
 
-  // The system's calls; at the rename, what the chosen name and the new
-  // file hold.
-  struct WatchedCalls : PdfFileCalls {
-    QStringList created;
+  // The system's calls. Each new file made: its name, the flags and mode it
+  // was asked for with, and the mode it has once made; the first name tried
+  // is taken by a file of someone else just before. At the rename, what the
+  // chosen name and the new file hold.
+  struct WatchedCalls : FileReplaceCalls {
+    struct Made {
+      QString path;
+      int flags;
+      mode_t asked;
+      mode_t has;  // 0: not made
+    };
+    std::vector<Made> made;
     QByteArray chosenAtRename;
     QByteArray newAtRename;
     QString chosen;
-    int Create(const std::string& path) override {
-      created.push_back(QFile::decodeName(path.c_str()));
-      return PdfFileCalls::Create(path);
+    int Open(const std::string& path, int flags, mode_t mode) override {
+      if ((flags & O_CREAT) == 0) return FileReplaceCalls::Open(path, flags, mode);
+      const QString name = QFile::decodeName(path.c_str());
+      if (made.empty()) WriteBytes(name, "not ours");
+      const int fd = FileReplaceCalls::Open(path, flags, mode);
+      struct stat st {};
+      made.push_back(
+          {name, flags, mode, fd >= 0 && ::fstat(fd, &st) == 0 ? st.st_mode & 07777 : 0});
+      return fd;
     }
     int Rename(const std::string& from, const std::string& to) override {
       chosenAtRename = FileBytes(chosen);
       newAtRename = FileBytes(QFile::decodeName(from.c_str()));
-      return PdfFileCalls::Rename(from, to);
+      return FileReplaceCalls::Rename(from, to);
     }
   };
 
@@ -740,6 +873,10 @@ class PdfCopyFileTest : public QObject {
     QTest::newRow("written, through a link to no file yet") << true << true << false;
   }
 
+  // The copy goes into a new file of a short name of its own beside the
+  // destination, never over a file that is there, never through a link,
+  // made readable by its owner alone where it is to replace a file (a new
+  // file is made as any other); it takes the destination's name once whole.
   void aWrittenCopyTakesTheName() {
     QFETCH(bool, written);
     QFETCH(bool, viaLink);
@@ -749,8 +886,6 @@ class PdfCopyFileTest : public QObject {
     const QString chosen = viaLink ? dir.filePath("link.pdf") : real;
     if (earlier) QVERIFY(WriteBytes(real, "the report of yesterday"));
     if (viaLink) QVERIFY(QFile::link(real, chosen));
-    // A file of the name the copy would take first is left alone.
-    QVERIFY(WriteBytes(real + ".part", "not ours"));
     const QByteArray pdf = OnePage();
     WatchedCalls calls;
     calls.chosen = chosen;
@@ -759,18 +894,35 @@ class PdfCopyFileTest : public QObject {
       QCOMPARE(file.Destination(), real);
       if (written) file.Write(pdf, calls);
     }
+    QStringList files = {"report.pdf"};
+    if (!earlier && !written) files.clear();
+    if (viaLink) files.push_back("link.pdf");
     if (written) {
-      QCOMPARE(calls.created, QStringList({real + ".part", real + ".1.part"}));
+      // The first name was taken: a second one is made, and the file of the
+      // first is left alone.
+      QCOMPARE(calls.made.size(), std::size_t{2});
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      for (const auto& m : calls.made) {
+        const QFileInfo info(m.path);
+        QCOMPARE(info.absolutePath(), dir.path());
+        QVERIFY2(info.fileName().size() <= 24, qPrintable(info.fileName()));
+        QCOMPARE(m.flags & (O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC),
+                 O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC);
+        QCOMPARE(m.asked, mode_t{earlier ? 0600u : 0666u});
+      }
+      QCOMPARE(calls.made[0].has, mode_t{0});
+      QCOMPARE(calls.made[1].has, mode_t{earlier ? 0600u : 0666u & ~mask});
+      QVERIFY(calls.made[0].path != calls.made[1].path);
+      QCOMPARE(FileBytes(calls.made[0].path), QByteArray("not ours"));
+      files.push_front(QFileInfo(calls.made[0].path).fileName());
       // Until the new file is whole, the name keeps what it had.
       QCOMPARE(calls.chosenAtRename, earlier ? QByteArray("the report of yesterday") : "");
       QCOMPARE(calls.newAtRename, pdf);
     }
-    QStringList files = {"report.pdf", "report.pdf.part"};
-    if (!earlier && !written) files = {"report.pdf.part"};
-    if (viaLink) files.push_front("link.pdf");
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
+    files.sort();
+    QCOMPARE(Entries(dir.path()), files);
     QCOMPARE(QFileInfo(chosen).isSymLink(), viaLink);
-    QCOMPARE(FileBytes(real + ".part"), QByteArray("not ours"));
     if (written) {
       QCOMPARE(FileBytes(real), pdf);
       QCOMPARE(testing::PdfPages(real), 1);
@@ -778,6 +930,99 @@ class PdfCopyFileTest : public QObject {
     } else {
       QCOMPARE(FileBytes(real), QByteArray("the report of yesterday"));
     }
+  }
+
+  // An earlier file under the chosen name stays what it was to its users:
+  // its owner, group and mode, its access list and attributes, its other
+  // names (hard links). Where a new file could not be all that, or the
+  // folder takes no new file, the copy is written over it in place.
+  // Owners other than the test's own need root to make, and are written by
+  // root, or by nobody in a child process.
+  void anEarlierFileStaysWhatItWas_data() {
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("otherOwner");  // the file is 4321's, of group 4322 or nobody's
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("hardLink");
+    QTest::addColumn<bool>("attributes");  // an access list and a user attribute
+    QTest::addColumn<bool>("byNobody");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("another user's file, printed by root")
+        << 0755 << true << 0640 << false << false << false << false;
+    QTest::newRow("a file of two names") << 0755 << false << 0644 << true << false << false << true;
+    QTest::newRow("an access list and an attribute")
+        << 0755 << false << 0640 << false << true << false << false;
+    QTest::newRow("another user's file in a sticky folder, printed by nobody")
+        << 01777 << true << 0664 << false << false << true << true;
+    QTest::newRow("a folder nobody may write, printed by nobody")
+        << 0755 << false << 0666 << false << false << true << true;
+  }
+
+  void anEarlierFileStaysWhatItWas() {
+    QFETCH(int, folderMode);
+    QFETCH(bool, otherOwner);
+    QFETCH(int, mode);
+    QFETCH(bool, hardLink);
+    QFETCH(bool, attributes);
+    QFETCH(bool, byNobody);
+    QFETCH(bool, inPlace);
+    if ((otherOwner || byNobody) && !testing::RunningAsRoot()) {
+      QSKIP("needs root to make files of other users");
+    }
+    QTemporaryDir dir;
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QString folder = dir.filePath("out");
+    QVERIFY(QDir(dir.path()).mkdir("out"));
+    const QString path = QDir(folder).filePath("report.pdf");
+    const std::string local = QFile::encodeName(path).toStdString();
+    QVERIFY(WriteBytes(path, "the report of yesterday"));
+    QStringList names = {"report.pdf"};
+    if (hardLink) {
+      QCOMPARE(::link(local.c_str(), (local + ".2").c_str()), 0);
+      names.push_back("report.pdf.2");
+    }
+    if (otherOwner) QCOMPARE(::chown(local.c_str(), 4321, byNobody ? 65534 : 4322), 0);
+    QCOMPARE(::chmod(local.c_str(), static_cast<mode_t>(mode)), 0);
+    if (attributes) {
+      if (!testing::SetAttribute(local, testing::kAccessListAttribute,
+                                 testing::SharedWithOneUser(4321)) ||
+          !testing::SetAttribute(local, "user.origin", "drawing office")) {
+        QSKIP("the scratch folder's file system keeps no access lists or attributes");
+      }
+    }
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), static_cast<mode_t>(folderMode)), 0);
+    struct stat before {};
+    QCOMPARE(::stat(local.c_str(), &before), 0);
+    const auto acl = testing::Attribute(local, testing::kAccessListAttribute);
+
+    const QByteArray pdf = OnePage();
+    const auto write = [&] {
+      try {
+        PdfCopyFile(path).Write(pdf);
+        return int{testing::kAsExpected};
+      } catch (const PrintFailure&) {
+        return int{testing::kUnexpected};
+      }
+    };
+    const int outcome = byNobody ? testing::RunInChild([&] {
+      return testing::BecomeNobody() ? write() : int{testing::kCannotTest};
+    })
+                                 : write();
+    QCOMPARE(outcome, int{testing::kAsExpected});
+    QCOMPARE(FileBytes(path), pdf);
+    if (hardLink) QCOMPARE(FileBytes(path + ".2"), pdf);
+    struct stat after {};
+    QCOMPARE(::stat(local.c_str(), &after), 0);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_nlink, before.st_nlink);
+    QCOMPARE(after.st_ino == before.st_ino, inPlace);
+    QCOMPARE(testing::Attribute(local, testing::kAccessListAttribute), acl);
+    if (attributes) {
+      QCOMPARE(testing::Attribute(local, "user.origin"),
+               std::optional<std::string>("drawing office"));
+    }
+    QCOMPARE(Entries(folder), names);
   }
 
   // A name that cannot take a file: nothing is written.
@@ -798,9 +1043,7 @@ class PdfCopyFileTest : public QObject {
     QVERIFY(QFile::link(dir.filePath("loop2.pdf"), dir.filePath("loop.pdf")));
     const QString path = name.isEmpty() ? name : QDir(dir.path()).filePath(name);
     QVERIFY_THROWS_EXCEPTION(PrintFailure, PdfCopyFile{path});
-    QVERIFY(!QFileInfo::exists(path + ".part"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-             QStringList({"loop.pdf", "loop2.pdf", "pipe.pdf"}));
+    QCOMPARE(Entries(dir.path()), QStringList({"loop.pdf", "loop2.pdf", "pipe.pdf"}));
   }
 };
 
