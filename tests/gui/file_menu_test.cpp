@@ -212,6 +212,79 @@ class FileMenuTest : public QObject {
     QCOMPARE(back.cylt.value(), static_cast<double>(0.05f));
   }
 
+  // A number typed into a box of an open section dialog and not yet left
+  // is committed before Save and Save As write, through the box's leave
+  // check: passed, the file holds it; failed, its message stops the command
+  // before any file dialog, the file stays byte for byte as it was and the
+  // focus is back in the box.
+  void saveCommitsANumberTypedInASectionDialog() {
+    struct Case {
+      const char* command;
+      Member member;
+      int code;
+      const char* dialogItem;
+      Variant DesignState::*h;
+      const char* typed;
+      bool passes;
+    };
+    const Case cases[] = {
+        {"mnusave", Member::Stiffener, kTBuiltUp, "mnustifftb", &DesignState::stifftb_h, "290",
+         true},
+        {"mnusaveas", Member::Stiffener, kTBuiltUp, "mnustifftb", &DesignState::stifftb_h, "290",
+         true},
+        {"mnusave", Member::RingFrame, kRHS, "mnugirdrhs", &DesignState::girdrhs_h, "290", true},
+        {"mnusaveas", Member::RingFrame, kRHS, "mnugirdrhs", &DesignState::girdrhs_h, "290", true},
+        {"mnusave", Member::Stiffener, kTBuiltUp, "mnustifftb", &DesignState::stifftb_h, "3",
+         false},
+        {"mnusaveas", Member::RingFrame, kRHS, "mnugirdrhs", &DesignState::girdrhs_h, "3", false},
+    };
+    for (const Case& c : cases) {
+      const QString name = QString("%1, %2 H = %3").arg(c.command, c.dialogItem, c.typed);
+      QTemporaryDir dir;
+      const QString p1 = dir.filePath("typed.tmr");
+      StartedWindow s;
+      TamrelWindow& w = s.w();
+      // The member in use: the stiffener of the default stringer-stiffened
+      // cylinder, the ring frame of a ring-stiffened one.
+      if (c.member == Member::RingFrame) w.cylinder1->click();
+      w.MenuItem(c.dialogItem)->trigger();
+      QVERIFY2(s.DialogFilled(c.member, c.code), qPrintable(name));
+      s.fileDialogs.answers = {p1};
+      w.MenuItem("mnusaveas")->trigger();  // the dialog's type is the saved project
+      const QByteArray before = [&] {
+        QFile f(p1);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+      }();
+      QVERIFY2(!before.isEmpty(), qPrintable(name));
+      const double shown = (s.ds.*c.h).value();
+      QLineEdit* box = s.TypeInDialog(c.member, c.code, Quantity::H, c.typed);
+      QVERIFY2(box != nullptr, qPrintable(name));
+      QCOMPARE((s.ds.*c.h).value(), shown);  // not yet stored
+      const std::size_t dialogs = s.fileDialogs.shown.size();
+      s.fileDialogs.answers = {p1};  // Save As: the same file
+      w.MenuItem(c.command)->trigger();
+      QFile f(p1);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      const QByteArray after = f.readAll();
+      if (c.passes) {
+        QVERIFY2(s.messages.shown.isEmpty(), qPrintable(s.messages.shown.join('|')));
+        DesignState back;
+        SetDefaults(back);
+        ReadProjectFile(back, p1.toStdString());
+        QVERIFY2((back.*c.h).value() == 290.0, qPrintable(name));
+        QVERIFY2((c.member == Member::Stiffener ? back.stifftype : back.ringtype) == c.code,
+                 qPrintable(name));
+        QVERIFY2(after != before, qPrintable(name));
+      } else {
+        QVERIFY2(s.messages.shown == QStringList({" H >= 5 "}),
+                 qPrintable(name + ": " + s.messages.shown.join('|')));
+        QVERIFY2(s.fileDialogs.shown.size() == dialogs, qPrintable(name));
+        QVERIFY2(after == before, qPrintable(name));
+        QCOMPARE(w.binder().Entered(box->window()), static_cast<QWidget*>(box));
+      }
+    }
+  }
+
   // Save As proposes the current path and starts in the last folder; a new
   // path goes to the front of the list, the current one leaves it alone.
   void saveAsAndRecentEntries() {
