@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "files/project_file.h"
 #include "main_window_fixture.h"
@@ -324,6 +326,49 @@ class FileMenuTest : public QObject {
     QVERIFY(s.messages.shown.isEmpty());
     // The list lives in the settings store.
     QCOMPARE(s.settings.GetSetting("Tamrel DNV", "Recent Files", "RecentFile1"), p2.toStdString());
+  }
+
+  // Save As of a project never saved, through the desktop's save dialog:
+  // it opens in the folder offered (the program directory, at start-up)
+  // with "New File" in its name field, and Enter at once saves
+  // "New File.tmr" there.
+  void saveAsOfANewProjectProposesNewFileInTheDesktopsDialog() {
+    QTemporaryDir programDir;  // with the five tables, as installed
+    for (const QFileInfo& table : QDir(TAMREL_DATA_DIR).entryInfoList({"*.dat"}, QDir::Files)) {
+      QVERIFY(QFile::copy(table.filePath(), programDir.filePath(table.fileName())));
+    }
+    const QByteArray folder = QFile::encodeName(programDir.path());
+    StartedWindow s(folder.constData());
+    QVERIFY(s.started);
+    TamrelWindow& w = s.w();
+    QtFileDialogService desktop;
+    QString offeredFolder, nameField;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+      if (name == nullptr || !name->hasFocus()) return;
+      poll.stop();
+      offeredFolder = dialog->directory().absolutePath();
+      nameField = name->text();
+      QTest::keyClick(name, Qt::Key_Return);
+      if (dialog->isVisible()) dialog->reject();  // Enter saved nothing
+    });
+    s.fileDialogs.onShow = [&] {
+      poll.start(20);
+      const std::optional<QString> chosen =
+          desktop.SaveFile(&w, s.fileDialogs.shown.back().request);
+      s.fileDialogs.answers = {chosen.value_or(QString())};
+    };
+    w.MenuItem("mnusaveas")->trigger();
+    poll.stop();
+    const QString saved = QDir(programDir.path()).filePath("New File.tmr");
+    QCOMPARE(nameField, QString("New File"));
+    QCOMPARE(offeredFolder, QDir(programDir.path()).absolutePath());
+    QCOMPARE(QString::fromStdString(s.ds.filename), saved);
+    QVERIFY(QFile::exists(saved));
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + saved);
+    QVERIFY(s.messages.shown.isEmpty());
   }
 
   // A project whose usage-factor line holds a number beyond single
