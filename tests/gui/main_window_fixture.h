@@ -10,6 +10,7 @@
 #include <QList>
 #include <QLocale>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -104,7 +105,16 @@ struct StartedWindow {
       active = QTest::qWaitForWindowActive(window.get());
     }
   }
-  ~StartedWindow() { window.reset(); }
+  ~StartedWindow() {
+    window.reset();
+    // The end of the program told every event loop to end, and so would
+    // every modal window opened after it in this test run, at once: only
+    // the application's own loop, run and ended, takes that back.
+    if (programEnded > 0) {
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+      QCoreApplication::exec();
+    }
+  }
 
   TamrelWindow& w() { return *window; }
   QLineEdit* box(const char* name) { return window->field(name); }
