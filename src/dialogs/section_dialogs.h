@@ -44,10 +44,10 @@ class SectionDialogs {
   // of the dialogs closed, in that order.
   std::vector<std::string> UnloadSectionDialogs();
 
-  // Before the project is offered for saving or dropped: a number still
-  // being typed into a box of an open dialog is committed, as leaving the
-  // box would. False when a box's check failed (its message shown): the
-  // command stops there, with the focus back in that box.
+  // Before the project is saved, printed, offered for saving or dropped: a
+  // number still being typed into a box of an open dialog is committed, as
+  // leaving the box would. False when a box's check failed (its message
+  // shown): the command stops there, with the focus back in that box.
   bool CommitEnteredBoxes();
 
   // The instance of a dialog, created on first use; nullptr for a code

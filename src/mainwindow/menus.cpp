@@ -186,9 +186,10 @@ QAction* TamrelWindow::MenuItem(const char* name) const {
 }
 
 // A number still being typed, in the main window or in an open section
-// dialog, is part of the project that New, Open, a recent entry and the end
-// of the program offer for saving: it is committed first.
-bool TamrelWindow::CommitBeforeDrop() {
+// dialog, is part of the project that Save and Save As write, Print prints
+// and New, Open, a recent entry and the end of the program offer for
+// saving: it is committed first.
+bool TamrelWindow::CommitTypedNumbers() {
   CommitPendingInput();
   return sectionDialogs_->CommitEnteredBoxes();
 }
@@ -199,31 +200,25 @@ bool TamrelWindow::MayClose() const {
 
 void TamrelWindow::BindMenus() {
   // A number still being typed is part of the project the file commands
-  // save or drop: it is committed first. A command that drops the project
+  // save or drop and Print prints: it is committed first, and the command
   // stops where a section dialog's box fails its check. While a command
   // runs (its question, dialog or message up), the window is not closed.
-  enum class Drops : bool { No, Yes };
-  const auto fileCommand = [this](auto command, Drops drops) {
-    return [this, command, drops] {
+  const auto fileCommand = [this](auto command) {
+    return [this, command] {
       const FileCommandScope running(fileCommands_);
-      if (drops == Drops::Yes) {
-        if (!CommitBeforeDrop()) return;
-      } else {
-        CommitPendingInput();
-      }
+      if (!CommitTypedNumbers()) return;
       (Files().*command)();
     };
   };
   const std::map<std::string, std::function<void()>> commands = {
-      {"mnunew", fileCommand(&FileCommands::New, Drops::Yes)},
-      {"mnuopen", fileCommand(&FileCommands::Open, Drops::Yes)},
-      {"mnusave", fileCommand(&FileCommands::Save, Drops::No)},
-      {"mnusaveas", fileCommand(&FileCommands::SaveAs, Drops::No)},
+      {"mnunew", fileCommand(&FileCommands::New)},
+      {"mnuopen", fileCommand(&FileCommands::Open)},
+      {"mnusave", fileCommand(&FileCommands::Save)},
+      {"mnusaveas", fileCommand(&FileCommands::SaveAs)},
       {"mnuexit", [this] { close(); }},
       {"mnuprint",
        [this] {
-         CommitPendingInput();
-         tamrel_mnuprint_Click(ds_, reportHost_);
+         if (CommitTypedNumbers()) tamrel_mnuprint_Click(ds_, reportHost_);
        }},
       {"mnuhelpcont", [this] { ShowHelpContents(help_, ds_.apppath); }},
       {"mnuindex", [this] { ShowHelpIndex(help_, ds_.apppath); }},
@@ -249,7 +244,7 @@ void TamrelWindow::BindMenus() {
     connect(mnurecentfile[static_cast<std::size_t>(i)], &QAction::triggered, this,
             guarded([this, i] {
               const FileCommandScope running(fileCommands_);
-              if (CommitBeforeDrop()) Files().OpenRecent(i);
+              if (CommitTypedNumbers()) Files().OpenRecent(i);
             }));
   }
   for (int code = 0; code < kProfileTypeCount; ++code) {
@@ -317,7 +312,7 @@ void TamrelWindow::closeEvent(QCloseEvent* event) {
       ~Reset() { flag = false; }
     } reset{closing_};
     try {
-      mayEnd = CommitBeforeDrop() && Files().MayDropProject();
+      mayEnd = CommitTypedNumbers() && Files().MayDropProject();
     } catch (const std::exception& e) {
       // The project stays: nothing is lost by a failure while saving it.
       messages_.ShowExclamation(this, QString::fromStdString(e.what()));

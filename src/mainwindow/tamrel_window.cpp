@@ -548,6 +548,9 @@ bool TamrelWindow::eventFilter(QObject* watched, QEvent* event) {
   // while a file command or the closing asks its question, shows its file
   // dialog or a message, the request is refused there. Past this point a
   // close already under way would take it as its own and end the program.
+  // A modal box blocks the request only while it stands: one handled in
+  // the same batch of events as the box's answer, before the command has
+  // taken that answer, is refused by the count of running file commands.
   if (event->type() == QEvent::Close && watched == windowHandle() && !MayClose()) {
     event->ignore();
     return true;

@@ -154,12 +154,13 @@ class TamrelWindow : public QMainWindow, public MainControls {
   QRect FitOuterRectangle(QSize frame);
 
   // Handlers.
-  // Commits the edited input box that has the focus (Save, Save As, Print).
+  // Commits the edited input box of the main window that has the focus.
   void CommitPendingInput();
   // Commits the numbers still being typed in the main window and in the
-  // open section dialogs before the project may be dropped; false when a
-  // dialog's box failed its check and the command stops.
-  bool CommitBeforeDrop();
+  // open section dialogs before the project is saved, printed or may be
+  // dropped; false when a dialog's box failed its check and the command
+  // stops.
+  bool CommitTypedNumbers();
   // No file command is running and the close event is not asking: a close
   // request of the window may be answered.
   bool MayClose() const;

@@ -2,9 +2,10 @@
 // manager's close request for the main window, as its close box sends it,
 // while a file command waits for an answer. Whatever is up, the question
 // whether to save, the save dialog after its "Yes" or a message of the
-// command, the request ends nothing: Cancel then keeps the window and the
-// change. The main window, the about box and the two information pictures
-// stand where their outer frames belong once the manager has framed them.
+// command, and also just after the answer, before the command has it, the
+// request ends nothing: Cancel then keeps the window and the change. The main window, the about box
+// and the two information pictures stand where their outer frames belong once the manager has
+// framed them.
 
 #include <xcb/xcb.h>
 
@@ -215,6 +216,47 @@ class CloseRequestWmXvfbTest : public QObject {
       QVERIFY2(s.messages.asked.size() == 2, c.what);
       QVERIFY2(s.programEnded == 0 && w.isVisible(), c.what);
     }
+  }
+
+  // The question of New answered (Escape: Cancel), and the manager's close
+  // request handled before New has taken the answer, as when both come in
+  // one batch of the window system's events: the box is gone, so the main
+  // window is no longer blocked, but the command still runs. The request
+  // asks nothing and ends nothing; New then keeps the project.
+  void aCloseRequestRightAfterAnAnswerWaitsForTheCommand() {
+    StartedWindow s;
+    QVERIFY(s.active);
+    TamrelWindow& w = s.w();
+    s.Type("icylr", "4000");
+    s.LeaveTo("it");
+    s.messages.realQuestions = true;
+    bool answered = false;
+    qsizetype askedMeanwhile = -1;
+    int endedMeanwhile = -1;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (answered || modal == nullptr || !modal->isActiveWindow() || !IsQuestion(modal)) return;
+      answered = true;
+      QTest::qWait(200);  // drawn and framed
+      // Any further question is answered No at once (it would end the program).
+      s.messages.realQuestions = false;
+      QTest::keyClick(modal, Qt::Key_Escape);
+      RequestCloseByWindowManager(&w);
+      QTest::qWait(500);
+      askedMeanwhile = s.messages.asked.size();
+      endedMeanwhile = s.programEnded;
+    });
+    timer.start(20);
+    w.MenuItem("mnunew")->trigger();
+    timer.stop();
+    QVERIFY(answered);
+    QCOMPARE(askedMeanwhile, qsizetype(1));
+    QCOMPARE(endedMeanwhile, 0);
+    QVERIFY(s.programEnded == 0 && w.isVisible());
+    QCOMPARE(s.ds.cylr, 4000.0f);
+    QCOMPARE(QString::fromStdString(s.ds.filename), QString("New File"));
+    QCOMPARE(s.box("icylr")->text(), QString("4000"));
   }
 
   // The main window's outer frame is 1024 x 768 pixels at 96 dots per inch

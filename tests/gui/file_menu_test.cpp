@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "files/project_file.h"
 #include "main_window_fixture.h"
@@ -212,6 +214,79 @@ class FileMenuTest : public QObject {
     QCOMPARE(back.cylt.value(), static_cast<double>(0.05f));
   }
 
+  // A number typed into a box of an open section dialog and not yet left
+  // is committed before Save and Save As write, through the box's leave
+  // check: passed, the file holds it; failed, its message stops the command
+  // before any file dialog, the file stays byte for byte as it was and the
+  // focus is back in the box.
+  void saveCommitsANumberTypedInASectionDialog() {
+    struct Case {
+      const char* command;
+      Member member;
+      int code;
+      const char* dialogItem;
+      Variant DesignState::*h;
+      const char* typed;
+      bool passes;
+    };
+    const Case cases[] = {
+        {"mnusave", Member::Stiffener, kTBuiltUp, "mnustifftb", &DesignState::stifftb_h, "290",
+         true},
+        {"mnusaveas", Member::Stiffener, kTBuiltUp, "mnustifftb", &DesignState::stifftb_h, "290",
+         true},
+        {"mnusave", Member::RingFrame, kRHS, "mnugirdrhs", &DesignState::girdrhs_h, "290", true},
+        {"mnusaveas", Member::RingFrame, kRHS, "mnugirdrhs", &DesignState::girdrhs_h, "290", true},
+        {"mnusave", Member::Stiffener, kTBuiltUp, "mnustifftb", &DesignState::stifftb_h, "3",
+         false},
+        {"mnusaveas", Member::RingFrame, kRHS, "mnugirdrhs", &DesignState::girdrhs_h, "3", false},
+    };
+    for (const Case& c : cases) {
+      const QString name = QString("%1, %2 H = %3").arg(c.command, c.dialogItem, c.typed);
+      QTemporaryDir dir;
+      const QString p1 = dir.filePath("typed.tmr");
+      StartedWindow s;
+      TamrelWindow& w = s.w();
+      // The member in use: the stiffener of the default stringer-stiffened
+      // cylinder, the ring frame of a ring-stiffened one.
+      if (c.member == Member::RingFrame) w.cylinder1->click();
+      w.MenuItem(c.dialogItem)->trigger();
+      QVERIFY2(s.DialogFilled(c.member, c.code), qPrintable(name));
+      s.fileDialogs.answers = {p1};
+      w.MenuItem("mnusaveas")->trigger();  // the dialog's type is the saved project
+      const QByteArray before = [&] {
+        QFile f(p1);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+      }();
+      QVERIFY2(!before.isEmpty(), qPrintable(name));
+      const double shown = (s.ds.*c.h).value();
+      QLineEdit* box = s.TypeInDialog(c.member, c.code, Quantity::H, c.typed);
+      QVERIFY2(box != nullptr, qPrintable(name));
+      QCOMPARE((s.ds.*c.h).value(), shown);  // not yet stored
+      const std::size_t dialogs = s.fileDialogs.shown.size();
+      s.fileDialogs.answers = {p1};  // Save As: the same file
+      w.MenuItem(c.command)->trigger();
+      QFile f(p1);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      const QByteArray after = f.readAll();
+      if (c.passes) {
+        QVERIFY2(s.messages.shown.isEmpty(), qPrintable(s.messages.shown.join('|')));
+        DesignState back;
+        SetDefaults(back);
+        ReadProjectFile(back, p1.toStdString());
+        QVERIFY2((back.*c.h).value() == 290.0, qPrintable(name));
+        QVERIFY2((c.member == Member::Stiffener ? back.stifftype : back.ringtype) == c.code,
+                 qPrintable(name));
+        QVERIFY2(after != before, qPrintable(name));
+      } else {
+        QVERIFY2(s.messages.shown == QStringList({" H >= 5 "}),
+                 qPrintable(name + ": " + s.messages.shown.join('|')));
+        QVERIFY2(s.fileDialogs.shown.size() == dialogs, qPrintable(name));
+        QVERIFY2(after == before, qPrintable(name));
+        QCOMPARE(w.binder().Entered(box->window()), static_cast<QWidget*>(box));
+      }
+    }
+  }
+
   // Save As proposes the current path and starts in the last folder; a new
   // path goes to the front of the list, the current one leaves it alone.
   void saveAsAndRecentEntries() {
@@ -251,6 +326,49 @@ class FileMenuTest : public QObject {
     QVERIFY(s.messages.shown.isEmpty());
     // The list lives in the settings store.
     QCOMPARE(s.settings.GetSetting("Tamrel DNV", "Recent Files", "RecentFile1"), p2.toStdString());
+  }
+
+  // Save As of a project never saved, through the desktop's save dialog:
+  // it opens in the folder offered (the program directory, at start-up)
+  // with "New File" in its name field, and Enter at once saves
+  // "New File.tmr" there.
+  void saveAsOfANewProjectProposesNewFileInTheDesktopsDialog() {
+    QTemporaryDir programDir;  // with the five tables, as installed
+    for (const QFileInfo& table : QDir(TAMREL_DATA_DIR).entryInfoList({"*.dat"}, QDir::Files)) {
+      QVERIFY(QFile::copy(table.filePath(), programDir.filePath(table.fileName())));
+    }
+    const QByteArray folder = QFile::encodeName(programDir.path());
+    StartedWindow s(folder.constData());
+    QVERIFY(s.started);
+    TamrelWindow& w = s.w();
+    QtFileDialogService desktop;
+    QString offeredFolder, nameField;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+      if (name == nullptr || !name->hasFocus()) return;
+      poll.stop();
+      offeredFolder = dialog->directory().absolutePath();
+      nameField = name->text();
+      QTest::keyClick(name, Qt::Key_Return);
+      if (dialog->isVisible()) dialog->reject();  // Enter saved nothing
+    });
+    s.fileDialogs.onShow = [&] {
+      poll.start(20);
+      const std::optional<QString> chosen =
+          desktop.SaveFile(&w, s.fileDialogs.shown.back().request);
+      s.fileDialogs.answers = {chosen.value_or(QString())};
+    };
+    w.MenuItem("mnusaveas")->trigger();
+    poll.stop();
+    const QString saved = QDir(programDir.path()).filePath("New File.tmr");
+    QCOMPARE(nameField, QString("New File"));
+    QCOMPARE(offeredFolder, QDir(programDir.path()).absolutePath());
+    QCOMPARE(QString::fromStdString(s.ds.filename), saved);
+    QVERIFY(QFile::exists(saved));
+    QCOMPARE(w.windowTitle(), "Tamrel DNV: " + saved);
+    QVERIFY(s.messages.shown.isEmpty());
   }
 
   // A project whose usage-factor line holds a number beyond single

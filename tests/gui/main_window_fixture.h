@@ -10,6 +10,7 @@
 #include <QList>
 #include <QLocale>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "calc/design_state.h"
+#include "dialogs/built_up_dialog.h"
 #include "dialogs/section_dialog.h"
 #include "files/memory_settings_store.h"
 #include "gui_support.h"
@@ -103,7 +105,16 @@ struct StartedWindow {
       active = QTest::qWaitForWindowActive(window.get());
     }
   }
-  ~StartedWindow() { window.reset(); }
+  ~StartedWindow() {
+    window.reset();
+    // The end of the program told every event loop to end, and so would
+    // every modal window opened after it in this test run, at once: only
+    // the application's own loop, run and ended, takes that back.
+    if (programEnded > 0) {
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+      QCoreApplication::exec();
+    }
+  }
 
   TamrelWindow& w() { return *window; }
   QLineEdit* box(const char* name) { return window->field(name); }
@@ -132,6 +143,25 @@ struct StartedWindow {
     const bool back = QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); });
     QCoreApplication::processEvents();
     return filled && back;
+  }
+
+  // The user clicks into a box of an open built-up dialog, types over its
+  // text and goes back to the main window (to its menu bar): the number
+  // stands in the box, not yet committed. The box; nullptr when the dialog
+  // is not open or a window did not become active.
+  QLineEdit* TypeInDialog(Member member, int code, Quantity q, const QString& text) {
+    auto* d = dynamic_cast<BuiltUpDialog*>(window->SectionDialogSet().Existing(member, code));
+    if (d == nullptr || !d->Loaded()) return nullptr;
+    QWidget* dialog = d->Window();
+    QLineEdit* typed = d->Box(q);
+    dialog->activateWindow();
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; })) return nullptr;
+    typed->setFocus(Qt::MouseFocusReason);
+    typed->selectAll();
+    QTest::keyClicks(typed, text);
+    window->activateWindow();
+    const bool back = QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); });
+    return back ? typed : nullptr;
   }
 };
 

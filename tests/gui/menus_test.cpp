@@ -421,6 +421,35 @@ class MenusTest : public QObject {
     QVERIFY(s.messages.shown.isEmpty());
   }
 
+  // A number typed into a box of an open section dialog and not yet left
+  // is committed before Print, through the box's leave check: passed, the
+  // report prints the profile it makes; failed, its message stops the print
+  // before the printer dialog, and nothing is printed.
+  void printCommitsANumberTypedInASectionDialog() {
+    for (const bool passes : {true, false}) {
+      StartedWindow s;
+      TamrelWindow& w = s.w();
+      s.printer.path = testing::OutputPath("menu_print_dialog_number.pdf");
+      QFile::remove(s.printer.path);
+      w.MenuItem("mnustiffrhs")->trigger();
+      QVERIFY(s.DialogFilled(Member::Stiffener, kRHS));
+      QCOMPARE(w.stiffprof->text(), QString("RHS200x90x9.0"));
+      QVERIFY(s.TypeInDialog(Member::Stiffener, kRHS, Quantity::H, passes ? "250" : "3"));
+      w.mnuprint->trigger();
+      if (passes) {
+        QVERIFY2(s.messages.shown.isEmpty(), qPrintable(s.messages.shown.join('|')));
+        QCOMPARE(s.printer.shown, 1);
+        const QString text = testing::PdfText(s.printer.path);
+        QVERIFY2(text.contains("RHS250x90x9.0"), qPrintable(text));
+        QVERIFY(!text.contains("RHS200x90x9.0"));
+      } else {
+        QCOMPARE(s.messages.shown, QStringList({" H >= 5 "}));
+        QCOMPARE(s.printer.shown, 0);
+        QVERIFY(!QFile::exists(s.printer.path));
+      }
+    }
+  }
+
   // A print that cannot start says so in one message box of the window;
   // the window and the project stay as they were. The window keeps one
   // printer for the run: the next Print offers it again with the file.
