@@ -27,14 +27,19 @@ std::optional<QString> QtFileDialogService::Run(QWidget* owner, const FileDialog
   if (!folder.isEmpty()) dialog.setDirectory(folder);
   // A proposed name that is a pattern ("*.tmr") is what the name filter
   // already does; a proposed full path opens its own folder with its name
-  // selected.
+  // selected. A bare name ("New File") is proposed in the folder offered,
+  // as a full path: a desktop's own file dialog takes a file only by its
+  // full path and would leave the name field empty.
   const bool pattern =
       request.fileName.contains(QLatin1Char('*')) || request.fileName.contains(QLatin1Char('?'));
   if (!request.fileName.isEmpty() && !pattern) {
-    const QFileInfo proposed(request.fileName);
+    QFileInfo proposed(request.fileName);
+    if (!proposed.isAbsolute() && !folder.isEmpty()) {
+      proposed = QFileInfo(QDir(folder), request.fileName);
+    }
     if (proposed.isAbsolute()) {
       dialog.setDirectory(proposed.absolutePath());
-      dialog.selectFile(proposed.fileName());
+      dialog.selectFile(proposed.absoluteFilePath());
     } else {
       dialog.selectFile(request.fileName);
     }
