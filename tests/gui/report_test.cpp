@@ -675,20 +675,14 @@ class ReportCommandTest : public QObject {
   // Grayscale chosen in the dialog prints the page in shades of grey, the
   // sketches included, and the texts stay texts; colour prints colours.
   void grayscalePrintsInGrey() {
-    DesignState ds = testing::ShippedProject();
     for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
-      const QString name = mode == QPrinter::Color ? "report_colour" : "report_grey";
-      FakeReportHost host;
-      host.keepPdf = true;
-      host.dialog.path = OutputPath(name + ".pdf");
-      host.dialog.colorMode = mode;
-      PrintReport(ds, host);
-      QCOMPARE(host.ended, QStringList({host.dialog.path}));
-      QVERIFY(Squeezed(PdfText(host.dialog.path))
-                  .contains(Squeezed("UF = SigjSd/fksd = 111.4/149.0 = 0.75 <= 1.00")));
-      QVERIFY(testing::RenderPng(host.dialog.path, name, 60));
-      const QImage page(OutputPath(name + ".png"));
+      QString pdf;
+      QImage page;
+      PrintShippedProjectIn(mode, mode == QPrinter::Color ? "report_colour" : "report_grey", 60,
+                            pdf, page);
       QVERIFY(!page.isNull());
+      QVERIFY(Squeezed(PdfText(pdf))
+                  .contains(Squeezed("UF = SigjSd/fksd = 111.4/149.0 = 0.75 <= 1.00")));
       int coloured = 0;
       for (int y = 0; y < page.height(); ++y) {
         for (int x = 0; x < page.width(); ++x) {
@@ -711,23 +705,11 @@ class ReportCommandTest : public QObject {
   // sketches' labels among them, a file of about the same size, and every
   // pixel of its page the grey of the colour page's pixel.
   void grayscalePrintIsTheColourPrintInGrey() {
-    DesignState ds = testing::ShippedProject();
     QString pdf[2];
     QImage page[2];
-    for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
-      const int k = mode == QPrinter::Color ? 0 : 1;
-      const QString name = k == 0 ? "report_colour_page" : "report_grey_page";
-      FakeReportHost host;
-      host.keepPdf = true;
-      host.dialog.path = OutputPath(name + ".pdf");
-      host.dialog.colorMode = mode;
-      PrintReport(ds, host);
-      QCOMPARE(host.ended, QStringList({host.dialog.path}));
-      pdf[k] = host.dialog.path;
-      QVERIFY(testing::RenderPng(pdf[k], name, 100));
-      page[k] = QImage(OutputPath(name + ".png"));
-      QVERIFY(!page[k].isNull());
-    }
+    PrintShippedProjectIn(QPrinter::Color, "report_colour_page", 100, pdf[0], page[0]);
+    PrintShippedProjectIn(QPrinter::GrayScale, "report_grey_page", 100, pdf[1], page[1]);
+    QVERIFY(!page[0].isNull() && !page[1].isNull());
     QCOMPARE(testing::PdfLines(pdf[1]), testing::PdfLines(pdf[0]));
     // The sketches' labels, as often in the grey text as in the colour
     // one; the letters t, r, l, L and s stand as words of their own there
@@ -770,6 +752,23 @@ class ReportCommandTest : public QObject {
   }
 
  private:
+  // The shipped project printed to "<name>.pdf" in the colour mode chosen
+  // in the dialog, and its page rendered at dpi; page stays null on a
+  // failure.
+  static void PrintShippedProjectIn(QPrinter::ColorMode mode, const QString& name, int dpi,
+                                    QString& pdf, QImage& page) {
+    DesignState ds = testing::ShippedProject();
+    FakeReportHost host;
+    host.keepPdf = true;
+    host.dialog.path = OutputPath(name + ".pdf");
+    host.dialog.colorMode = mode;
+    PrintReport(ds, host);
+    pdf = host.dialog.path;
+    QCOMPARE(host.ended, QStringList({pdf}));
+    QVERIFY(testing::RenderPng(pdf, name, dpi));
+    page = QImage(OutputPath(name + ".png"));
+  }
+
   // The child run: a print under the limit, then one with the limit raised;
   // in place as nobody.
   static void PrintUnderFileSizeLimit(const QString& folder, bool inPlace) {
