@@ -70,7 +70,7 @@ AboutBox::AboutBox(const DesignState& ds, DocumentOpener& opener, MessageService
   // The whole window is centred, border and title included: again once the
   // window system has framed it, when its outer size is known.
   CentreOnScreen(this);
-  PlaceWhenFramed(this, [this] { return CentreOnScreen(this); });
+  PlaceWhenFramed(this, [this] { CentreOnScreen(this); });
   setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(kProgramTitle));
   const QColor title = ColourOf(ds.titlecolor);
   ab1 =

@@ -76,7 +76,7 @@ Form* ShowInfoForm(QPointer<Form>& current, QWidget* owner) {
     // system has framed it, when its border and title are known.
     CentreOnScreen(current);
     Form* form = current;
-    PlaceWhenFramed(form, [form] { return CentreOnScreen(form); });
+    PlaceWhenFramed(form, [form] { CentreOnScreen(form); });
   }
   current->show();
   current->raise();

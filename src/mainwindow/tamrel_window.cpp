@@ -488,16 +488,14 @@ void TamrelWindow::SizeAndCentre() {
 // The outer rectangle, border and title bar included, takes the placement's
 // size and place; the client area holds the menu bar and the laid-out
 // frames, which need at least the height of the result band's bottom edge.
-QRect TamrelWindow::FitOuterRectangle(QSize frame) {
+void TamrelWindow::FitOuterRectangle(QSize frame) {
   const ScreenInfo screen = QueryScreen(this);
   const int menu = menuBar()->sizeHint().height();
   const int content = Py(layout_.fr30.bottom()) + Py(60);
   const QSize client(placement_.width - frame.width(),
                      std::max(placement_.height - frame.height(), menu + content));
   const QPoint at(screen.geometry.x() + placement_.left, screen.geometry.y() + placement_.top);
-  resize(client);
-  MoveFrameTo(this, at);
-  return QRect(at, client + frame);
+  PlaceFrame(this, at, client);
 }
 
 void TamrelWindow::showEvent(QShowEvent* event) {
@@ -509,7 +507,7 @@ void TamrelWindow::showEvent(QShowEvent* event) {
   // the outer rectangle its size and place; until then the whole window as
   // far as it is known is centred.
   CentreOnScreen(this);
-  PlaceWhenFramed(this, [this] { return FitOuterRectangle(OuterRectangle(this).size() - size()); });
+  PlaceWhenFramed(this, [this] { FitOuterRectangle(OuterRectangle(this).size() - size()); });
 }
 
 void TamrelWindow::RefillRecentFiles() {

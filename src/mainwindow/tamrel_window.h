@@ -149,9 +149,8 @@ class TamrelWindow : public QMainWindow, public MainControls {
   void DetectDecimalSeparator();
   void SizeAndCentre();
   // Sizes and places the window so that its outer rectangle, with a frame
-  // of the given size round the client area, is the placement's; returns
-  // the outer rectangle asked for.
-  QRect FitOuterRectangle(QSize frame);
+  // of the given size round the client area, is the placement's.
+  void FitOuterRectangle(QSize frame);
 
   // Handlers.
   // Commits the edited input box of the main window that has the focus.

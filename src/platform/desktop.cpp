@@ -5,9 +5,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMargins>
+#include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
@@ -42,89 +43,61 @@ int TwipsToPixels(double twips, double dpi) {
 
 namespace {
 
-// Watches its window for the first event after which the window system's
-// frame stands round it and places the window then. A window manager that
-// is still settling the frame may put the request off its mark (under load
-// it can take the point asked for the frame as the client area's): the
-// window is then looked at every kPollMs and placed again whenever it has
-// stood off the mark for a while, until it has stood where it was put for
-// kStoodPolls looks in a row, or kPolls looks have passed; then it is left
-// alone.
+// Watches its window until the window system has put its frame round it
+// and shown it, and places it then, once. The manager frames a new window
+// before it shows it, and what it does with the window first (its own
+// placement, a rule that maximizes it) is reported before the window is
+// shown too: a request made earlier, while the frame is still settling,
+// may land off its mark or undo what the manager did.
 class FramePlacer : public QObject {
  public:
-  FramePlacer(QWidget* window, std::function<QRect()> place)
+  FramePlacer(QWidget* window, std::function<void()> place)
       : QObject(window), window_(window), place_(std::move(place)) {
     window->installEventFilter(this);
-    poll_.setInterval(kPollMs);
-    connect(&poll_, &QTimer::timeout, this, [this] { Look(); });
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != window_ || placed_) return false;
-    switch (event->type()) {
-      case QEvent::Show:
-      case QEvent::Move:
-      case QEvent::Resize:
-      case QEvent::WindowActivate:
-        // The window system reports its frame with one of these.
-        if (!HasWindowFrame(window_)) break;
-        placed_ = true;
-        window_->removeEventFilter(this);
-        Place();
-        poll_.start();
-        break;
-      default: break;
+    if (watched == window_) {
+      switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+        case QEvent::WindowStateChange: Look(); break;
+        default: break;
+      }
+    } else if (watched == handle_ && event->type() == QEvent::Expose) {
+      Look();
     }
     return false;
   }
 
  private:
-  static constexpr int kPollMs = 50;
-  static constexpr int kPolls = 200;        // ten seconds at the most
-  static constexpr int kStoodPolls = 4;     // where it was put for 200 ms
-  static constexpr int kPatiencePolls = 4;  // a request is given 200 ms
-
-  // Both records of the frame, the window system's and the widget's, show
-  // the outer rectangle asked for.
-  bool Stands() const {
-    return HasWindowFrame(window_) && OuterRectangle(window_) == asked_ &&
-           window_->frameGeometry() == asked_;
-  }
-
-  void Place() {
-    asked_ = place_();
-    sinceAsked_ = 0;
-  }
-
   void Look() {
-    ++polls_;
-    ++sinceAsked_;
-    if (Stands()) {
-      if (++stood_ >= kStoodPolls) Done();
-      return;
+    // The window system's window, once it exists: its showing on the
+    // screen is reported to it.
+    if (handle_ == nullptr && window_->windowHandle() != nullptr) {
+      handle_ = window_->windowHandle();
+      handle_->installEventFilter(this);
     }
-    stood_ = 0;
-    if (polls_ >= kPolls) {
-      Done();
-    } else if (sinceAsked_ >= kPatiencePolls && HasWindowFrame(window_)) {
-      Place();
-    }
+    if (handle_ == nullptr || !handle_->isExposed() || !HasWindowFrame(window_)) return;
+    Done();
+    // Maximized, full screen or minimized: the manager's size and place.
+    const Qt::WindowStates managers =
+        Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+    if ((window_->windowState() & managers) == 0) place_();
   }
 
   void Done() {
-    poll_.stop();
+    window_->removeEventFilter(this);
+    if (handle_ != nullptr) handle_->removeEventFilter(this);
     deleteLater();
   }
 
   QWidget* window_;
-  std::function<QRect()> place_;
-  QTimer poll_;
-  QRect asked_;
-  bool placed_ = false;
-  int polls_ = 0;
-  int sinceAsked_ = 0;
-  int stood_ = 0;
+  QPointer<QWindow> handle_;
+  std::function<void()> place_;
 };
 
 }  // namespace
@@ -145,26 +118,38 @@ bool HasWindowFrame(const QWidget* window) {
   return frame.top() < inner.top() && frame.contains(inner);
 }
 
-void PlaceWhenFramed(QWidget* window, std::function<QRect()> place) {
+void PlaceWhenFramed(QWidget* window, std::function<void()> place) {
   if (window == nullptr) return;
   new FramePlacer(window, std::move(place));
 }
 
-void MoveFrameTo(QWidget* window, QPoint topLeft) {
-  // move() places a window's frame. The window system's record of the
-  // frame is brought up to date first: a record that a change of the frame
-  // has made stale would place the client area there instead.
-  if (QWindow* handle = window->windowHandle()) handle->frameMargins();
-  window->move(topLeft);
+void PlaceFrame(QWidget* window, QPoint topLeft, QSize client) {
+  QWindow* handle = window->windowHandle();
+  if (handle == nullptr || !window->isVisible()) {
+    // Not on the screen yet: no frame is known; the position is the
+    // frame's as far as the window system will put one round it.
+    window->resize(client);
+    window->move(topLeft);
+    return;
+  }
+  // The client area's place, worked out from the frame as the window
+  // system records it now: the widget's own copy of the frame may be one
+  // taken while the manager was still framing the window, and a move by
+  // the frame's point would then put the client area there instead.
+  const QMargins frame = handle->frameMargins();
+  window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), client));
 }
 
-QRect CentreOnScreen(QWidget* window) {
+void MoveFrameTo(QWidget* window, QPoint topLeft) {
+  PlaceFrame(window, topLeft, window->size());
+}
+
+void CentreOnScreen(QWidget* window) {
   const QRect s = QueryScreen(window).geometry;
   const QSize outer = OuterRectangle(window).size();
   const QPoint at(s.x() + (s.width() - outer.width()) / 2,
                   s.y() + (s.height() - outer.height()) / 2);
   MoveFrameTo(window, at);
-  return QRect(at, outer);
 }
 
 }  // namespace tamrel

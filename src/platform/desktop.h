@@ -40,23 +40,28 @@ bool HasWindowFrame(const QWidget* window);
 // that the window system has put round it (none yet: the client area).
 QRect OuterRectangle(const QWidget* window);
 
-// Runs place as soon as the window system has put its frame (border and
-// title bar) round the shown top-level window: its outer size is known only
-// then. place sizes and moves the window and returns the outer rectangle
-// it asked for. While the manager is still settling a new frame, a request
-// may land off its mark: the window is looked at for a few seconds at the
-// most and placed again while it stands elsewhere, until it has stood where
-// it was put for a moment; then it is left alone. Where the window system
-// frames no window, place never runs.
-void PlaceWhenFramed(QWidget* window, std::function<QRect()> place);
+// Runs place once, when the shown top-level window stands in the window
+// system's frame (border and title bar) and the manager has put it on the
+// screen: by then its outer size is known, and the manager has done what
+// it does with a new window (its own placement, a rule that maximizes it)
+// and has settled the frame. place sizes and moves the window. It is not
+// run where the window is maximized, full screen or minimized by then,
+// nor where the window system frames no window. After that the window is
+// left alone, wherever the manager or the user puts it.
+void PlaceWhenFramed(QWidget* window, std::function<void()> place);
+
+// Sizes a top-level window's client area and moves its outer rectangle
+// (its frame, where it has one) to a point of the screen, in one request
+// worked out from the window system's own record of the frame as it
+// stands now.
+void PlaceFrame(QWidget* window, QPoint topLeft, QSize client);
 
 // Moves a top-level window's outer rectangle (its frame, where it has one)
 // to a point of the screen.
 void MoveFrameTo(QWidget* window, QPoint topLeft);
 
-// Moves a top-level window so that its outer rectangle (the frame as far as
-// the window system has put one round it yet) is centred on its screen;
-// returns that rectangle.
-QRect CentreOnScreen(QWidget* window);
+// Moves a top-level window so that its outer rectangle (the frame as far
+// as the window system has put one round it yet) is centred on its screen.
+void CentreOnScreen(QWidget* window);
 
 }  // namespace tamrel

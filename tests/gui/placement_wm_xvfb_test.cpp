@@ -4,9 +4,10 @@
 // vertically on the main window and moved horizontally by their factor,
 // both measured on the outer frames, with their client area at the design
 // size and every control whole and apart; the question before a changed
-// project is dropped is the program's own message box. Screenshots of the
-// screen with two placed dialogs and with the question go to the
-// screenshots folder.
+// project is dropped is the program's own message box. The main window is
+// placed once, as the manager shows it; where the user moves or maximizes
+// it right after, it stays. Screenshots of the screen with two placed
+// dialogs and with the question go to the screenshots folder.
 
 #include <QApplication>
 #include <QDir>
@@ -18,56 +19,21 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <functional>
 
 #include "dialogs/section_dialog.h"
 #include "layout_check.h"
 #include "main_window_fixture.h"
+#include "placed_dialog.h"
 #include "platform/desktop.h"
+#include "window_manager_user.h"
 
 namespace tamrel {
 
+using testing::Misplacement;
+using testing::OpenDialog;
+using testing::ShootScreen;
 using testing::StartedWindow;
-
-namespace {
-
-void ShootScreen(const char* name) {
-  QCoreApplication::processEvents();
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  QVERIFY(!screen.isNull());
-  QVERIFY(screen.save(QDir(TAMREL_SCREENSHOT_DIR).filePath(QString::fromLatin1(name))));
-}
-
-// The section dialog of a member's code, shown as the profile buttons do,
-// once it is active and framed.
-SectionDialog* OpenDialog(StartedWindow& s, Member m, int code) {
-  (m == Member::Stiffener ? s.ds.stifftype : s.ds.ringtype) = static_cast<std::int16_t>(code);
-  if (m == Member::Stiffener) {
-    s.w().SectionDialogSet().ShowStiffDialog();
-  } else {
-    s.w().SectionDialogSet().ShowRingDialog();
-  }
-  SectionDialog* d = s.w().SectionDialogSet().Existing(m, code);
-  if (d == nullptr || d->Window() == nullptr) return nullptr;
-  QWidget* window = d->Window();
-  if (!QTest::qWaitFor([&] {
-        return QApplication::activeWindow() == window &&
-               window->frameGeometry() != window->geometry();
-      })) {
-    return nullptr;
-  }
-  return d;
-}
-
-// How far the dialog's outer frame stands from where the placement puts it:
-// Top = main Top + (main Height / 2 - dialog Height / 2) and Left = main
-// Left + f x (main Width - dialog Width), on the outer rectangles.
-QPointF Misplacement(const QRect& main, const QRect& dialog, float f) {
-  const double top = main.y() + (main.height() / 2.0 - dialog.height() / 2.0);
-  const double left = main.x() + static_cast<double>(f) * (main.width() - dialog.width());
-  return {dialog.x() - left, dialog.y() - top};
-}
-
-}  // namespace
 
 class PlacementWmXvfbTest : public QObject {
   Q_OBJECT
@@ -129,6 +95,45 @@ class PlacementWmXvfbTest : public QObject {
         d->Unload(SectionDialog::CloseReason::ProjectOpened);
         QCoreApplication::processEvents();
       }
+    }
+  }
+
+  // Right after the main window appears, once it stands at its size, the
+  // user drags it by its title bar, or maximizes it with a double click
+  // there: it stays where the user put it.
+  void theWindowStaysWhereTheUserPutsItRightAfterItAppears() {
+    for (const bool maximize : {false, true}) {
+      const char* what = maximize ? "maximized" : "moved";
+      StartedWindow s;
+      QVERIFY(s.active);
+      TamrelWindow& w = s.w();
+      QVERIFY2(QTest::qWaitFor([&] {
+                 return HasWindowFrame(&w) && OuterRectangle(&w).size() == w.DesignOuterSize();
+               }),
+               what);
+      const QPoint from = OuterRectangle(&w).topLeft();
+      const QPoint by(-90, 60);
+      std::function<bool()> stands;
+      if (maximize) {
+        QVERIFY2(testing::DoubleClickTitleBar(&w), what);
+        stands = [&] {
+          return w.isMaximized() && OuterRectangle(&w) == w.screen()->availableGeometry();
+        };
+      } else {
+        QVERIFY2(testing::DragTitleBar(&w, by), what);
+        stands = [&] {
+          return !w.isMaximized() && OuterRectangle(&w).topLeft() == from + by &&
+                 OuterRectangle(&w).size() == w.DesignOuterSize();
+        };
+      }
+      QVERIFY2(QTest::qWaitFor(stands), what);
+      const bool kept = testing::KeptFor(stands, 1500);
+      QVERIFY2(kept, qPrintable(QStringLiteral("%1, then put back: frame %2,%3 %4 x %5")
+                                    .arg(QLatin1String(what))
+                                    .arg(OuterRectangle(&w).x())
+                                    .arg(OuterRectangle(&w).y())
+                                    .arg(OuterRectangle(&w).width())
+                                    .arg(OuterRectangle(&w).height())));
     }
   }
 
