@@ -2,7 +2,8 @@
 // Where a section dialog opens: centred vertically on the main window and
 // moved horizontally by the dialog's factor f (0.5 centres it, 1 aligns its
 // right edge with the main window's). Positions and sizes in twips, single
-// precision; nothing is clamped to the screen.
+// precision; the arithmetic clamps nothing to the screen (only a dialog
+// larger than the screen's available area is kept on it when moved there).
 
 namespace tamrel {
 

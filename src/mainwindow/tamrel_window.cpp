@@ -494,8 +494,9 @@ void TamrelWindow::FitOuterRectangle(QSize frame) {
   const int content = Py(layout_.fr30.bottom()) + Py(60);
   const QSize client(placement_.width - frame.width(),
                      std::max(placement_.height - frame.height(), menu + content));
-  const QPoint at(screen.geometry.x() + placement_.left, screen.geometry.y() + placement_.top);
-  PlaceFrame(this, at, client);
+  const QRect outer(screen.geometry.topLeft() + QPoint(placement_.left, placement_.top),
+                    client + frame);
+  PlaceFrame(this, KeepOnScreen(outer, screen.available), client);
 }
 
 void TamrelWindow::showEvent(QShowEvent* event) {

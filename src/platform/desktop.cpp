@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 namespace tamrel {
@@ -23,6 +24,7 @@ ScreenInfo QueryScreen(const QWidget* widget) {
     info.dpiX = static_cast<int>(std::lround(screen->logicalDotsPerInchX()));
     info.dpiY = static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
     info.geometry = screen->geometry();
+    info.available = screen->availableGeometry();
   }
   return info;
 }
@@ -144,12 +146,26 @@ void MoveFrameTo(QWidget* window, QPoint topLeft) {
   PlaceFrame(window, topLeft, window->size());
 }
 
+QPoint KeepOnScreen(const QRect& outer, const QRect& available) {
+  if (outer.width() <= available.width() && outer.height() <= available.height()) {
+    return outer.topLeft();
+  }
+  // Along each side: not past the far edge where it fits, never before
+  // the near one.
+  const auto along = [](int at, int size, int from, int length) {
+    return std::max(from, std::min(at, from + length - size));
+  };
+  return {along(outer.x(), outer.width(), available.x(), available.width()),
+          along(outer.y(), outer.height(), available.y(), available.height())};
+}
+
 void CentreOnScreen(QWidget* window) {
-  const QRect s = QueryScreen(window).geometry;
+  const ScreenInfo screen = QueryScreen(window);
+  const QRect& s = screen.geometry;
   const QSize outer = OuterRectangle(window).size();
   const QPoint at(s.x() + (s.width() - outer.width()) / 2,
                   s.y() + (s.height() - outer.height()) / 2);
-  MoveFrameTo(window, at);
+  MoveFrameTo(window, KeepOnScreen(QRect(at, outer), screen.available));
 }
 
 }  // namespace tamrel

@@ -12,9 +12,10 @@ class QWidget;
 namespace tamrel {
 
 struct ScreenInfo {
-  int dpiX = 96;   // logical dots per inch, horizontal
-  int dpiY = 96;   // and vertical
-  QRect geometry;  // the whole screen, pixels
+  int dpiX = 96;    // logical dots per inch, horizontal
+  int dpiY = 96;    // and vertical
+  QRect geometry;   // the whole screen, pixels
+  QRect available;  // the part of it that panels and docks leave to windows
 };
 
 // The screen the widget is on (the primary screen when it has none yet).
@@ -60,8 +61,15 @@ void PlaceFrame(QWidget* window, QPoint topLeft, QSize client);
 // to a point of the screen.
 void MoveFrameTo(QWidget* window, QPoint topLeft);
 
+// Where an outer rectangle stands on the screen: where it was put, while
+// it fits into the available area; a rectangle wider or higher than that
+// area keeps its top-left corner (title bar, menu bar and close box)
+// inside it, and as much of itself as it can.
+QPoint KeepOnScreen(const QRect& outer, const QRect& available);
+
 // Moves a top-level window so that its outer rectangle (the frame as far
-// as the window system has put one round it yet) is centred on its screen.
+// as the window system has put one round it yet) is centred on its screen,
+// kept on the screen where it is larger than the available area.
 void CentreOnScreen(QWidget* window);
 
 }  // namespace tamrel

@@ -485,6 +485,31 @@ class PlatformTest : public QObject {
     QVERIFY(made);
     QCOMPARE(with, QDir(home.path()).filePath("Documents"));
   }
+
+  // A window or dialog larger than the screen's available area keeps its
+  // top-left corner, with the title bar and close box, inside that area,
+  // and as much of itself as it can; one that fits stands where it was
+  // put, also partly off the screen.
+  void aWindowLargerThanTheAreaKeepsItsTopLeftInside() {
+    struct Case {
+      const char* what;
+      QRect outer, available;
+      QPoint at;
+    };
+    const QRect vga(0, 0, 800, 600);
+    const Case cases[] = {
+        {"fits, partly off the screen", {700, -50, 400, 300}, vga, {700, -50}},
+        {"1024 x 768 centred on 800 x 600", {-112, -84, 1024, 768}, vga, {0, 0}},
+        {"too high only: stays centred across", {128, -24, 1024, 768}, {0, 0, 1280, 720}, {128, 0}},
+        {"too high, past the right edge", {500, -10, 600, 800}, vga, {200, 0}},
+        {"too wide, below the bottom edge", {-50, 500, 900, 300}, vga, {0, 300}},
+        {"below a panel at the top", {-112, -84, 1024, 768}, {0, 30, 800, 570}, {0, 30}},
+        {"on a second screen", {1808, -84, 1024, 768}, {1920, 0, 800, 600}, {1920, 0}},
+    };
+    for (const Case& c : cases) {
+      QVERIFY2(KeepOnScreen(c.outer, c.available) == c.at, c.what);
+    }
+  }
 };
 
 TAMREL_GUI_TEST(PlatformTest);
