@@ -559,6 +559,13 @@ FileIdentity IdentityOf(const std::string& path) {
   return {st.st_ino, st.st_nlink, st.st_uid, st.st_gid, st.st_mode & 07777};
 }
 
+// The file at the path still belongs to whom it belonged, with its mode.
+void ExpectSameOwnerGroupMode(const FileIdentity& after, const FileIdentity& before) {
+  EXPECT_EQ(after.owner, before.owner);
+  EXPECT_EQ(after.group, before.group);
+  EXPECT_EQ(after.mode, before.mode);
+}
+
 // A user and a group that the scratch files may belong to other than the
 // saving user's ("nobody", 65534, when the tests give up root).
 constexpr uid_t kOtherUser = 4321;
@@ -612,9 +619,7 @@ TEST(ProjectFileFailure, SavesInSharedFoldersKeepOwnerGroupAndMode) {
     EXPECT_EQ(outcome, kAsExpected);
     EXPECT_EQ(ReadBytes(path), text);
     const FileIdentity after = IdentityOf(path);
-    EXPECT_EQ(after.owner, before.owner);
-    EXPECT_EQ(after.group, before.group);
-    EXPECT_EQ(after.mode, before.mode);
+    ExpectSameOwnerGroupMode(after, before);
     if (c.sameFile) {
       EXPECT_EQ(after.inode, before.inode);
     }
@@ -659,9 +664,7 @@ TEST(ProjectFileFailure, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheFile) {
     EXPECT_EQ(ReadBytes(path), old);
     const FileIdentity after = IdentityOf(path);
     EXPECT_EQ(after.inode, before.inode);
-    EXPECT_EQ(after.owner, before.owner);
-    EXPECT_EQ(after.group, before.group);
-    EXPECT_EQ(after.mode, before.mode);
+    ExpectSameOwnerGroupMode(after, before);
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"p.tmr"});
   }
 }
@@ -917,9 +920,7 @@ TEST(ProjectFileFailure, WhereTheFolderRefusesTheRenameTheFileIsWrittenInPlace) 
     EXPECT_EQ(ReadBytes(path), ProjectFileText(ds));
     const FileIdentity after = IdentityOf(path);
     EXPECT_EQ(after.inode, before.inode);
-    EXPECT_EQ(after.owner, before.owner);
-    EXPECT_EQ(after.group, before.group);
-    EXPECT_EQ(after.mode, before.mode);
+    ExpectSameOwnerGroupMode(after, before);
     EXPECT_EQ(entries, std::vector<std::string>{"p.tmr"});
   }
 }
