@@ -2,8 +2,10 @@
 // Where a section dialog opens: centred vertically on the main window and
 // moved horizontally by the dialog's factor f (0.5 centres it, 1 aligns its
 // right edge with the main window's). Positions and sizes in twips, single
-// precision; the arithmetic clamps nothing to the screen (only a dialog
-// larger than the screen's available area is kept on it when moved there).
+// precision; the arithmetic clamps nothing to the screen. The move that
+// follows keeps the dialog inside the screen's available area: a main
+// window near or past the screen's edge would otherwise push the dialog's
+// buttons off it.
 
 namespace tamrel {
 

@@ -288,8 +288,9 @@ void SectionDialog::MoveToPlace() {
       PixelsToTwips(main.width(), screen.dpiX), PixelsToTwips(main.height(), screen.dpiY)};
   const TwipsPosition at = PlaceSectionDialog(mainTwips, PixelsToTwips(outer.width(), screen.dpiX),
                                               PixelsToTwips(outer.height(), screen.dpiY), entry_.f);
-  // The position of a window is that of its frame; a dialog larger than
-  // the screen's available area keeps its title bar on the screen.
+  // The position of a window is that of its frame. The dialog is kept
+  // inside the screen's available area, wholly where it fits; one larger
+  // than that area keeps its title bar on the screen.
   const QPoint topLeft(TwipsToPixels(at.left, screen.dpiX), TwipsToPixels(at.top, screen.dpiY));
   MoveFrameTo(window_, KeepOnScreen(QRect(topLeft, outer), screen.available));
 }

@@ -147,9 +147,6 @@ void MoveFrameTo(QWidget* window, QPoint topLeft) {
 }
 
 QPoint KeepOnScreen(const QRect& outer, const QRect& available) {
-  if (outer.width() <= available.width() && outer.height() <= available.height()) {
-    return outer.topLeft();
-  }
   // Along each side: not past the far edge where it fits, never before
   // the near one.
   const auto along = [](int at, int size, int from, int length) {

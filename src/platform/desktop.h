@@ -61,10 +61,13 @@ void PlaceFrame(QWidget* window, QPoint topLeft, QSize client);
 // to a point of the screen.
 void MoveFrameTo(QWidget* window, QPoint topLeft);
 
-// Where an outer rectangle stands on the screen: where it was put, while
-// it fits into the available area; a rectangle wider or higher than that
-// area keeps its top-left corner (title bar, menu bar and close box)
-// inside it, and as much of itself as it can.
+// Where an outer rectangle stands on the screen: where it was put, as far
+// as that lies inside the available area. Along a side where it fits it is
+// moved just far enough to lie wholly inside (a dialog beside a main
+// window near the screen's edge keeps its buttons on the screen); along a
+// side where it is larger than that area it starts at the area's near
+// edge, so its top-left corner (title bar, menu bar and close box) stays
+// inside, and as much of itself as it can.
 QPoint KeepOnScreen(const QRect& outer, const QRect& available);
 
 // Moves a top-level window so that its outer rectangle (the frame as far

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <cmath>
 
@@ -215,6 +216,8 @@ class DialogsTest : public QObject {
     QCOMPARE(PlaceSectionDialog({300, 0, 4000, 8000}, 6000, 6000, 0.8f).left, 300.0f - 1600.0f);
   }
 
+  // Placed by the factor beside a main window that stands inside the
+  // screen's available area, so the placement needs no keeping on it.
   void dialogsArePlacedByTheirFactorWhenLoaded() {
     struct Case {
       Member member;
@@ -228,24 +231,68 @@ class DialogsTest : public QObject {
       DialogWorld w;
       // The dialog's frame is taken to be the main window's.
       w.host.owner.show();
-      w.host.frame = QRect(40, 30, 1024, 768);
+      const QRect area = w.host.owner.screen()->availableGeometry();
+      w.host.frame = area.adjusted(40, 30, -40, -30);
       SectionDialog* d = w.Open(c.member, c.code);
       QVERIFY(d != nullptr);
       const QRect g = d->Window()->frameGeometry();
-      const double left = 40 + c.f * (1024 - g.width());
-      const double top = 30 + (768 / 2.0 - g.height() / 2.0);
+      QVERIFY2(g.width() < w.host.frame.width() && g.height() < w.host.frame.height(),
+               "this test is for a dialog smaller than the main window");
+      const QRect& m = w.host.frame;
+      const double left = m.x() + c.f * (m.width() - g.width());
+      const double top = m.y() + (m.height() / 2.0 - g.height() / 2.0);
       QVERIFY2(std::abs(g.x() - left) <= 1.0, d->Entry().name);
       QVERIFY2(std::abs(g.y() - top) <= 1.0, d->Entry().name);
     }
   }
 
+  // Beside a main window that runs past the screen's edge, a dialog that
+  // fits on the screen is moved just far enough to lie wholly on it, along
+  // each side that its factor's place would put off the screen.
+  void aDialogBesideAMainWindowPastTheScreensEdgeStaysOnTheScreen() {
+    struct Case {
+      const char* what;
+      Member member;
+      int code;
+      QPoint mainAt;  // from the available area's top-left corner
+    };
+    const Case cases[] = {
+        {"trapezoid, main window past the right edge", Member::Stiffener, 8, {300, 0}},
+        {"bulb flat, main window past the right and bottom edges",
+         Member::Stiffener,
+         6,
+         {200, 250}},
+        {"L-table, main window past the left and top edges", Member::RingFrame, 0, {-700, -500}},
+    };
+    for (const Case& c : cases) {
+      DialogWorld w;
+      w.host.owner.show();
+      const QRect area = w.host.owner.screen()->availableGeometry();
+      w.host.frame = QRect(area.topLeft() + c.mainAt, QSize(1024, 768));
+      SectionDialog* d = w.Open(c.member, c.code);
+      QVERIFY2(d != nullptr, c.what);
+      const QRect g = d->Window()->frameGeometry();
+      QVERIFY2(g.width() <= area.width() && g.height() <= area.height(), c.what);
+      QVERIFY2(area.contains(g),
+               qPrintable(QStringLiteral("%1: at %2,%3").arg(c.what).arg(g.x()).arg(g.y())));
+      // Off the screen along a side by the factor: then at that edge.
+      const QRect& m = w.host.frame;
+      const double left = m.x() + static_cast<double>(d->Entry().f) * (m.width() - g.width());
+      const double top = m.y() + (m.height() / 2.0 - g.height() / 2.0);
+      if (left + g.width() > area.x() + area.width()) QCOMPARE(g.right(), area.right());
+      if (left < area.x()) QCOMPARE(g.x(), area.x());
+      if (top + g.height() > area.y() + area.height()) QCOMPARE(g.bottom(), area.bottom());
+      if (top < area.y()) QCOMPARE(g.y(), area.y());
+    }
+  }
+
   void aDialogIsPlacedAgainOnlyAfterItWasClosed() {
     DialogWorld w;
-    w.host.frame = QRect(0, 0, 1000, 700);
+    w.host.frame = QRect(0, 0, 600, 450);
     SectionDialog* d = w.Open(Member::Stiffener, kRHS);
     const QPoint first = d->Window()->pos();
     // The main window moves; the open dialog stays where it is.
-    w.host.frame = QRect(200, 100, 1000, 700);
+    w.host.frame = QRect(100, 50, 600, 450);
     w.dialogs.ShowStiffDialog();
     QCoreApplication::processEvents();
     QCOMPARE(d->Window()->pos(), first);
@@ -253,7 +300,7 @@ class DialogsTest : public QObject {
     d->Window()->close();
     QVERIFY(!d->Loaded());
     QVERIFY(w.Open(Member::Stiffener, kRHS) == d);
-    QCOMPARE(d->Window()->pos(), first + QPoint(200, 100));
+    QCOMPARE(d->Window()->pos(), first + QPoint(100, 50));
   }
 
   void switchingBetweenDialogsOfOneMemberSwitchesTheType() {

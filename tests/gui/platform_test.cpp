@@ -486,11 +486,11 @@ class PlatformTest : public QObject {
     QCOMPARE(with, QDir(home.path()).filePath("Documents"));
   }
 
-  // A window or dialog larger than the screen's available area keeps its
-  // top-left corner, with the title bar and close box, inside that area,
-  // and as much of itself as it can; one that fits stands where it was
-  // put, also partly off the screen.
-  void aWindowLargerThanTheAreaKeepsItsTopLeftInside() {
+  // A window or dialog that fits into the screen's available area stands
+  // where it was put, moved only as far as needed to lie wholly inside;
+  // one larger than the area keeps its top-left corner, with the title
+  // bar and close box, inside that area, and as much of itself as it can.
+  void aWindowStandsInsideTheAvailableArea() {
     struct Case {
       const char* what;
       QRect outer, available;
@@ -498,7 +498,12 @@ class PlatformTest : public QObject {
     };
     const QRect vga(0, 0, 800, 600);
     const Case cases[] = {
-        {"fits, partly off the screen", {700, -50, 400, 300}, vga, {700, -50}},
+        {"fits, inside", {100, 50, 400, 300}, vga, {100, 50}},
+        {"fits, filling the area", {0, 0, 800, 600}, vga, {0, 0}},
+        {"fits, past the top and right edges", {700, -50, 400, 300}, vga, {400, 0}},
+        {"fits, past the left and bottom edges", {-30, 450, 400, 300}, vga, {0, 300}},
+        {"fits, right edge one pixel past", {401, 100, 400, 300}, vga, {400, 100}},
+        {"fits, beside a panel on the left", {10, 100, 400, 300}, {48, 0, 752, 600}, {48, 100}},
         {"1024 x 768 centred on 800 x 600", {-112, -84, 1024, 768}, vga, {0, 0}},
         {"too high only: stays centred across", {128, -24, 1024, 768}, {0, 0, 1280, 720}, {128, 0}},
         {"too high, past the right edge", {500, -10, 600, 800}, vga, {200, 0}},

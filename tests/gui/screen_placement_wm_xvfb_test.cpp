@@ -7,8 +7,10 @@
 // Screenshots of the small screens go to the screenshots folder.
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -66,10 +68,12 @@ class SmallScreenPlacementTest : public QObject {
     testing::ShootScreen(qPrintable("small_screen_" + ScreenName(&w) + "_main_window.png"));
   }
 
-  // Each section dialog that fits into the available area opens beside
-  // the main window by its factor, even where that puts part of it off the
-  // screen. One larger than the area keeps its top-left corner inside it,
-  // and stays wholly inside along a side that fits.
+  // Each section dialog opens beside the main window by its factor, moved
+  // only as far as it takes to keep it on the screen: one that fits into
+  // the available area lies wholly inside it (the trapezoid dialogs, which
+  // line up with the main window's right edge, past the screen's, keep
+  // their buttons on it); one larger than the area keeps its top-left
+  // corner inside it, and stays wholly inside along a side that fits.
   void theSectionDialogsStandOnTheScreen() {
     StartedWindow s;
     QVERIFY(s.active);
@@ -77,6 +81,12 @@ class SmallScreenPlacementTest : public QObject {
     const QRect area = w.screen()->availableGeometry();
     QVERIFY(QTest::qWaitFor(
         [&] { return HasWindowFrame(&w) && OuterRectangle(&w).size() == w.DesignOuterSize(); }));
+    // Along one side: the factor's place, not past the far edge where the
+    // dialog fits, never before the near one.
+    const auto along = [](double at, int size, int from, int length) {
+      return size > length ? from : std::clamp(at, double(from), double(from + length - size));
+    };
+    int movedIn = 0;
     for (const Member m : {Member::Stiffener, Member::RingFrame}) {
       for (int code = 0; code < 10; ++code) {
         SectionDialog* d = OpenDialog(s, m, code);
@@ -84,20 +94,29 @@ class SmallScreenPlacementTest : public QObject {
         QWidget* window = d->Window();
         const QString name = QString::fromLatin1(d->Entry().name);
         QRect outer;
+        QPointF off;
         const bool placed = QTest::qWaitFor([&] {
           outer = OuterRectangle(window);
           if (!HasWindowFrame(window)) return false;
-          if (outer.width() <= area.width() && outer.height() <= area.height()) {
-            const QPointF off = Misplacement(OuterRectangle(&w), outer, d->Entry().f);
-            return std::abs(off.x()) <= 1.0 && std::abs(off.y()) <= 1.0;
-          }
-          return area.contains(outer.topLeft()) &&
-                 (outer.width() > area.width() || area.right() >= outer.right()) &&
-                 (outer.height() > area.height() || area.bottom() >= outer.bottom());
+          const QPointF factor =
+              outer.topLeft() - Misplacement(OuterRectangle(&w), outer, d->Entry().f);
+          off = QPointF(outer.x() - along(factor.x(), outer.width(), area.x(), area.width()),
+                        outer.y() - along(factor.y(), outer.height(), area.y(), area.height()));
+          return std::abs(off.x()) <= 1.0 && std::abs(off.y()) <= 1.0;
         });
         QVERIFY2(placed,
                  qPrintable(name + " stands at " + Describe(outer) + " on " + Describe(area) +
+                            QStringLiteral(", %1, %2 px off its place").arg(off.x()).arg(off.y()) +
                             ", main window " + Describe(OuterRectangle(&w))));
+        if (std::abs(Misplacement(OuterRectangle(&w), outer, d->Entry().f).x()) > 1.0) ++movedIn;
+        if (outer.width() <= area.width() && outer.height() <= area.height()) {
+          for (const QPushButton* b : window->findChildren<QPushButton*>()) {
+            if (!b->isVisibleTo(window)) continue;
+            const QRect on(b->mapToGlobal(QPoint(0, 0)), b->size());
+            QVERIFY2(area.contains(on), qPrintable(name + ": button \"" + b->text() + "\" at " +
+                                                   Describe(on) + " off the screen"));
+          }
+        }
         if (name == QLatin1String("stiffusp")) {
           testing::ShootScreen(qPrintable("small_screen_" + ScreenName(&w) + "_stiffusp.png"));
         }
@@ -105,6 +124,8 @@ class SmallScreenPlacementTest : public QObject {
         QCoreApplication::processEvents();
       }
     }
+    // On this screen some dialogs' factor places run past its edge.
+    QVERIFY2(movedIn > 0, "no dialog was moved onto the screen");
   }
 };
 
