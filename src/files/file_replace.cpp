@@ -231,6 +231,19 @@ void WriteInPlace(FileReplaceCalls& calls, const fs::path& target, const fs::pat
                          "); the old content was written back");
 }
 
+// A call on the folder, opened for it and closed again; -1 with errno set
+// when the folder cannot be opened or the call fails.
+template <typename Call>
+int OnFolder(const std::string& folder, Call call) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  const int result = call(fd);
+  const int error = errno;
+  ::close(fd);
+  errno = error;
+  return result;
+}
+
 bool NoFileCanBeMadeThere(int error) {
   return error == EACCES || error == EPERM || error == ENAMETOOLONG || error == EROFS;
 }
@@ -279,13 +292,7 @@ int FileReplaceCalls::RemoveAttribute(int fd, const std::string& name) {
   return ::fremovexattr(fd, name.c_str());
 }
 int FileReplaceCalls::FolderFlags(const std::string& folder, int& flags) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  const int got = ::ioctl(fd, FS_IOC_GETFLAGS, &flags);
-  const int error = errno;
-  ::close(fd);
-  errno = error;
-  return got;
+  return OnFolder(folder, [&](int fd) { return ::ioctl(fd, FS_IOC_GETFLAGS, &flags); });
 }
 int FileReplaceCalls::Rename(const std::string& from, const std::string& to) {
   return ::rename(from.c_str(), to.c_str());
@@ -294,13 +301,7 @@ int FileReplaceCalls::Remove(const std::string& path) {
   return ::unlink(path.c_str());
 }
 int FileReplaceCalls::SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  const int synced = ::fsync(fd);
-  const int error = errno;
-  ::close(fd);
-  errno = error;
-  return synced;
+  return OnFolder(folder, [](int fd) { return ::fsync(fd); });
 }
 
 FileReplaceCalls& SystemFileReplaceCalls() {

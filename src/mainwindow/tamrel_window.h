@@ -149,8 +149,8 @@ class TamrelWindow : public QMainWindow, public MainControls {
   void DetectDecimalSeparator();
   void SizeAndCentre();
   // Sizes and places the window so that its outer rectangle, with a frame
-  // of the given size round the client area, is the placement's, kept on
-  // the screen where it is larger than the available area.
+  // of the given size round the client area, is the placement's, kept
+  // inside the screen's available area (KeepOnScreen).
   void FitOuterRectangle(QSize frame);
 
   // Handlers.

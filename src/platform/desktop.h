@@ -72,7 +72,7 @@ QPoint KeepOnScreen(const QRect& outer, const QRect& available);
 
 // Moves a top-level window so that its outer rectangle (the frame as far
 // as the window system has put one round it yet) is centred on its screen,
-// kept on the screen where it is larger than the available area.
+// kept inside the available area (KeepOnScreen).
 void CentreOnScreen(QWidget* window);
 
 }  // namespace tamrel
