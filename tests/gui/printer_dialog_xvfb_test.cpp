@@ -139,6 +139,11 @@ class UserAtTheDialog {
       return;
     }
     if (escaped_) return;
+    // The dialog is back once the call that showed the message has
+    // returned, and with it the box: while it runs, the box closed but not
+    // yet gone, the dialog may be the active window already, in the midst
+    // of its OK.
+    if (answered_ != nullptr) return;
     if (!messages.isEmpty()) {
       stayedOpen = true;
       if (auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
